@@ -1,0 +1,70 @@
+#include "number_text.h"
+
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// strtod in the C locale, created once: the point is the separator and the
+// C library's rounding, overflow to infinity and underflow stay exact.
+double StrtodC(const char* text) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return strtod_l(text, nullptr, cLocale);
+}
+
+}  // namespace
+
+double ParseNumber(const char* text) {
+    // Copy the part that fits the grammar, spelling the exponent letter 'e',
+    // so that strtod sees nothing it would read differently (hex, inf, nan).
+    char number[kMaxNumberText + 4];
+    std::size_t length = 0;
+    auto keep = [&](char c) { if (length < kMaxNumberText) number[length++] = c; };
+    const char* p = text;
+    while (IsSpace(*p)) ++p;
+    if (*p == '+' || *p == '-') keep(*p++);
+    bool sawDigit = false;
+    bool sawPoint = false;
+    for (; IsDigit(*p) || (*p == '.' && !sawPoint); ++p) {
+        sawDigit |= IsDigit(*p);
+        sawPoint |= *p == '.';
+        keep(*p);
+    }
+    if (!sawDigit) return 0.0;
+    if (*p == 'E' || *p == 'e' || *p == 'D' || *p == 'd') {
+        const char* sign = p + 1;
+        const char* digits = (*sign == '+' || *sign == '-') ? sign + 1 : sign;
+        if (IsDigit(*digits)) {
+            keep('e');
+            if (digits != sign) keep(*sign);
+            for (; IsDigit(*digits); ++digits) keep(*digits);
+        }
+    }
+    number[length] = '\0';
+    return StrtodC(number);
+}
+
+void AppendFixed(std::string& out, double value, int decimals) {
+    if (std::isnan(value)) {
+        out += std::signbit(value) ? "-nan" : "nan";
+        return;
+    }
+    if (std::isinf(value)) {
+        out += value < 0 ? "-inf" : "inf";
+        return;
+    }
+    // 309 integer digits at most, a sign, a point and the decimals.
+    char digits[400];
+    std::to_chars_result converted =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
+    out.append(digits, converted.ptr);
+}

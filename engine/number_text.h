@@ -1,0 +1,22 @@
+// Numbers to and from text, always with a point as decimal separator,
+// whatever the process locale says.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Reads the longest prefix of `text` that has the form
+//   [white space] [+|-] digits-and-at-most-one-point [(E|e|D|d) [+|-] digits]
+// and returns its value; text without a digit gives +0.0.
+//   "1.5D+02" -> 150.0     "  -12.5abc" -> -12.5     "abc" -> 0.0
+//   "-0" -> -0.0           "1e999" -> inf            "1.5e" -> 1.5
+//   "inf", "nan", "0x10" -> 0.0 (only the leading 0 of "0x10" is a number)
+// White space is space, tab, LF, VT, FF and CR. The number part may be up to
+// kMaxNumberText bytes long (fields are at most 99 bytes wide).
+constexpr std::size_t kMaxNumberText = 120;
+double ParseNumber(const char* text);
+
+// Appends `value` in fixed notation with `decimals` decimals, as printf's
+// "%1.<decimals>f" does in the C locale: -0.0 gives "-0.00000",
+// non-finite values give "inf", "-inf", "nan" or "-nan".
+void AppendFixed(std::string& out, double value, int decimals);

@@ -1,0 +1,39 @@
+// The reading loop that every pass runs over the IOB file.
+#pragma once
+
+#include <cstring>
+
+#include "read_primitives.h"
+#include "result_codes.h"
+
+constexpr int kLineBufferSize = 260;
+
+// Record types are columns 2-5 of a data line, compared exactly and with case.
+constexpr int kRecordTypeColumn = 2;
+constexpr int kRecordTypeWidth = 4;
+
+// "END " ends a pass; so does "END" on a line that stops after column 4.
+inline bool IsEndRecord(const char* recordType) {
+    return std::strcmp(recordType, "END ") == 0 || std::strcmp(recordType, "END") == 0;
+}
+
+// Reads data lines from the current position of `input` until the end of the
+// data or an END record, and hands each record to
+// `handle(recordType, line, lineLength)` while `result` stays 0. The line
+// counter starts from 0. A read error sets `result` to 5014. A last line
+// without a line end is handled like any other.
+template <typename Handler>
+void RunPass(TextReader& input, int& lineCounter, int& result, Handler&& handle) {
+    char line[kLineBufferSize];
+    char recordType[kRecordTypeWidth + 1];
+    lineCounter = 0;
+    while (result == kResultOk) {
+        ReadDataLine(input, kLineBufferSize, line, lineCounter, result);
+        if (result != kResultOk || !IsDataLine(line)) return;
+        int lineLength = static_cast<int>(std::strlen(line));
+        ExtractField(kRecordTypeColumn, kRecordTypeWidth, line, lineLength, recordType);
+        if (IsEndRecord(recordType)) return;
+        handle(recordType, line, lineLength);
+        if (input.AtEnd()) return;
+    }
+}

@@ -1,0 +1,103 @@
+#include "read_primitives.h"
+
+#include <cstring>
+
+#include "number_text.h"
+#include "result_codes.h"
+
+bool IsBlankByte(char byte) { return static_cast<unsigned char>(byte) <= 32; }
+
+char* TrimLeading(char* text) {
+    std::size_t skip = 0;
+    while (text[skip] != '\0' && IsBlankByte(text[skip])) ++skip;
+    if (skip > 0) std::memmove(text, text + skip, std::strlen(text + skip) + 1);
+    return text;
+}
+
+char* TrimTrailing(char* text) {
+    std::size_t length = std::strlen(text);
+    while (length > 0 && IsBlankByte(text[length - 1])) --length;
+    text[length] = '\0';
+    return text;
+}
+
+char* TrimBoth(char* text) { return TrimTrailing(TrimLeading(text)); }
+
+char* TrimTrailingChar(char* text, char ch) {
+    std::size_t length = std::strlen(text);
+    while (length > 0 && text[length - 1] == ch) --length;
+    text[length] = '\0';
+    return text;
+}
+
+bool IsDataLine(const char* buffer) { return buffer[0] != '\0' && buffer[0] != '!'; }
+
+void ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result) {
+    result = kResultOk;
+    for (;;) {
+        ++lineCounter;
+        std::size_t count = input.ReadLine(buffer, static_cast<std::size_t>(bufferSize - 3));
+        if (count > 0) {
+            TrimTrailing(buffer);
+        } else if (input.Failed()) {
+            result = kResultReadError;
+            return;
+        } else {
+            buffer[0] = '\0';
+        }
+        if (IsDataLine(buffer) || input.AtEnd()) return;
+    }
+}
+
+char* ExtractField(int startColumn, int width, const char* line, int lineLength, char* out) {
+    out[0] = '\0';
+    if (startColumn > lineLength || startColumn < 1 || width < 1) return out;
+    int available = lineLength - (startColumn - 1);
+    int count = width < available ? width : available;
+    std::memcpy(out, line + startColumn - 1, static_cast<std::size_t>(count));
+    out[count] = '\0';
+    return out;
+}
+
+double ExtractNumber(int startColumn, int width, const char* line, int lineLength) {
+    constexpr int kNumberBufferSize = 100;
+    if (startColumn > lineLength) return 0.0;
+    char field[kNumberBufferSize];
+    if (width > kNumberBufferSize - 1) width = kNumberBufferSize - 1;
+    return ParseNumber(ExtractField(startColumn, width, line, lineLength, field));
+}
+
+namespace {
+
+struct UnitEntry {
+    const char* code;
+    double metresPerUnit;
+};
+
+// Searched in this order. "nm" is a hair over a metre; the nautical mile is "na".
+const UnitEntry kUnitTable[] = {
+    {"ch", 20.1168},   {"cm", 0.01},
+    {"ft", 0.3048},    {"km", 1000.0},
+    {"ln", 0.201168},  {"m", 1.0},
+    {"mi", 1609.344},  {"mm", 0.001},
+    {"nm", 1.0000135965}, {"na", 1852.0},
+    {"us", 0.3048006096012}, {"um", 1609.347218694},
+};
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualIgnoringAsciiCase(const char* a, const char* b) {
+    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
+        if (AsciiLower(*a) != AsciiLower(*b)) return false;
+    }
+    return *a == *b;
+}
+
+}  // namespace
+
+double UnitFactor(const char* code, double customFactor) {
+    for (const UnitEntry& unit : kUnitTable) {
+        if (EqualIgnoringAsciiCase(code, unit.code)) return unit.metresPerUnit;
+    }
+    return customFactor;
+}

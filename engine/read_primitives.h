@@ -1,0 +1,45 @@
+// Reading primitives of the IOB file: data lines, fixed-column fields,
+// numbers and linear unit codes. Every text is a NUL-ended byte buffer of
+// the caller's, changed in place; nothing here allocates.
+#pragma once
+
+#include "text_stream.h"
+
+// A blank byte is a byte value of 0 to 32 (control bytes and the space).
+// Bytes 128-255 are ordinary, so names keep their UTF-8 or Latin-1 letters.
+bool IsBlankByte(char byte);
+
+// "  ab c \t" -> TrimLeading "ab c \t", TrimTrailing "  ab c", TrimBoth "ab c".
+char* TrimLeading(char* text);
+char* TrimTrailing(char* text);
+char* TrimBoth(char* text);
+// "C:\\dir\\\\" with '\\' -> "C:\\dir".
+char* TrimTrailingChar(char* text, char ch);
+
+// Reads the next data line into `buffer` (of `bufferSize` bytes, at most
+// bufferSize - 3 of them from one line; a longer line comes in pieces, each
+// a line of its own). Comment lines ("!" in column 1) and blank lines are
+// skipped; trailing blanks, the line end among them, are removed. Every read
+// adds 1 to `lineCounter`. Outcomes:
+//   data line   - result 0, buffer holds it; input.AtEnd() is set only when
+//                 it was the file's last line and had no line end;
+//   end of data - result 0, input.AtEnd() set, buffer holds no data line;
+//   read error  - result 5014.
+void ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result);
+
+// True when `buffer`, as ReadDataLine left it, holds a data line.
+bool IsDataLine(const char* buffer);
+
+// Copies `width` bytes from the 1-based `startColumn` of `line` into `out`
+// (width + 1 bytes), fewer when the line ends first, none when it ends before
+// the column. Not trimmed. Line "ab": (1,4) -> "ab", (2,1) -> "b", (3,1) -> "".
+char* ExtractField(int startColumn, int width, const char* line, int lineLength, char* out);
+
+// The field cut as ExtractField does (at most 99 bytes), read by ParseNumber:
+// 0.0 when the field starts beyond the line or holds no number.
+double ExtractNumber(int startColumn, int width, const char* line, int lineLength);
+
+// Metres per unit of a linear unit code as cut from a record, compared whole
+// and without regard to ASCII case: "FT" -> 0.3048, "Km" -> 1000.0. Any code
+// outside the table ("", "xx", "m ") gives `customFactor`.
+double UnitFactor(const char* code, double customFactor);

@@ -1,0 +1,103 @@
+#include "station_pass.h"
+
+#include <cstring>
+#include <string>
+
+#include "number_text.h"
+#include "output_lines.h"
+#include "pass_frame.h"
+
+namespace {
+
+struct Field {
+    int column;  // 1-based
+    int width;
+};
+
+// PLH and PLO columns. A "*" in column 10 selects the long layout, whose
+// name is 31 columns wide; every item after the name lies 19 columns further right.
+struct StationLayout {
+    Field name;
+    Field latitudeHemisphere, latitudeDegrees, latitudeMinutes, latitudeSeconds;
+    Field longitudeHemisphere, longitudeDegrees, longitudeMinutes, longitudeSeconds;
+    Field height, heightUnit;
+    int maxNameLength;
+};
+
+constexpr Field kLayoutMarker = {10, 1};
+constexpr StationLayout kShortLayout = {
+    {11, 12}, {24, 1}, {25, 3}, {29, 2}, {32, 9}, {42, 1}, {43, 3}, {47, 2}, {50, 9}, {60, 12}, {73, 2}, 12};
+constexpr StationLayout kLongLayout = {
+    {11, 31}, {43, 1}, {44, 3}, {48, 2}, {51, 9}, {61, 1}, {62, 3}, {66, 2}, {69, 9}, {79, 12}, {92, 2}, 15};
+
+bool IsStationRecord(const char* recordType) {
+    return std::strcmp(recordType, "PLH ") == 0 || std::strcmp(recordType, "PLO ") == 0;
+}
+
+bool IsLetter(const char* text, char upper) {
+    return text[0] != '\0' && text[1] == '\0' && (text[0] == upper || text[0] == upper - 'A' + 'a');
+}
+
+// Degrees + minutes x 0.01 + seconds x 0.0001, summed in this order, times
+// the sign of the hemisphere letter: 45 30 12.3456 N -> 45.30123456.
+double PackedAngle(const char* line, int length, Field hemisphere, Field degrees, Field minutes,
+                   Field seconds, char negativeLetter) {
+    char letter[2];
+    ExtractField(hemisphere.column, hemisphere.width, line, length, letter);
+    double sign = IsLetter(letter, negativeLetter) ? -1.0 : 1.0;
+    double d = ExtractNumber(degrees.column, degrees.width, line, length);
+    double m = ExtractNumber(minutes.column, minutes.width, line, length);
+    double s = ExtractNumber(seconds.column, seconds.width, line, length);
+    return ((m * 0.01 + s * 0.0001) + d) * sign;
+}
+
+}  // namespace
+
+StationRecord ParseStationRecord(const char* line, int lineLength, double customUnitFactor) {
+    char marker[2];
+    ExtractField(kLayoutMarker.column, kLayoutMarker.width, line, lineLength, marker);
+    const StationLayout& layout = std::strcmp(marker, "*") == 0 ? kLongLayout : kShortLayout;
+
+    StationRecord station{};
+    char name[32];
+    ExtractField(layout.name.column, layout.name.width, line, lineLength, name);
+    TrimBoth(name);
+    name[layout.maxNameLength] = '\0';  // a long name is cut after trimming: a blank 15th byte stays
+    std::strcpy(station.name, name);
+
+    station.latitude = PackedAngle(line, lineLength, layout.latitudeHemisphere, layout.latitudeDegrees,
+                                   layout.latitudeMinutes, layout.latitudeSeconds, 'S');
+    station.longitude = PackedAngle(line, lineLength, layout.longitudeHemisphere, layout.longitudeDegrees,
+                                    layout.longitudeMinutes, layout.longitudeSeconds, 'W');
+    char unit[3];
+    ExtractField(layout.heightUnit.column, layout.heightUnit.width, line, lineLength, unit);
+    station.height = UnitFactor(unit, customUnitFactor) *
+                     ExtractNumber(layout.height.column, layout.height.width, line, lineLength);
+    return station;
+}
+
+void WriteStationLine(const StationRecord& station, TextWriter& output, int& result) {
+    // The precision of each coordinate, 1e-7, and the zero and repeated
+    // height columns are fixed parts of the line, as are the four trailing 0.0000.
+    std::string line = "$GEO_COMPACT; ";
+    line += station.name;
+    line += "; ";
+    AppendFixed(line, station.latitude, 10);
+    line += "; 0.0000001; ";
+    AppendFixed(line, station.longitude, 10);
+    line += "; 0.0000001; ";
+    AppendFixed(line, station.height, 5);
+    line += "; 0.0000001; 0.00000; 0.0000001; ";
+    AppendFixed(line, station.height, 5);
+    line += "; 0.0000001; 0.0000; 0.0000; 0.0000; 0.0000\n";
+    output.Write(line.data(), line.size());
+    if (output.Failed()) result = kResultWriteError;
+}
+
+void CollectStations(const ConversionSettings& settings, TextReader& input, StationTable& stations,
+                     int& lineCounter, int& result) {
+    RunPass(input, lineCounter, result, [&](const char* recordType, const char* line, int lineLength) {
+        if (!IsStationRecord(recordType)) return;
+        stations.push_back(ParseStationRecord(line, lineLength, settings.customUnitFactor));
+    });
+}

@@ -1,0 +1,96 @@
+#include "text_stream.h"
+
+#include <cstring>
+
+namespace {
+constexpr std::size_t kReadChunk = 64 * 1024;
+constexpr char kCtrlZ = 0x1A;
+}  // namespace
+
+TextReader::TextReader(std::FILE* file) : file_(file), buffer_(kReadChunk) {}
+
+bool TextReader::Refill() {
+    if (sourceEnded_ || sourceFailed_) return false;
+    position_ = 0;
+    length_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+    if (length_ < buffer_.size()) {
+        if (std::ferror(file_)) {
+            // Bytes that arrived before the failure are still delivered; the
+            // failure shows when they are used up.
+            sourceFailed_ = true;
+        } else {
+            sourceEnded_ = true;
+        }
+    }
+    void* ctrlZ = std::memchr(buffer_.data(), kCtrlZ, length_);
+    if (ctrlZ != nullptr) {
+        length_ = static_cast<std::size_t>(static_cast<char*>(ctrlZ) - buffer_.data());
+        sourceEnded_ = true;
+        sourceFailed_ = false;
+    }
+    return length_ > 0;
+}
+
+int TextReader::PeekRawByte() {
+    if (position_ == length_ && !Refill()) return EOF;
+    return static_cast<unsigned char>(buffer_[position_]);
+}
+
+int TextReader::NextByte() {
+    int byte = PeekRawByte();
+    if (byte == EOF) {
+        if (sourceFailed_) {
+            failed_ = true;
+        } else {
+            atEnd_ = true;
+        }
+        return EOF;
+    }
+    ++position_;
+    if (byte == '\r' && PeekRawByte() == '\n') {
+        ++position_;
+        return '\n';
+    }
+    return byte;
+}
+
+std::size_t TextReader::ReadLine(char* buffer, std::size_t maxBytes) {
+    std::size_t count = 0;
+    while (count < maxBytes) {
+        int byte = NextByte();
+        if (byte == EOF) break;
+        buffer[count++] = static_cast<char>(byte);
+        if (byte == '\n') break;
+    }
+    if (failed_) count = 0;
+    buffer[count] = '\0';
+    return count;
+}
+
+bool TextReader::Rewind() {
+    if (std::fseek(file_, 0, SEEK_SET) != 0) return false;
+    std::clearerr(file_);
+    position_ = length_ = 0;
+    sourceEnded_ = sourceFailed_ = atEnd_ = failed_ = false;
+    return true;
+}
+
+TextWriter::TextWriter(std::FILE* file) : file_(file) {}
+
+void TextWriter::Write(const char* text, std::size_t length) {
+    const char* end = text + length;
+    while (!failed_ && text < end) {
+        const char* lineEnd = static_cast<const char*>(std::memchr(text, '\n', end - text));
+        const char* chunkEnd = lineEnd ? lineEnd : end;
+        std::size_t chunk = static_cast<std::size_t>(chunkEnd - text);
+        if (chunk > 0 && std::fwrite(text, 1, chunk, file_) != chunk) failed_ = true;
+        if (!failed_ && lineEnd && std::fwrite("\r\n", 1, 2, file_) != 2) failed_ = true;
+        text = lineEnd ? lineEnd + 1 : end;
+    }
+    if (std::ferror(file_)) failed_ = true;
+}
+
+bool TextWriter::Flush() {
+    if (!failed_ && std::fflush(file_) != 0) failed_ = true;
+    return !failed_;
+}

@@ -1,0 +1,63 @@
+// Text-mode streams over C byte streams opened in binary mode.
+//
+// The IOB reader and the output writer behave the same on every platform:
+//   reading  - the data ends at the first 0x1A (Ctrl-Z) byte; CR LF reads as
+//              one LF; a CR not followed by LF is an ordinary byte;
+//   writing  - every LF is written as CR LF.
+// Both keep an end-of-file and a sticky error indicator like stdio streams.
+// Neither owns its FILE: the caller opens and closes it.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <vector>
+
+class TextReader {
+public:
+    explicit TextReader(std::FILE* file);
+
+    // Reads at most `maxBytes` bytes into `buffer`, stopping after the first
+    // LF, and ends them with a NUL (`buffer` holds maxBytes + 1 bytes).
+    // Returns the number of bytes delivered: 0 at the end of the data, and 0
+    // when the read failed (the error indicator is then set), as fgets does.
+    std::size_t ReadLine(char* buffer, std::size_t maxBytes);
+
+    bool AtEnd() const { return atEnd_; }
+    bool Failed() const { return failed_; }
+
+    // Goes back to the first byte and clears both indicators. Fails, changing
+    // nothing, on a stream that cannot seek, such as a pipe.
+    bool Rewind();
+
+private:
+    int NextByte();   // the next translated byte, or EOF
+    int PeekRawByte();
+    bool Refill();
+
+    std::FILE* file_;
+    std::vector<char> buffer_;
+    std::size_t position_ = 0;
+    std::size_t length_ = 0;
+    bool sourceEnded_ = false;   // raw data exhausted, or a 0x1A met
+    bool sourceFailed_ = false;  // the underlying read failed
+    bool atEnd_ = false;
+    bool failed_ = false;
+};
+
+class TextWriter {
+public:
+    explicit TextWriter(std::FILE* file);
+
+    // Writes `length` bytes, each LF as CR LF. Sets the error indicator when
+    // the underlying stream reports an error; nothing is written after that.
+    void Write(const char* text, std::size_t length);
+
+    bool Failed() const { return failed_; }
+
+    // Pushes buffered bytes to the file; false when that fails.
+    bool Flush();
+
+private:
+    std::FILE* file_;
+    bool failed_ = false;
+};

@@ -1,0 +1,229 @@
+#include "vector_pass.h"
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "number_text.h"
+#include "output_lines.h"
+#include "pass_frame.h"
+#include "show_message.h"
+
+namespace {
+
+struct Field {
+    int column;  // 1-based
+    int width;
+};
+
+// DXYZ columns; a "*" in column 10 selects the long layout.
+struct VectorLayout {
+    Field fromStation, toStation, dX, dY, dZ, unit;
+    int maxNameLength;
+};
+constexpr Field kLayoutMarker = {10, 1};
+constexpr VectorLayout kShortLayout = {{11, 12}, {24, 12}, {37, 13}, {51, 13}, {65, 13}, {79, 2}, 12};
+constexpr VectorLayout kLongLayout = {{11, 31}, {43, 31}, {75, 13}, {89, 13}, {103, 13}, {117, 2}, 15};
+
+// COV columns: the setting, the DIAG flag, values 1 to 5 and the unit of values 1 and 3.
+constexpr Field kCovSetting = {7, 2};
+constexpr Field kCovDiagonal = {10, 4};
+constexpr Field kCovValues[5] = {{15, 10}, {26, 10}, {37, 10}, {48, 10}, {59, 10}};
+constexpr Field kCovUnit = {92, 2};
+
+// ELEM columns: three element values and their unit.
+constexpr Field kElemValues[3] = {{7, 23}, {31, 23}, {55, 23}};
+constexpr Field kElemUnit = {79, 2};
+
+constexpr char kGroupComment[] = "! IOB-File Record Type DXYZ, ELEM";
+
+// The group being collected.
+struct VectorGroup {
+    std::vector<VectorRecord> vectors;
+    long long elementCount = 0;
+    CovarianceSettings cov;
+
+    long long Order() const { return 3 * static_cast<long long>(vectors.size()); }
+    long long Target() const { return cov.diagonal ? Order() : Order() * (Order() + 1) / 2; }
+    void Reset() {
+        vectors.clear();
+        elementCount = 0;
+        cov = CovarianceSettings{};
+    }
+};
+
+// Copies the trimmed name field, cut to `maxLength` bytes after trimming.
+void ExtractName(const char* line, int length, Field field, int maxLength, char (&name)[16]) {
+    char text[32];
+    ExtractField(field.column, field.width, line, length, text);
+    TrimBoth(text);
+    text[maxLength] = '\0';
+    std::strcpy(name, text);
+}
+
+bool FieldIsBlank(const char* line, int length, Field field) {
+    char text[32];
+    ExtractField(field.column, field.width, line, length, text);
+    return TrimBoth(text)[0] == '\0';
+}
+
+double ExtractUnitFactor(const char* line, int length, Field field, double customUnitFactor) {
+    char code[3];
+    return UnitFactor(ExtractField(field.column, field.width, line, length, code), customUnitFactor);
+}
+
+VectorRecord ParseVectorRecord(const char* line, int length, double customUnitFactor) {
+    char marker[2];
+    ExtractField(kLayoutMarker.column, kLayoutMarker.width, line, length, marker);
+    const VectorLayout& layout = std::strcmp(marker, "*") == 0 ? kLongLayout : kShortLayout;
+
+    VectorRecord vector{};
+    ExtractName(line, length, layout.fromStation, layout.maxNameLength, vector.fromStation);
+    ExtractName(line, length, layout.toStation, layout.maxNameLength, vector.toStation);
+    double factor = ExtractUnitFactor(line, length, layout.unit, customUnitFactor);
+    vector.dX = ExtractNumber(layout.dX.column, layout.dX.width, line, length) * factor;
+    vector.dY = ExtractNumber(layout.dY.column, layout.dY.width, line, length) * factor;
+    vector.dZ = ExtractNumber(layout.dZ.column, layout.dZ.width, line, length) * factor;
+    return vector;
+}
+
+// Returns false, with `setting` holding the offending text, for a setting other than "CT".
+bool ApplyCovRecord(const char* line, int length, double customUnitFactor, CovarianceSettings& cov,
+                    char (&setting)[3]) {
+    ExtractField(kCovSetting.column, kCovSetting.width, line, length, setting);
+    if (std::strcmp(setting, "CT") != 0) return false;
+    char diagonal[5];
+    cov.diagonal = std::strcmp(ExtractField(kCovDiagonal.column, kCovDiagonal.width, line, length, diagonal),
+                               "DIAG") == 0;
+    double* values[5] = {&cov.commonAddend, &cov.commonScale, &cov.varianceAddend, &cov.varianceScale,
+                         &cov.distancePpm};
+    for (int i = 0; i < 5; ++i) {
+        if (FieldIsBlank(line, length, kCovValues[i])) continue;
+        *values[i] = ExtractNumber(kCovValues[i].column, kCovValues[i].width, line, length);
+    }
+    // Every COV record scales the addends again, whether or not it set them.
+    double factor = ExtractUnitFactor(line, length, kCovUnit, customUnitFactor);
+    cov.commonAddend *= factor;
+    cov.varianceAddend *= factor;
+    return true;
+}
+
+void ClearBlocks(std::vector<VectorRecord>& vectors) {
+    for (VectorRecord& vector : vectors) std::memset(vector.block, 0, sizeof vector.block);
+}
+
+// Stores element (row, column) when it lies in one vector's own block.
+void StoreElement(std::vector<VectorRecord>& vectors, long long row, long long column, double value) {
+    long long vector = (row - 1) / 3;
+    if ((column - 1) / 3 != vector) return;
+    vectors[static_cast<std::size_t>(vector)].block[(row - 1) % 3][(column - 1) % 3] = value;
+}
+
+void AppendField(std::string& line, double value, int decimals) {
+    line += "; ";
+    AppendFixed(line, value, decimals);
+}
+
+}  // namespace
+
+std::pair<long long, long long> PackedIndex(long long n, long long k, bool diagonal) {
+    if (diagonal) return {k, k};
+    // Rows 1..j of the upper triangle hold j*n - j*(j-1)/2 elements; find the
+    // largest j whose rows end before k. The square root gives it to within a
+    // row or two, the loops make it exact.
+    auto elementsInRows = [n](long long j) { return j * n - j * (j - 1) / 2; };
+    double b = 2.0 * static_cast<double>(n) + 1.0;
+    double discriminant = b * b - 8.0 * static_cast<double>(k);
+    long long j = static_cast<long long>((b - std::sqrt(discriminant > 0 ? discriminant : 0)) / 2.0);
+    if (j < 0) j = 0;
+    if (j > n - 1) j = n - 1;
+    while (j > 0 && elementsInRows(j) >= k) --j;
+    while (j + 1 <= n - 1 && elementsInRows(j + 1) < k) ++j;
+    long long row = j + 1;
+    return {row, row + (k - elementsInRows(j)) - 1};
+}
+
+void WriteVectorLines(const std::vector<VectorRecord>& vectors, const CovarianceSettings& cov,
+                      TextWriter& output, int& result) {
+    const double cov1 = cov.commonAddend, cov2 = cov.commonScale, cov3 = cov.varianceAddend,
+                 cov4 = cov.varianceScale, cov5 = cov.distancePpm;
+    std::string line;
+    for (const VectorRecord& v : vectors) {
+        const auto& M = v.block;
+        double length = std::sqrt(v.dX * v.dX + (v.dY * v.dY + v.dZ * v.dZ));
+        double distanceTerm = (length * cov5) * 1e-6;
+        double s = distanceTerm * distanceTerm;
+        double xx = ((((s + M[0][0]) + cov1) + cov3) * cov2) * cov4;
+        double yy = ((((s + M[1][1]) + cov1) + cov3) * cov2) * cov4;
+        double zz = ((((s + cov1) + cov3) + M[2][2]) * cov2) * cov4;
+        double xy = cov.diagonal ? 0.0 : (cov1 + M[0][1]) * cov2;
+        double xz = cov.diagonal ? 0.0 : (cov1 + M[0][2]) * cov2;
+        double yz = cov.diagonal ? 0.0 : (cov1 + M[1][2]) * cov2;
+
+        line = "$GPS_COMPACT; ";
+        line += v.fromStation;
+        line += "; ";
+        line += v.toStation;
+        AppendField(line, v.dX, 5);
+        AppendField(line, v.dY, 5);
+        AppendField(line, v.dZ, 5);
+        for (double value : {xx, xy, yy, xz, yz, zz}) AppendField(line, value, 12);
+        line += '\n';
+        output.Write(line.data(), line.size());
+        if (output.Failed()) {
+            result = kResultWriteError;
+            return;
+        }
+    }
+}
+
+void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, TextWriter& output,
+                         int& lineCounter, int& result) {
+    VectorGroup group;
+    const double customUnitFactor = settings.customUnitFactor;
+
+    auto handleDxyz = [&](const char* line, int length) {
+        group.vectors.push_back(ParseVectorRecord(line, length, customUnitFactor));
+    };
+    auto handleCov = [&](const char* line, int length) {
+        char setting[3];
+        if (!ApplyCovRecord(line, length, customUnitFactor, group.cov, setting)) {
+            result = kResultUnsupportedSetting;
+            ShowMessage(kMsgUnsupportedSetting, 0, setting, "COV ");
+        }
+    };
+    auto handleElem = [&](const char* line, int length) {
+        if (group.elementCount == 0) ClearBlocks(group.vectors);
+        double factor = ExtractUnitFactor(line, length, kElemUnit, customUnitFactor);
+        const long long n = group.Order();
+        const long long target = group.Target();
+        for (Field field : kElemValues) {
+            if (FieldIsBlank(line, length, field)) continue;
+            if (group.elementCount == target) {
+                result = kResultTooManyElements;
+                ShowMessage(kMsgTooManyElements, 0, "ELEM", lineCounter);
+                return;
+            }
+            ++group.elementCount;
+            auto [row, column] = PackedIndex(n, group.elementCount, group.cov.diagonal);
+            StoreElement(group.vectors, row, column,
+                         ExtractNumber(field.column, field.width, line, length) * factor);
+        }
+        if (group.elementCount != target) return;
+        WriteTextLine(output, "", result);
+        if (result == kResultOk) WriteTextLine(output, kGroupComment, result);
+        if (result == kResultOk) WriteVectorLines(group.vectors, group.cov, output, result);
+        group.Reset();
+    };
+
+    RunPass(input, lineCounter, result, [&](const char* recordType, const char* line, int length) {
+        if (std::strcmp(recordType, "DXYZ") == 0) {
+            handleDxyz(line, length);
+        } else if (std::strcmp(recordType, "COV ") == 0) {
+            handleCov(line, length);
+        } else if (std::strcmp(recordType, "ELEM") == 0) {
+            handleElem(line, length);
+        }
+        // GRP, 3DD and every other record change nothing.
+    });
+}

@@ -1,0 +1,24 @@
+// The string table: every text the program shows, under its number.
+#pragma once
+
+// Message numbers that double as conversion result codes.
+enum MessageNumber : unsigned {
+    kMsgAboutMenuEntry = 101,
+    kMsgOutOfMemory = 5001,
+    kMsgWriteError = 5013,
+    kMsgReadError = 5014,
+    kMsgEnterOutputName = 5022,
+    kMsgEnterIobName = 5023,
+    kMsgCannotOpen = 5031,
+    kMsgSameFile = 5032,
+    kMsgSuccess = 5041,
+    kMsgUnsupportedSetting = 5111,
+    kMsgTooManyElements = 5112,
+    kMsgIobFilter = 7001,
+    kMsgIobBrowseTitle = 7002,
+    kMsgOutputFilter = 7011,
+    kMsgOutputBrowseTitle = 7012,
+};
+
+// The text of entry `number`; the empty text for a number the table does not hold.
+const char* LoadString(unsigned number);

@@ -1,0 +1,53 @@
+#include "conversion_run.h"
+
+#include "show_message.h"
+
+Conversion Convert(MemoryFile& input, MemoryFile& output, ConversionSettings& settings) {
+    Conversion run;
+    MessagePresenter previous =
+        SetMessagePresenter([&run](unsigned number, unsigned, const std::string& text) {
+            run.messages.push_back({number, text});
+            return 1;
+        });
+    std::FILE* in = input.Open("rb");
+    std::FILE* out = output.Open("wb");
+    {
+        TextReader reader(in);
+        TextWriter writer(out);
+        ConvertIobFile(settings, reader, writer, run.lineCounter, run.result);
+        writer.Flush();
+    }
+    std::fclose(in);
+    std::fclose(out);
+    SetMessagePresenter(previous);
+    run.output = output.data;
+    return run;
+}
+
+Conversion Convert(const std::string& iob, ConversionSettings& settings) {
+    MemoryFile input{iob};
+    MemoryFile output;
+    return Convert(input, output, settings);
+}
+
+Conversion Convert(const std::string& iob) {
+    ConversionSettings settings;
+    return Convert(iob, settings);
+}
+
+std::string IobLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
+}
+
+std::string OutputLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+std::string DefaultHeader() {
+    return OutputLines({" ", "$DATUM", "  NAD 83", "  6378137.0000", "  298.2572221", "", "$UNITS", "M", "D",
+                        "1", "", "$NETTYP", "3", "", "! IOB-File Record Type PLH or PLO"});
+}

@@ -1,0 +1,35 @@
+// Runs ConvertIobFile over in-memory files and records what it wrote and
+// every message it showed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "convert.h"
+#include "memory_file.h"
+
+struct ShownMessage {
+    unsigned number;
+    std::string text;
+};
+
+struct Conversion {
+    std::string output;  // the bytes written, CR LF line ends included
+    int result = -1;
+    int lineCounter = -1;
+    std::vector<ShownMessage> messages;
+};
+
+// Converts `iob` (bytes of an IOB file) with `settings`; the two MemoryFiles
+// may carry faults.
+Conversion Convert(MemoryFile& input, MemoryFile& output, ConversionSettings& settings);
+Conversion Convert(const std::string& iob, ConversionSettings& settings);
+Conversion Convert(const std::string& iob);
+
+// Joins lines, each ended by LF (an IOB file) or CR LF (an output file).
+std::string IobLines(const std::vector<std::string>& lines);
+std::string OutputLines(const std::vector<std::string>& lines);
+
+// The output of a file without records: one blank line, the default header
+// block and the station comment.
+std::string DefaultHeader();

@@ -1,0 +1,162 @@
+// The checks and messages of "Convert Data" on real files.
+#include "convert_files.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "show_message.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class ConvertFilesTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("iob-convert-files-" + std::to_string(::getpid()) + "-" +
+                   testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder_);
+        previous_ = SetMessagePresenter([this](unsigned number, unsigned boxType, const std::string& text) {
+            messages_.push_back(std::to_string(number) + " " + std::to_string(boxType) + " " + text);
+            return 1;
+        });
+        WriteFile(Path("net.iob"), " TITL t\n END\n");
+    }
+    void TearDown() override {
+        SetMessagePresenter(previous_);
+        fs::remove_all(folder_);
+    }
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    int Run(std::string iob, std::string output) { return ConvertFiles(settings_, iob, output); }
+
+    fs::path folder_;
+    ConversionSettings settings_;
+    std::vector<std::string> messages_;
+    MessagePresenter previous_;
+};
+
+using Messages = std::vector<std::string>;
+
+TEST_F(ConvertFilesTest, SuccessNamesTheTrimmedOutput) {
+    std::string output = Path("out.txt");
+    EXPECT_EQ(Run(" \t" + Path("net.iob") + "\r\n", "  " + output + " \v\f"), 0);
+    EXPECT_EQ(messages_, Messages{"5041 0 Success - the results are in " + output});
+    EXPECT_EQ(ReadFile(output).substr(0, 33), "! IOB File Record Type TITL - t\r\n");
+}
+
+TEST_F(ConvertFilesTest, NamesAreTrimmedInPlace) {
+    std::string iob = " " + Path("net.iob") + " ";
+    std::string output = "\t" + Path("out.txt");
+    ConvertFiles(settings_, iob, output);
+    EXPECT_EQ(iob, Path("net.iob"));
+    EXPECT_EQ(output, Path("out.txt"));
+}
+
+TEST_F(ConvertFilesTest, BothNamesBlankGiveOnly5023) {
+    EXPECT_EQ(Run(" \t ", ""), 5023);
+    EXPECT_EQ(messages_, Messages{"5023 0 Please enter an 'IOB' File name"});
+}
+
+TEST_F(ConvertFilesTest, BlankOutputNameGives5022) {
+    EXPECT_EQ(Run(Path("net.iob"), "   "), 5022);
+    EXPECT_EQ(messages_, Messages{"5022 0 Please enter a 'QUORVANE' File name"});
+}
+
+TEST_F(ConvertFilesTest, MissingIobFileGives5031AndCreatesNoOutput) {
+    EXPECT_EQ(Run(Path("missing.iob"), Path("out.txt")), 5031);
+    EXPECT_EQ(messages_, Messages{"5031 0 Cannot open file " + Path("missing.iob")});
+    EXPECT_FALSE(fs::exists(Path("out.txt")));
+}
+
+TEST_F(ConvertFilesTest, FolderAsIobNameGives5031) {
+    EXPECT_EQ(Run(folder_.string(), Path("out.txt")), 5031);
+    EXPECT_EQ(messages_, Messages{"5031 0 Cannot open file " + folder_.string()});
+}
+
+TEST_F(ConvertFilesTest, OutputInAMissingFolderGives5031) {
+    std::string output = Path("no/such/folder/out.txt");
+    EXPECT_EQ(Run(Path("net.iob"), output), 5031);
+    EXPECT_EQ(messages_, Messages{"5031 0 Cannot open file " + output});
+}
+
+TEST_F(ConvertFilesTest, FolderAsOutputNameGives5031) {
+    EXPECT_EQ(Run(Path("net.iob"), folder_.string()), 5031);
+    EXPECT_EQ(messages_, Messages{"5031 0 Cannot open file " + folder_.string()});
+}
+
+TEST_F(ConvertFilesTest, ExistingOutputIsReplaced) {
+    WriteFile(Path("out.txt"), std::string(10000, 'x'));
+    EXPECT_EQ(Run(Path("net.iob"), Path("out.txt")), 0);
+    EXPECT_EQ(ReadFile(Path("out.txt")).find('x'), std::string::npos);
+}
+
+TEST_F(ConvertFilesTest, SameFileUnderOtherSpellingsGives5032AndLeavesItUntouched) {
+    std::string original = ReadFile(Path("net.iob"));
+    fs::create_symlink(Path("net.iob"), Path("link.iob"));
+    fs::create_hard_link(Path("net.iob"), Path("hard.iob"));
+    for (std::string other : {Path("net.iob"), folder_.string() + "/./net.iob", Path("link.iob"),
+                              Path("hard.iob")}) {
+        messages_.clear();
+        EXPECT_EQ(Run(Path("net.iob"), other), 5032) << other;
+        EXPECT_EQ(messages_,
+                  Messages{"5032 0 The 'IOB' file and the 'QUORVANE' file are the same file " + other});
+        EXPECT_EQ(ReadFile(Path("net.iob")), original);
+    }
+}
+
+TEST_F(ConvertFilesTest, FullDiskGives5013) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    EXPECT_EQ(Run(Path("net.iob"), "/dev/full"), 5013);
+    EXPECT_EQ(messages_, Messages{"5013 0 File write error /dev/full"});
+}
+
+TEST_F(ConvertFilesTest, UnsupportedSettingShowsOnlyItsOwnMessage) {
+    WriteFile(Path("cov.iob"), " COV  XY\n");
+    EXPECT_EQ(Run(Path("cov.iob"), Path("out.txt")), 5111);
+    EXPECT_EQ(messages_, Messages{"5111 0 Currently no support for 'XY' setting in record 'COV '"});
+}
+
+TEST_F(ConvertFilesTest, LongFileNameIsNeverCut) {
+    std::string name = std::string(200, 'n') + ".iob";
+    std::string output = Path(std::string(240, 'o'));
+    WriteFile(Path(name), " END\n");
+    EXPECT_EQ(Run(Path(name), output), 0);
+    EXPECT_EQ(messages_, Messages{"5041 0 Success - the results are in " + output});
+}
+
+TEST_F(ConvertFilesTest, SettingsCarryFromOneConversionToTheNext) {
+    WriteFile(Path("elip.iob"), " ELIP GRS 1980           6378137.000  6356752.3141\n");
+    Run(Path("elip.iob"), Path("first.txt"));
+    Run(Path("net.iob"), Path("second.txt"));
+    EXPECT_NE(ReadFile(Path("second.txt")).find("  GRS 1980       \r\n  6378137.0000\r\n  298.2572215\r\n"),
+              std::string::npos);
+}
+
+TEST(FormatMessage, FillsInTheOrderGiven) {
+    EXPECT_EQ(FormatMessage(5014, 12, "C:\\data\\net.iob"), "File read error on line 12 - C:\\data\\net.iob");
+}
+
+TEST(FormatMessage, PercentInAFileNameStaysLiteral) {
+    EXPECT_EQ(FormatMessage(5031, "100%s.iob"), "Cannot open file 100%s.iob");
+}
+
+TEST(FormatMessage, UnknownNumberGivesTheEmptyText) { EXPECT_EQ(FormatMessage(4711), ""); }
+
+}  // namespace

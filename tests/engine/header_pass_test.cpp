@@ -1,0 +1,141 @@
+// The header pass, the header block and the frame of the three passes.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "conversion_run.h"
+
+namespace {
+
+const char kElip[] = " ELIP GRS 1980           6378137.000  6356752.3141";
+
+// An ELIP record: the datum name from column 7, the axes ending in columns 36 and 50.
+std::string Elip(const std::string& datum, const std::string& a, const std::string& b = "") {
+    std::string line = " ELIP " + datum;
+    line.resize(23, ' ');
+    line += std::string(13 - a.size(), ' ') + a;
+    if (!b.empty()) line += " " + std::string(13 - b.size(), ' ') + b;
+    return line;
+}
+
+std::string HeaderWith(const std::string& firstLine, const std::string& datum, const std::string& axis,
+                       const std::string& inverseFlattening) {
+    return OutputLines({firstLine, "$DATUM", "  " + datum, "  " + axis, "  " + inverseFlattening, "", "$UNITS",
+                        "M", "D", "1", "", "$NETTYP", "3", "", "! IOB-File Record Type PLH or PLO"});
+}
+
+TEST(HeaderPass, ElipHelperMatchesTheWorkedRecord) {
+    EXPECT_EQ(Elip("GRS 1980", "6378137.000", "6356752.3141"), kElip);
+}
+
+TEST(HeaderPass, WorkedExample) {
+    ConversionSettings settings;
+    Conversion run = Convert(
+        IobLines({"! sample network", " TITL Control network 2004", kElip, " LUNT xx 0.3048006096"}), settings);
+    EXPECT_EQ(run.result, 0);
+    EXPECT_EQ(run.output, OutputLines({"! IOB File Record Type TITL - Control network 2004"}) +
+                              HeaderWith("! IOB File Record Type ELIP", "GRS 1980       ", "6378137.0000",
+                                         "298.2572215"));
+    EXPECT_EQ(settings.datumName, "GRS 1980       ");
+    EXPECT_EQ(settings.semiMajorAxis, 6378137.0);
+    EXPECT_EQ(settings.inverseFlattening, 1 / ((6378137.0 - 6356752.3141) / 6378137.0));
+    EXPECT_EQ(settings.customUnitCode, "xx");
+    EXPECT_EQ(settings.customUnitFactor, 0.3048006096);
+}
+
+TEST(HeaderPass, NoRecordsGiveABlankLineAndTheDefaults) {
+    Conversion run = Convert(IobLines({"! only comments", "", "   "}));
+    EXPECT_EQ(run.result, 0);
+    EXPECT_EQ(run.output, DefaultHeader());
+}
+
+TEST(HeaderPass, EmptyFile) { EXPECT_EQ(Convert("").output, DefaultHeader()); }
+
+TEST(HeaderPass, TitleAfterEllipsoidDropsTheEllipsoidComment) {
+    Conversion run = Convert(IobLines({kElip, " TITL Later"}));
+    EXPECT_EQ(run.output, OutputLines({"! IOB File Record Type TITL - Later"}) +
+                              HeaderWith(" ", "GRS 1980       ", "6378137.0000", "298.2572215"));
+}
+
+TEST(HeaderPass, EveryTitleGivesItsLineInFileOrder) {
+    Conversion run = Convert(IobLines({" TITL one", " TITL two"}));
+    EXPECT_EQ(run.output, OutputLines({"! IOB File Record Type TITL - one", "! IOB File Record Type TITL - two"}) +
+                              DefaultHeader());
+}
+
+TEST(HeaderPass, TitleCutAtColumn79AndNotTrimmed) {
+    std::string title = "  spaced" + std::string(80, 'x');
+    Conversion run = Convert(IobLines({" TITL " + title}));
+    EXPECT_EQ(run.output.substr(0, run.output.find('\r')), "! IOB File Record Type TITL - " + title.substr(0, 73));
+}
+
+TEST(HeaderPass, TitleLineEndingBeforeColumn7KeepsTheTrailingBlank) {
+    EXPECT_EQ(Convert(IobLines({" TITL"})).output.substr(0, 32), "! IOB File Record Type TITL - \r\n");
+}
+
+TEST(HeaderPass, EllipsoidWithoutMinorAxisHasFlatteningOne) {
+    Conversion run = Convert(IobLines({Elip("Short", "6378137.000")}));
+    EXPECT_EQ(run.output, HeaderWith("! IOB File Record Type ELIP", "Short          ", "6378137.0000", "1.0000000"));
+}
+
+TEST(HeaderPass, EllipsoidLineEndingBeforeColumn7GivesEmptyDatumAndASphere) {
+    ConversionSettings settings;
+    Conversion run = Convert(IobLines({" ELIP"}), settings);
+    EXPECT_EQ(run.output, HeaderWith("! IOB File Record Type ELIP", "", "0.0000", "0.0000000"));
+    EXPECT_TRUE(std::isnan(settings.inverseFlattening));
+}
+
+TEST(HeaderPass, SphereWritesZeroInverseFlattening) {
+    Conversion run = Convert(IobLines({Elip("Sphere", "6371000.000", "6371000.000")}));
+    EXPECT_EQ(run.output, HeaderWith("! IOB File Record Type ELIP", "Sphere         ", "6371000.0000", "0.0000000"));
+}
+
+TEST(HeaderPass, LaterEllipsoidReplacesEarlier) {
+    ConversionSettings settings;
+    Convert(IobLines({kElip, Elip("Other", "6000000.000", "5000000.000")}), settings);
+    EXPECT_EQ(settings.datumName, "Other          ");
+    EXPECT_EQ(settings.inverseFlattening, 6.0);
+}
+
+TEST(HeaderPass, UnitRecordEndingBeforeColumn10SetsFactorZero) {
+    ConversionSettings settings;
+    Convert(IobLines({" LUNT xx"}), settings);
+    EXPECT_EQ(settings.customUnitFactor, 0.0);
+}
+
+TEST(HeaderPass, SettingsCarryIntoTheNextConversion) {
+    ConversionSettings settings;
+    Convert(IobLines({kElip}), settings);
+    Conversion second = Convert(IobLines({"! nothing"}), settings);
+    EXPECT_EQ(second.output, HeaderWith(" ", "GRS 1980       ", "6378137.0000", "298.2572215"));
+}
+
+TEST(PassFrame, RecordsAfterEndAreIgnoredByEveryPass) {
+    Conversion run = Convert(IobLines({" END ", " TITL late", kElip,
+        " PLH      BM-2041      N 45 30 12.345600 W 75 05 59.876543      123.456 ft"}));
+    EXPECT_EQ(run.output, DefaultHeader());
+}
+
+TEST(PassFrame, EndWithoutItsBlankEndsThePass) {
+    EXPECT_EQ(Convert(IobLines({" END", " TITL late"})).output, DefaultHeader());
+}
+
+TEST(PassFrame, EndInOtherCaseDoesNotEnd) {
+    EXPECT_EQ(Convert(IobLines({" end ", " TITL x"})).output.substr(0, 31), "! IOB File Record Type TITL - x");
+}
+
+TEST(PassFrame, RecordTypeIsCutFromColumn2) {
+    EXPECT_EQ(Convert(IobLines({"TITL x", "XTITL y"})).output.substr(0, 31), "! IOB File Record Type TITL - y");
+}
+
+TEST(PassFrame, LastLineWithoutLineEndIsConverted) {
+    Conversion run = Convert(" TITL no line end");
+    EXPECT_EQ(run.output.substr(0, 43), "! IOB File Record Type TITL - no line end\r\n");
+}
+
+TEST(PassFrame, CrLfInputAndCtrlZ) {
+    Conversion run = Convert(" TITL a\r\n\x1a TITL b\r\n");
+    EXPECT_EQ(run.output, OutputLines({"! IOB File Record Type TITL - a"}) + DefaultHeader());
+}
+
+}  // namespace

@@ -1,0 +1,40 @@
+// Numbers keep their point under a locale whose decimal separator is a comma.
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+#include "conversion_run.h"
+#include "number_text.h"
+
+namespace {
+
+class GermanLocale : public testing::Test {
+protected:
+    void SetUp() override {
+        if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+            FAIL() << "locale de_DE.UTF-8 is not installed; ./test generates it (locale-gen)";
+        }
+        ASSERT_EQ(std::localeconv()->decimal_point[0], ',');
+    }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+};
+
+TEST_F(GermanLocale, NumbersAreReadWithAPoint) { EXPECT_EQ(ParseNumber("1.5D+02"), 150.0); }
+
+TEST_F(GermanLocale, ConversionIsByteIdentical) {
+    const std::string iob = IobLines({
+        " ELIP GRS 1980           6378137.000  6356752.3141",
+        " PLH      BM-2041      N 45 30 12.345600 W 75 05 59.876543      123.456 ft",
+        " DXYZ     ALPHA        BRAVO            1234.5678    -2345.6789      345.1234 m",
+        " COV  CT                        2.0   0.000001                   1.0                       m",
+        " ELEM                 4.0E-06                 5.0E-07                -3.0E-07 m",
+        " ELEM                 9.0E-06                 7.0E-07                 1.6E-05 m",
+    });
+    std::string german = Convert(iob).output;
+    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(german, Convert(iob).output);
+    EXPECT_NE(german.find("  6378137.0000\r\n  298.2572215\r\n"), std::string::npos);
+    EXPECT_NE(german.find("; 37.62939; "), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,74 @@
+#include "number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+TEST(ParseNumber, DExponent) { EXPECT_EQ(ParseNumber("1.5D+02"), 150.0); }
+TEST(ParseNumber, LowerCaseDExponent) { EXPECT_EQ(ParseNumber("4.0d-06"), 4.0e-06); }
+TEST(ParseNumber, LeadingBlanksAndTrailingJunk) { EXPECT_EQ(ParseNumber("  -12.5abc"), -12.5); }
+TEST(ParseNumber, NoDigitIsZero) {
+    EXPECT_EQ(ParseNumber("abc"), 0.0);
+    EXPECT_EQ(ParseNumber("    "), 0.0);
+    EXPECT_EQ(ParseNumber("-."), 0.0);
+    EXPECT_FALSE(std::signbit(ParseNumber("-")));
+}
+TEST(ParseNumber, PlusSign) { EXPECT_EQ(ParseNumber("+7"), 7.0); }
+TEST(ParseNumber, PointBeforeOrAfterTheDigits) {
+    EXPECT_EQ(ParseNumber(".5"), 0.5);
+    EXPECT_EQ(ParseNumber("5."), 5.0);
+    EXPECT_EQ(ParseNumber("1.2.3"), 1.2);
+}
+TEST(ParseNumber, NegativeZero) {
+    EXPECT_EQ(ParseNumber("-0"), 0.0);
+    EXPECT_TRUE(std::signbit(ParseNumber("-0")));
+}
+TEST(ParseNumber, ExponentWithoutDigitsIsIgnored) {
+    EXPECT_EQ(ParseNumber("1.5e"), 1.5);
+    EXPECT_EQ(ParseNumber("1.5E+"), 1.5);
+    EXPECT_EQ(ParseNumber("2e+-3"), 2.0);
+}
+TEST(ParseNumber, NoInfNanOrHex) {
+    EXPECT_EQ(ParseNumber("inf"), 0.0);
+    EXPECT_EQ(ParseNumber("nan"), 0.0);
+    EXPECT_EQ(ParseNumber("0x10"), 0.0);
+    EXPECT_EQ(ParseNumber("1x10"), 1.0);
+}
+TEST(ParseNumber, OverflowGivesInfinity) {
+    EXPECT_EQ(ParseNumber("1e999"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ParseNumber("-1D999"), -std::numeric_limits<double>::infinity());
+}
+TEST(ParseNumber, UnderflowGivesZeroOrDenormal) {
+    EXPECT_EQ(ParseNumber("1e-999"), 0.0);
+    EXPECT_EQ(ParseNumber("4.9406564584124654e-324"), std::numeric_limits<double>::denorm_min());
+}
+TEST(ParseNumber, NearestDouble) { EXPECT_EQ(ParseNumber("298.2572221"), 298.2572221); }
+
+std::string Fixed(double value, int decimals) {
+    std::string text;
+    AppendFixed(text, value, decimals);
+    return text;
+}
+
+TEST(AppendFixed, RoundsAsPrintfDoes) {
+    EXPECT_EQ(Fixed(37.6293888, 5), "37.62939");
+    EXPECT_EQ(Fixed(0.5, 0), "0");
+    EXPECT_EQ(Fixed(2.5, 0), "2");
+    EXPECT_EQ(Fixed(1e-7, 7), "0.0000001");
+    EXPECT_EQ(Fixed(-75.0559876543, 10), "-75.0559876543");
+}
+TEST(AppendFixed, NegativeZeroKeepsItsSign) { EXPECT_EQ(Fixed(-0.0, 5), "-0.00000"); }
+TEST(AppendFixed, NonFinite) {
+    EXPECT_EQ(Fixed(std::numeric_limits<double>::infinity(), 4), "inf");
+    EXPECT_EQ(Fixed(-std::numeric_limits<double>::infinity(), 4), "-inf");
+    EXPECT_EQ(Fixed(std::nan(""), 4), "nan");
+    EXPECT_EQ(Fixed(-std::nan(""), 4), "-nan");
+}
+TEST(AppendFixed, HugeValueHasAllItsDigits) {
+    EXPECT_EQ(Fixed(1e300, 2).size(), 301u + 3u);
+}
+
+}  // namespace

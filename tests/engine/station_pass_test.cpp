@@ -1,0 +1,154 @@
+#include "station_pass.h"
+
+#include <gtest/gtest.h>
+
+#include "conversion_run.h"
+
+namespace {
+
+const char kShortRecord[] =
+    " PLH      BM-2041      N 45 30 12.345600 W 75 05 59.876543      123.456 ft";
+const char kLongRecord[] =
+    " PLO     *RIVERSIDE CONTROL MONUMENT 7    S 33 51  4.123400 E151 12 36.000000       58.200 m";
+const char kShortLine[] =
+    "$GEO_COMPACT; BM-2041; 45.3012345600; 0.0000001; -75.0559876543; 0.0000001; 37.62939; 0.0000001; "
+    "0.00000; 0.0000001; 37.62939; 0.0000001; 0.0000; 0.0000; 0.0000; 0.0000";
+const char kLongLine[] =
+    "$GEO_COMPACT; RIVERSIDE CONTR; -33.5104123400; 0.0000001; 151.1236000000; 0.0000001; 58.20000; "
+    "0.0000001; 0.00000; 0.0000001; 58.20000; 0.0000001; 0.0000; 0.0000; 0.0000; 0.0000";
+
+StationRecord Parse(const std::string& line, double customFactor = 1.0) {
+    return ParseStationRecord(line.c_str(), static_cast<int>(line.size()), customFactor);
+}
+
+// The station lines of a conversion, without the header before them.
+std::string StationSection(const std::vector<std::string>& records) {
+    std::string output = Convert(IobLines(records)).output;
+    return output.substr(DefaultHeader().size() - 35);
+}
+
+// A short-layout record with the given name field and hemisphere letters.
+std::string ShortRecord(const std::string& name, char latitude, char longitude) {
+    std::string record = kShortRecord;
+    record.replace(10, 12, (name + std::string(12, ' ')).substr(0, 12));
+    record[23] = latitude;
+    record[41] = longitude;
+    return record;
+}
+
+TEST(StationPass, WorkedExamplesGiveTheirSection) {
+    EXPECT_EQ(StationSection({kShortRecord, kLongRecord, " END"}),
+              OutputLines({"! IOB-File Record Type PLH or PLO", kShortLine, kLongLine}));
+}
+
+TEST(StationPass, ShortLayout) {
+    StationRecord station = Parse(kShortRecord);
+    EXPECT_STREQ(station.name, "BM-2041");
+    EXPECT_EQ(station.latitude, (30 * 0.01 + 12.3456 * 0.0001) + 45);
+    EXPECT_EQ(station.longitude, -((5 * 0.01 + 59.876543 * 0.0001) + 75));
+    EXPECT_EQ(station.height, 0.3048 * 123.456);
+}
+
+TEST(StationPass, LongLayoutCutsTheNameTo15Bytes) {
+    StationRecord station = Parse(kLongRecord);
+    EXPECT_STREQ(station.name, "RIVERSIDE CONTR");
+    EXPECT_EQ(station.latitude, -((51 * 0.01 + 4.1234 * 0.0001) + 33));
+}
+
+TEST(StationPass, LowerCaseStarSelectsNothingElse) {
+    std::string record = kLongRecord;
+    record[9] = 'x';  // not "*": the short layout reads columns 11-22 as the name
+    EXPECT_STREQ(Parse(record).name, "RIVERSIDE CO");
+}
+
+TEST(StationPass, BlankFifteenthByteStaysAfterTheCut) {
+    std::string record = kLongRecord;
+    record.replace(10, 16, "RIVER MOUTH NO 4");
+    EXPECT_STREQ(Parse(record).name, "RIVER MOUTH NO ");
+}
+
+TEST(StationPass, NameIsTrimmedBeforeTheCut) {
+    std::string record = kLongRecord;
+    record.replace(10, 31, "   ABCDEFGHIJKLMNOPQRSTUVWXYZ  ");
+    EXPECT_STREQ(Parse(record).name, "ABCDEFGHIJKLMNO");
+}
+
+TEST(StationPass, NameBeginningWithAByteAbove127KeepsIt) {
+    EXPECT_STREQ(Parse(ShortRecord("\xc3\x89TANG", 'N', 'E')).name, "\xc3\x89TANG");
+}
+
+TEST(StationPass, HemisphereLettersIgnoreCase) {
+    StationRecord station = Parse(ShortRecord("A", 's', 'w'));
+    EXPECT_LT(station.latitude, 0.0);
+    EXPECT_LT(station.longitude, 0.0);
+    station = Parse(ShortRecord("A", 'x', 'e'));
+    EXPECT_GT(station.latitude, 0.0);
+    EXPECT_GT(station.longitude, 0.0);
+}
+
+TEST(StationPass, MinusSignInsideAFieldJoinsTheSum) {
+    std::string record = kShortRecord;
+    record.replace(24, 3, "-45");  // degrees -45, minutes 30, seconds 12.3456, north
+    EXPECT_EQ(Parse(record).latitude, (30 * 0.01 + 12.3456 * 0.0001) + -45);
+}
+
+TEST(StationPass, LineEndingAfterTheNameGivesZeros) {
+    StationRecord station = Parse(" PLH      LONELY");
+    EXPECT_STREQ(station.name, "LONELY");
+    EXPECT_EQ(station.latitude, 0.0);
+    EXPECT_EQ(station.longitude, 0.0);
+    EXPECT_EQ(station.height, 0.0);
+}
+
+TEST(StationPass, UnitCodeIsTakenUntrimmed) {
+    std::string record = std::string(kLongRecord) + " extra";  // "m " is not "m"
+    EXPECT_EQ(Parse(record, 2.0).height, 2.0 * 58.2);
+    record = kShortRecord;
+    record.replace(72, 2, "FT");
+    EXPECT_EQ(Parse(record, 2.0).height, 0.3048 * 123.456);
+}
+
+TEST(StationPass, CustomUnitFromTheHeaderPass) {
+    std::string record = kShortRecord;
+    record.replace(72, 2, "xx");
+    std::string section = StationSection({" LUNT xx 2.0", record});
+    EXPECT_NE(section.find("; 246.91200; "), std::string::npos) << section;
+}
+
+TEST(StationPass, BlankNameIsWrittenAsNothing) {
+    std::string section = StationSection({ShortRecord("", 'N', 'W')});
+    EXPECT_EQ(section.substr(35, 24), "$GEO_COMPACT; ; 45.30123");
+}
+
+TEST(StationPass, SemicolonInANameIsWrittenUnchanged) {
+    std::string section = StationSection({ShortRecord("A;B", 'N', 'W')});
+    EXPECT_EQ(section.substr(35, 19), "$GEO_COMPACT; A;B; ");
+}
+
+TEST(StationPass, RecordTypesCompareWithCase) {
+    std::string record = kShortRecord;
+    record.replace(1, 3, "plh");
+    EXPECT_EQ(StationSection({record}), OutputLines({"! IOB-File Record Type PLH or PLO"}));
+}
+
+TEST(StationPass, ThreeByteTypeIsNotAStation) {
+    EXPECT_EQ(StationSection({" PLH"}), OutputLines({"! IOB-File Record Type PLH or PLO"}));
+}
+
+TEST(StationPass, EqualNamesAndInterleavedTypesKeepFileOrder) {
+    std::string plo = kShortRecord;
+    plo.replace(1, 4, "PLO ");
+    EXPECT_EQ(StationSection({kShortRecord, plo, kShortRecord}),
+              OutputLines({"! IOB-File Record Type PLH or PLO", kShortLine, kShortLine, kShortLine}));
+}
+
+TEST(StationPass, FiveThousandStationsAreAllWritten) {
+    std::vector<std::string> records(5000, kShortRecord);
+    std::string section = StationSection(records);
+    std::size_t lines = 0;
+    for (std::size_t at = 0; (at = section.find("$GEO_COMPACT", at)) != std::string::npos; ++at) ++lines;
+    EXPECT_EQ(lines, 5000u);
+    EXPECT_EQ(section.substr(section.size() - sizeof kShortLine - 1), std::string(kShortLine) + "\r\n");
+}
+
+}  // namespace

@@ -1,0 +1,133 @@
+#include "text_stream.h"
+
+#include <gtest/gtest.h>
+
+#include "memory_file.h"
+
+namespace {
+
+// Every line that the reader delivers, read with room for `maxBytes`.
+std::vector<std::string> ReadAll(const std::string& bytes, std::size_t maxBytes = 257) {
+    MemoryFile file{bytes};
+    std::FILE* stream = file.Open("rb");
+    TextReader reader(stream);
+    std::vector<std::string> lines;
+    std::vector<char> buffer(maxBytes + 1);
+    while (std::size_t count = reader.ReadLine(buffer.data(), maxBytes)) {
+        lines.emplace_back(buffer.data(), count);
+    }
+    EXPECT_TRUE(reader.AtEnd());
+    std::fclose(stream);
+    return lines;
+}
+
+std::string WriteAll(const std::string& text) {
+    MemoryFile file;
+    std::FILE* stream = file.Open("wb");
+    TextWriter writer(stream);
+    writer.Write(text.data(), text.size());
+    EXPECT_TRUE(writer.Flush());
+    std::fclose(stream);
+    return file.data;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(TextReader, CrLfReadsAsLf) { EXPECT_EQ(ReadAll("a\r\nb\r\n"), (Lines{"a\n", "b\n"})); }
+
+TEST(TextReader, LoneCrIsAnOrdinaryByte) { EXPECT_EQ(ReadAll("a\rb\r\r\n"), (Lines{"a\rb\r\n"})); }
+
+TEST(TextReader, CrAtTheEndOfTheDataStays) { EXPECT_EQ(ReadAll("a\r"), (Lines{"a\r"})); }
+
+TEST(TextReader, CtrlZEndsTheData) {
+    EXPECT_EQ(ReadAll("a\r\nb\x1a" "c\r\nd\r\n"), (Lines{"a\n", "b"}));
+}
+
+TEST(TextReader, CrBeforeCtrlZIsKept) { EXPECT_EQ(ReadAll("a\r\x1a\n"), (Lines{"a\r"})); }
+
+TEST(TextReader, LongLineComesInPieces) {
+    std::string line(300, 'x');
+    EXPECT_EQ(ReadAll(line + "\n"), (Lines{std::string(257, 'x'), std::string(43, 'x') + "\n"}));
+}
+
+TEST(TextReader, CrLfSplitAcrossTheChunkBoundaryIsOneLf) {
+    // The reader fetches 64 KiB at a time; put the CR at the last byte of the first chunk.
+    std::string bytes(65535, 'x');
+    bytes += "\r\nz\n";
+    Lines lines = ReadAll(bytes, 70000);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], std::string(65535, 'x') + "\n");
+    EXPECT_EQ(lines[1], "z\n");
+}
+
+TEST(TextReader, EndIsSetOnlyWhenAReadMeetsIt) {
+    MemoryFile file{"a\nb"};
+    std::FILE* stream = file.Open("rb");
+    TextReader reader(stream);
+    char buffer[10];
+    EXPECT_EQ(reader.ReadLine(buffer, 9), 2u);
+    EXPECT_FALSE(reader.AtEnd());
+    EXPECT_EQ(reader.ReadLine(buffer, 9), 1u);
+    EXPECT_STREQ(buffer, "b");
+    EXPECT_TRUE(reader.AtEnd());
+    std::fclose(stream);
+}
+
+TEST(TextReader, FailingReadDeliversNothingAndSetsTheError) {
+    MemoryFile file{"one\ntwo\nthree\n"};
+    file.failReadsFrom = OffsetOfLine(file.data, 2) + 1;  // inside line 2
+    std::FILE* stream = file.Open("rb");
+    TextReader reader(stream);
+    char buffer[20];
+    EXPECT_EQ(reader.ReadLine(buffer, 19), 4u);
+    EXPECT_EQ(reader.ReadLine(buffer, 19), 0u);
+    EXPECT_TRUE(reader.Failed());
+    EXPECT_FALSE(reader.AtEnd());
+    std::fclose(stream);
+}
+
+TEST(TextReader, RewindStartsAgainAndClearsTheEnd) {
+    MemoryFile file{"a\x1a" "b"};
+    std::FILE* stream = file.Open("rb");
+    TextReader reader(stream);
+    char buffer[10];
+    reader.ReadLine(buffer, 9);
+    reader.ReadLine(buffer, 9);
+    EXPECT_TRUE(reader.AtEnd());
+    ASSERT_TRUE(reader.Rewind());
+    EXPECT_FALSE(reader.AtEnd());
+    EXPECT_EQ(reader.ReadLine(buffer, 9), 1u);
+    EXPECT_STREQ(buffer, "a");
+    std::fclose(stream);
+}
+
+TEST(TextReader, RewindFailsOnAStreamThatCannotSeek) {
+    MemoryFile file{"a\n"};
+    file.seekable = false;
+    std::FILE* stream = file.Open("rb");
+    TextReader reader(stream);
+    EXPECT_FALSE(reader.Rewind());
+    std::fclose(stream);
+}
+
+TEST(TextWriter, LfIsWrittenAsCrLf) { EXPECT_EQ(WriteAll("a\nb\n\n"), "a\r\nb\r\n\r\n"); }
+
+TEST(TextWriter, CrIsWrittenUnchanged) { EXPECT_EQ(WriteAll("a\rb\r\n"), "a\rb\r\r\n"); }
+
+TEST(TextWriter, ErrorIsStickyAndStopsWriting) {
+    MemoryFile file;
+    file.failWritesAfter = 4;
+    std::FILE* stream = file.Open("wb");
+    TextWriter writer(stream);
+    writer.Write("ab\n", 3);
+    EXPECT_FALSE(writer.Failed());
+    writer.Write("cd\n", 3);
+    EXPECT_TRUE(writer.Failed());
+    file.failWritesAfter = -1;
+    writer.Write("ef\n", 3);
+    EXPECT_TRUE(writer.Failed());
+    EXPECT_EQ(file.data, "ab\r\n");
+    std::fclose(stream);
+}
+
+}  // namespace

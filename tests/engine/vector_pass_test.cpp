@@ -1,0 +1,321 @@
+#include "vector_pass.h"
+
+#include <gtest/gtest.h>
+
+#include "conversion_run.h"
+
+namespace {
+
+// Writes `text` into `line` from 1-based `column`, widening the line as needed.
+void Put(std::string& line, int column, const std::string& text) {
+    if (line.size() < column - 1 + text.size()) line.resize(column - 1 + text.size(), ' ');
+    line.replace(column - 1, text.size(), text);
+}
+
+std::string RightAligned(const std::string& text, int width) {
+    return std::string(width > static_cast<int>(text.size()) ? width - text.size() : 0, ' ') + text;
+}
+
+std::string Dxyz(const std::string& from, const std::string& to, const std::string& dx = "1.0",
+                 const std::string& dy = "2.0", const std::string& dz = "2.0", const std::string& unit = "m") {
+    std::string line = " DXYZ";
+    Put(line, 11, from);
+    Put(line, 24, to);
+    Put(line, 37, RightAligned(dx, 13));
+    Put(line, 51, RightAligned(dy, 13));
+    Put(line, 65, RightAligned(dz, 13));
+    Put(line, 79, unit);
+    return line;
+}
+
+std::string LongDxyz(const std::string& from, const std::string& to) {
+    std::string line = " DXYZ    *";
+    Put(line, 11, from);
+    Put(line, 43, to);
+    Put(line, 75, RightAligned("3.0", 13));
+    Put(line, 89, RightAligned("4.0", 13));
+    Put(line, 103, RightAligned("0.0", 13));
+    Put(line, 117, "m");
+    return line;
+}
+
+// COV values 1-5 in their columns; an empty text leaves a field blank.
+std::string Cov(const std::vector<std::string>& values, const std::string& flag = "",
+                const std::string& unit = "m", const std::string& setting = "CT") {
+    std::string line = " COV  " + setting;
+    Put(line, 10, flag);
+    const int columns[] = {15, 26, 37, 48, 59};
+    for (std::size_t i = 0; i < values.size(); ++i) Put(line, columns[i], RightAligned(values[i], 10));
+    Put(line, 92, unit);
+    return line;
+}
+
+std::string Elem(const std::vector<std::string>& values, const std::string& unit = "m") {
+    std::string line = " ELEM";
+    const int columns[] = {7, 31, 55};
+    for (std::size_t i = 0; i < values.size(); ++i) Put(line, columns[i], RightAligned(values[i], 23));
+    Put(line, 79, unit);
+    return line;
+}
+
+// What the vector pass wrote: the output after the station comment.
+std::string VectorOutput(const Conversion& run) { return run.output.substr(DefaultHeader().size()); }
+std::string VectorSection(const std::vector<std::string>& records) {
+    return VectorOutput(Convert(IobLines(records)));
+}
+
+const std::vector<std::string> kWorkedExample = {
+    " DXYZ     ALPHA        BRAVO            1234.5678    -2345.6789      345.1234 m",
+    " COV  CT                        2.0   0.000001                   1.0                       m",
+    " ELEM                 4.0E-06                 5.0E-07                -3.0E-07 m",
+    " ELEM                 9.0E-06                 7.0E-07                 1.6E-05 m",
+};
+
+const std::string kGroupStart = OutputLines({" ", "! IOB-File Record Type DXYZ, ELEM"});
+
+// dX 1, dY 2, dZ 2 with no COV record: the six numbers are the ELEM values.
+std::string Line(const std::string& from, const std::string& to, const std::string& six) {
+    return "$GPS_COMPACT; " + from + "; " + to + "; 1.00000; 2.00000; 2.00000; " + six;
+}
+
+TEST(PackedIndex, OneVector) {
+    const std::pair<long long, long long> expected[] = {{1, 1}, {1, 2}, {1, 3}, {2, 2}, {2, 3}, {3, 3}};
+    for (int k = 1; k <= 6; ++k) EXPECT_EQ(PackedIndex(3, k, false), expected[k - 1]) << k;
+}
+
+TEST(PackedIndex, AgreesWithWalkingTheRows) {
+    for (long long n : {1LL, 6LL, 75LL, 300LL}) {
+        long long k = 0;
+        for (long long row = 1; row <= n; ++row) {
+            for (long long column = row; column <= n; ++column) {
+                ASSERT_EQ(PackedIndex(n, ++k, false), std::make_pair(row, column)) << n << " " << k;
+            }
+        }
+    }
+}
+
+TEST(PackedIndex, HugeGroupLastElement) {
+    long long n = 3000000;
+    EXPECT_EQ(PackedIndex(n, n * (n + 1) / 2, false), std::make_pair(n, n));
+    EXPECT_EQ(PackedIndex(n, n + 1, false), std::make_pair(2LL, 2LL));
+}
+
+TEST(PackedIndex, Diagonal) { EXPECT_EQ(PackedIndex(6, 5, true), std::make_pair(5LL, 5LL)); }
+
+TEST(VectorPass, WorkedExampleFullMode) {
+    EXPECT_EQ(VectorSection(kWorkedExample),
+              kGroupStart + OutputLines({"$GPS_COMPACT; ALPHA; BRAVO; 1234.56780; -2345.67890; 345.12340; "
+                                         "0.000024290955; 0.000001000000; 0.000034290955; -0.000000600000; "
+                                         "0.000001400000; 0.000048290955"}));
+}
+
+TEST(VectorPass, WorkedExampleDiagonal) {
+    std::vector<std::string> records = {kWorkedExample[0], kWorkedExample[1],
+                                        Elem({"4.0E-06", "9.0E-06", "1.6E-05"})};
+    records[1].replace(9, 4, "DIAG");
+    EXPECT_EQ(VectorSection(records),
+              kGroupStart + OutputLines({"$GPS_COMPACT; ALPHA; BRAVO; 1234.56780; -2345.67890; 345.12340; "
+                                         "0.000024290955; 0.000000000000; 0.000034290955; 0.000000000000; "
+                                         "0.000000000000; 0.000048290955"}));
+}
+
+TEST(VectorPass, ValuesSpreadOverManyRecordsWithBlankFields) {
+    EXPECT_EQ(VectorSection({Dxyz("A", "B"), Elem({"1", "", "2"}), Elem({"", "3", "4"}), Elem({"5", "6"})}),
+              kGroupStart + OutputLines({Line("A", "B",
+                                              "1.000000000000; 2.000000000000; 4.000000000000; "
+                                              "3.000000000000; 5.000000000000; 6.000000000000")}));
+}
+
+TEST(VectorPass, TwoVectorsNeed21ValuesAndWriteOnlyTheirOwnBlocks) {
+    std::vector<std::string> records = {Dxyz("A", "B"), Dxyz("B", "C")};
+    // Values 1..21 in the order of the upper triangle's rows.
+    for (int k = 1; k <= 21; k += 3) {
+        records.push_back(Elem({std::to_string(k), std::to_string(k + 1), std::to_string(k + 2)}));
+    }
+    std::vector<std::string> withoutLast(records.begin(), records.end() - 1);
+    EXPECT_EQ(VectorSection(withoutLast), "");
+    // Vector 1: (1,1)=1 (1,2)=2 (2,2)=7 (1,3)=3 (2,3)=8 (3,3)=12.
+    // Vector 2: (4,4)=16 (4,5)=17 (5,5)=19 (4,6)=18 (5,6)=20 (6,6)=21.
+    EXPECT_EQ(VectorSection(records),
+              kGroupStart +
+                  OutputLines({Line("A", "B",
+                                    "1.000000000000; 2.000000000000; 7.000000000000; 3.000000000000; "
+                                    "8.000000000000; 12.000000000000"),
+                               Line("B", "C",
+                                    "16.000000000000; 17.000000000000; 19.000000000000; 18.000000000000; "
+                                    "20.000000000000; 21.000000000000")}));
+}
+
+TEST(VectorPass, VectorJoiningAfterSomeValuesRaisesTheTarget) {
+    // Values 1-3 are placed with n = 3 at (1,1) (1,2) (1,3); the rest with n = 6.
+    std::vector<std::string> records = {Dxyz("A", "B"), Elem({"1", "2", "3"}), Dxyz("B", "C")};
+    for (int k = 4; k <= 21; k += 3) {
+        records.push_back(Elem({std::to_string(k), std::to_string(k + 1), std::to_string(k + 2)}));
+    }
+    std::string section = VectorSection(records);
+    EXPECT_EQ(section.substr(kGroupStart.size()),
+              OutputLines({Line("A", "B",
+                                "1.000000000000; 2.000000000000; 7.000000000000; 3.000000000000; "
+                                "8.000000000000; 12.000000000000"),
+                           Line("B", "C",
+                                "16.000000000000; 17.000000000000; 19.000000000000; 18.000000000000; "
+                                "20.000000000000; 21.000000000000")}));
+}
+
+TEST(VectorPass, CovAfterTheLastElemBelongsToTheNextGroup) {
+    std::string section = VectorSection({Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5", "6"}),
+                                         Cov({"", "10"}), Dxyz("C", "D"), Elem({"1", "2", "3"}),
+                                         Elem({"4", "5", "6"})});
+    std::string plain = "1.000000000000; 2.000000000000; 4.000000000000; 3.000000000000; "
+                        "5.000000000000; 6.000000000000";
+    std::string scaled = "10.000000000000; 20.000000000000; 40.000000000000; 30.000000000000; "
+                         "50.000000000000; 60.000000000000";
+    EXPECT_EQ(section, kGroupStart + OutputLines({Line("A", "B", plain)}) + kGroupStart +
+                           OutputLines({Line("C", "D", scaled)}));
+}
+
+TEST(VectorPass, SecondCovScalesValues1And3AgainAndKeepsTheOthers) {
+    // Value 1 = 1 km, value 3 = 2 km, value 2 = 3; the second COV (blank
+    // fields, unit km) multiplies values 1 and 3 by 1000 once more.
+    std::string section = VectorSection({Cov({"1", "3", "2"}, "DIAG", "km"), Cov({}, "DIAG", "km"),
+                                         Dxyz("A", "B"), Elem({"0", "0", "0"})});
+    EXPECT_EQ(section, kGroupStart + OutputLines({Line("A", "B",
+                                                       "9000000.000000000000; 0.000000000000; "
+                                                       "9000000.000000000000; 0.000000000000; "
+                                                       "0.000000000000; 9000000.000000000000")}));
+}
+
+TEST(VectorPass, DiagonalCovariancesAreExactZeros) {
+    // Value 1 would add to them, a negative value 2 would make them -0.
+    std::string section = VectorSection({Cov({"1", "-1"}, "DIAG"), Dxyz("A", "B"), Elem({"1", "2", "3"})});
+    EXPECT_EQ(section, kGroupStart + OutputLines({Line("A", "B",
+                                                       "-2.000000000000; 0.000000000000; -3.000000000000; "
+                                                       "0.000000000000; 0.000000000000; -4.000000000000")}));
+}
+
+TEST(VectorPass, DistanceTermUsesTheVectorLength) {
+    // L = 3 m, 1e6 ppm: s = 9, added to each variance.
+    std::string section = VectorSection({Cov({"", "", "", "", "1000000"}, "DIAG"), Dxyz("A", "B"),
+                                         Elem({"1", "2", "3"})});
+    EXPECT_EQ(section, kGroupStart + OutputLines({Line("A", "B",
+                                                       "10.000000000000; 0.000000000000; 11.000000000000; "
+                                                       "0.000000000000; 0.000000000000; 12.000000000000")}));
+}
+
+TEST(VectorPass, AllBlankElemMeetsTargetZero) {
+    EXPECT_EQ(VectorSection({Elem({})}), kGroupStart);
+    EXPECT_EQ(VectorSection({Elem({}), Elem({}), Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5", "6"})}),
+              kGroupStart + kGroupStart + kGroupStart +
+                  OutputLines({Line("A", "B", "1.000000000000; 2.000000000000; 4.000000000000; "
+                                              "3.000000000000; 5.000000000000; 6.000000000000")}));
+}
+
+TEST(VectorPass, GrpAnd3ddChangeNothing) {
+    std::vector<std::string> records = {Dxyz("A", "B"), " GRP  1", Elem({"1", "2", "3"}),
+                                        " 3DD  x", Elem({"4", "5", "6"})};
+    std::vector<std::string> plain = {Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5", "6"})};
+    EXPECT_EQ(VectorSection(records), VectorSection(plain));
+}
+
+TEST(VectorPass, IncompleteGroupAtTheEndIsDropped) {
+    Conversion run = Convert(IobLines({Dxyz("A", "B"), Elem({"1", "2", "3"}), " END ", Elem({"4", "5", "6"})}));
+    EXPECT_EQ(run.result, 0);
+    EXPECT_EQ(VectorOutput(run), "");
+    EXPECT_TRUE(run.messages.empty());
+}
+
+TEST(VectorPass, LastElemWithoutLineEndCompletesTheGroup) {
+    std::string iob = IobLines({Dxyz("A", "B"), Elem({"1", "2", "3"})}) + Elem({"4", "5", "6"});
+    EXPECT_NE(VectorOutput(Convert(iob)), "");
+}
+
+TEST(VectorPass, LongLayoutNamesAndColumns) {
+    std::string section = VectorSection({LongDxyz("  FIRST STATION OF MANY  ", "RIVER MOUTH NO 4"),
+                                         Elem({"1", "2", "3"}, "m"), Elem({"4", "5", "6"})});
+    std::string expected = "$GPS_COMPACT; FIRST STATION O; RIVER MOUTH NO ; 3.00000; 4.00000; 0.00000; ";
+    EXPECT_EQ(section.substr(kGroupStart.size(), expected.size()), expected);
+}
+
+TEST(VectorPass, UnitCodesAreTakenUntrimmed) {
+    // " m" in the ELEM unit columns is not "m": the custom factor 2 applies.
+    std::string section = VectorSection({" LUNT xx 2.0", Dxyz("A", "B", "1", "1", "1", "xx"),
+                                         Elem({"1", "2", "3"}, " m"), Elem({"4", "5", "6"}, "FT")});
+    EXPECT_EQ(section, kGroupStart +
+                           OutputLines({"$GPS_COMPACT; A; B; 2.00000; 2.00000; 2.00000; 2.000000000000; "
+                                        "4.000000000000; 1.219200000000; 6.000000000000; 1.524000000000; "
+                                        "1.828800000000"}));
+}
+
+TEST(VectorPass, BlankNamesAreWrittenAsNothing) {
+    std::string section = VectorSection({Dxyz("", ""), Elem({"1", "2", "3"}), Elem({"4", "5", "6"})});
+    EXPECT_EQ(section.substr(kGroupStart.size(), 20), "$GPS_COMPACT; ; ; 1.");
+}
+
+TEST(VectorPass, GroupOfMoreThan25VectorsIsComplete) {
+    std::vector<std::string> records;
+    for (int i = 0; i < 30; ++i) records.push_back(Dxyz("S" + std::to_string(i), "T"));
+    records.push_back(" COV  CT DIAG");
+    for (int i = 0; i < 30; ++i) records.push_back(Elem({"1", "2", "3"}));
+    std::string section = VectorSection(records);
+    std::size_t lines = 0;
+    for (std::size_t at = 0; (at = section.find("$GPS_COMPACT", at)) != std::string::npos; ++at) ++lines;
+    EXPECT_EQ(lines, 30u);
+    EXPECT_NE(section.find(Line("S29", "T", "1.000000000000; 0.000000000000; 2.000000000000")), std::string::npos);
+}
+
+TEST(VectorPass, UnsupportedSettingShowsOneMessageAndDropsTheOpenGroup) {
+    Conversion run = Convert(IobLines({Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5", "6"}),
+                                       Dxyz("C", "D"), Cov({}, "", "m", "XY"), Elem({"1", "2", "3"}),
+                                       Elem({"4", "5", "6"})}));
+    EXPECT_EQ(run.result, 5111);
+    ASSERT_EQ(run.messages.size(), 1u);
+    EXPECT_EQ(run.messages[0].number, 5111u);
+    EXPECT_EQ(run.messages[0].text, "Currently no support for 'XY' setting in record 'COV '");
+    EXPECT_EQ(VectorOutput(run).find("C; D"), std::string::npos);
+    EXPECT_NE(VectorOutput(run).find("A; B"), std::string::npos);
+}
+
+TEST(VectorPass, MissingSettingIsUnsupportedToo) {
+    Conversion run = Convert(IobLines({" COV     DIAG"}));
+    EXPECT_EQ(run.result, 5111);
+    ASSERT_EQ(run.messages.size(), 1u);
+    EXPECT_EQ(run.messages[0].text, "Currently no support for '  ' setting in record 'COV '");
+    EXPECT_EQ(Convert(IobLines({" COV  C"})).messages.at(0).text,
+              "Currently no support for 'C' setting in record 'COV '");
+}
+
+TEST(VectorPass, SettingIsComparedUntrimmedAndWithCase) {
+    EXPECT_EQ(Convert(IobLines({" COV  ct"})).result, 5111);
+    EXPECT_EQ(Convert(IobLines({" COV   CT"})).result, 5111);
+}
+
+TEST(VectorPass, TooManyElementValuesEndTheConversion) {
+    Conversion run = Convert(IobLines({"! 1", Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5", "6"}),
+                                       Dxyz("C", "D"), Elem({"1", "2", "3"}), Elem({"4", "5"}),
+                                       Elem({"6", "7"}), " TITL x"}));
+    EXPECT_EQ(run.result, 5112);
+    EXPECT_EQ(run.lineCounter, 8);
+    ASSERT_EQ(run.messages.size(), 1u);
+    EXPECT_EQ(run.messages[0].text, "Too many element values in record 'ELEM' on line 8");
+    EXPECT_NE(VectorOutput(run).find("A; B"), std::string::npos);
+    EXPECT_EQ(VectorOutput(run).find("C; D"), std::string::npos);
+}
+
+TEST(VectorPass, ElementValueWithoutAVectorHasNoPlace) {
+    Conversion run = Convert(IobLines({Elem({"", "1"})}));
+    EXPECT_EQ(run.result, 5112);
+    EXPECT_EQ(run.messages.at(0).text, "Too many element values in record 'ELEM' on line 1");
+    EXPECT_EQ(VectorOutput(run), "");
+}
+
+TEST(VectorPass, DiagonalTargetIsTheOrder) {
+    EXPECT_EQ(Convert(IobLines({" COV  CT DIAG", Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4"})})).result,
+              5112);
+}
+
+TEST(VectorPass, NonNumericValueStillCounts) {
+    std::string section = VectorSection({Dxyz("A", "B"), Elem({"x", "2", "3"}), Elem({"4", "5", "6"})});
+    EXPECT_NE(section.find("0.000000000000; 2.000000000000; 4.000000000000"), std::string::npos) << section;
+}
+
+}  // namespace

@@ -15,6 +15,7 @@ Conversion Convert(MemoryFile& input, MemoryFile& output, ConversionSettings& se
         TextReader reader(in);
         TextWriter writer(out);
         ConvertIobFile(settings, reader, writer, run.lineCounter, run.result);
+        run.refusedWrites = output.failedWrites;
         writer.Flush();
     }
     std::fclose(in);

@@ -9,7 +9,7 @@ namespace {
 ssize_t ReadMemory(void* cookie, char* buffer, std::size_t size) {
     auto* file = static_cast<MemoryFile*>(cookie);
     std::size_t end = file->data.size();
-    if (file->failReadsFrom >= 0) {
+    if (file->failReadsFrom >= 0 && file->rewinds >= file->failAfterRewinds) {
         if (file->readPosition >= static_cast<std::size_t>(file->failReadsFrom)) {
             errno = EIO;
             return -1;
@@ -26,8 +26,9 @@ ssize_t WriteMemory(void* cookie, const char* buffer, std::size_t size) {
     auto* file = static_cast<MemoryFile*>(cookie);
     std::size_t count = size;
     if (file->failWritesAfter >= 0) {
-        std::size_t room = static_cast<std::size_t>(file->failWritesAfter) -
-                           std::min(file->data.size(), static_cast<std::size_t>(file->failWritesAfter));
+        std::size_t limit = static_cast<std::size_t>(file->failWritesAfter);
+        std::size_t room = limit - std::min(file->data.size(), limit);
+        if (room < size) ++file->failedWrites;
         if (room == 0) {
             errno = ENOSPC;
             return -1;
@@ -45,6 +46,7 @@ int SeekMemory(void* cookie, off64_t* offset, int whence) {
         return -1;
     }
     file->readPosition = static_cast<std::size_t>(*offset);
+    if (*offset == 0) ++file->rewinds;
     return 0;
 }
 

@@ -1,0 +1,162 @@
+// Failing reads, writes and rewinds in each pass: the right result code and
+// line counter, nothing written after the failure, nothing lost before it.
+#include <gtest/gtest.h>
+
+#include "conversion_run.h"
+
+namespace {
+
+// Twelve lines or more in every pass's reach: a title, stations, a group.
+const std::vector<std::string> kNetwork = {
+    "! line 1",
+    " TITL Fault network",
+    " ELIP GRS 1980           6378137.000  6356752.3141",
+    " PLH      BM-2041      N 45 30 12.345600 W 75 05 59.876543      123.456 ft",
+    " PLH      BM-2042      N 45 30 12.345600 W 75 05 59.876543      123.456 ft",
+    " PLH      BM-2043      N 45 30 12.345600 W 75 05 59.876543      123.456 ft",
+    " DXYZ     ALPHA        BRAVO            1234.5678    -2345.6789      345.1234 m",
+    " ELEM                 4.0E-06                 5.0E-07                -3.0E-07 m",
+    " ELEM                 9.0E-06                 7.0E-07                 1.6E-05 m",
+    " DXYZ     BRAVO        CHARLIE          1234.5678    -2345.6789      345.1234 m",
+    " ELEM                 4.0E-06                 5.0E-07                -3.0E-07 m",
+    " ELEM                 9.0E-06                 7.0E-07                 1.6E-05 m",
+    " DXYZ     CHARLIE      DELTA            1234.5678    -2345.6789      345.1234 m",
+    " ELEM                 4.0E-06                 5.0E-07                -3.0E-07 m",
+    " ELEM                 9.0E-06                 7.0E-07                 1.6E-05 m",
+};
+
+const std::string& CleanOutput() {
+    static const std::string output = Convert(IobLines(kNetwork)).output;
+    return output;
+}
+
+Conversion ConvertWithReadFailure(int line, int pass) {
+    MemoryFile input{IobLines(kNetwork)};
+    input.failReadsFrom = OffsetOfLine(input.data, line);
+    input.failAfterRewinds = pass - 1;
+    MemoryFile output;
+    ConversionSettings settings;
+    return Convert(input, output, settings);
+}
+
+// The conversion with an output that refuses every byte after `failAfter`.
+Conversion ConvertWithWriteFailure(long failAfter) {
+    MemoryFile input{IobLines(kNetwork)};
+    MemoryFile output;
+    output.failWritesAfter = failAfter;
+    ConversionSettings settings;
+    return Convert(input, output, settings);
+}
+
+// Where line `line` (1-based) of the clean output begins.
+long OutputOffsetOfLine(int line) { return OffsetOfLine(CleanOutput(), line); }
+
+TEST(ReadFailure, Pass1ReportsTheLine) {
+    Conversion run = ConvertWithReadFailure(12, 1);
+    EXPECT_EQ(run.result, 5014);
+    EXPECT_EQ(run.lineCounter, 12);
+    // Only the title line of pass 1 was written.
+    EXPECT_EQ(run.output, OutputLines({"! IOB File Record Type TITL - Fault network"}));
+}
+
+TEST(ReadFailure, Pass2ReportsTheLineAndKeepsTheHeader) {
+    Conversion run = ConvertWithReadFailure(12, 2);
+    EXPECT_EQ(run.result, 5014);
+    EXPECT_EQ(run.lineCounter, 12);
+    // The header block stays; neither the station comment nor a station follows.
+    EXPECT_EQ(run.output, CleanOutput().substr(0, CleanOutput().find("! IOB-File Record Type PLH")));
+}
+
+TEST(ReadFailure, Pass3ReportsTheLineAndKeepsTheGroupsBefore) {
+    Conversion run = ConvertWithReadFailure(12, 3);
+    EXPECT_EQ(run.result, 5014);
+    EXPECT_EQ(run.lineCounter, 12);
+    // The first group (lines 7-9) is written; the second (10-12) is not.
+    std::size_t secondGroup = CleanOutput().find("$GPS_COMPACT; BRAVO");
+    EXPECT_EQ(run.output, CleanOutput().substr(0, CleanOutput().rfind(" \r\n", secondGroup)));
+}
+
+TEST(ReadFailure, FirstLineOfAPass) {
+    Conversion run = ConvertWithReadFailure(1, 3);
+    EXPECT_EQ(run.result, 5014);
+    EXPECT_EQ(run.lineCounter, 1);
+}
+
+TEST(RewindFailure, PipeInputGives5014AfterTheHeader) {
+    MemoryFile input{IobLines(kNetwork)};
+    input.seekable = false;
+    MemoryFile output;
+    ConversionSettings settings;
+    Conversion run = Convert(input, output, settings);
+    EXPECT_EQ(run.result, 5014);
+    EXPECT_EQ(run.lineCounter, 0);
+    EXPECT_EQ(run.output, CleanOutput().substr(0, CleanOutput().find("! IOB-File Record Type PLH")));
+}
+
+// A write that fails in the middle of output line `line`: the output takes
+// part of it, so the C library reports the short write at once and the
+// refused writes count exactly what the engine tried after the failure.
+Conversion FailInsideLine(int line) { return ConvertWithWriteFailure(OutputOffsetOfLine(line) + 5); }
+
+TEST(WriteFailure, InPass1StopsEverything) {
+    Conversion failure = FailInsideLine(1);  // the title line
+    EXPECT_EQ(failure.result, 5013);
+    EXPECT_EQ(failure.output, CleanOutput().substr(0, 5));
+    EXPECT_EQ(failure.refusedWrites, 1);
+    // Passes 2 and 3 were skipped: the counter still names the title's line.
+    EXPECT_EQ(failure.lineCounter, 2);
+}
+
+TEST(WriteFailure, InTheHeaderBlock) {
+    Conversion failure = FailInsideLine(8);  // "$UNITS"
+    EXPECT_EQ(failure.result, 5013);
+    EXPECT_EQ(failure.output, CleanOutput().substr(0, OutputOffsetOfLine(8) + 5));
+    EXPECT_EQ(failure.refusedWrites, 1);
+}
+
+TEST(WriteFailure, WhileStationsAreWrittenSkipsPass3) {
+    Conversion failure = FailInsideLine(18);  // the second station
+    EXPECT_EQ(failure.result, 5013);
+    EXPECT_EQ(failure.output, CleanOutput().substr(0, OutputOffsetOfLine(18) + 5));
+    EXPECT_EQ(failure.refusedWrites, 1);
+    EXPECT_EQ(failure.lineCounter, 16);  // pass 2 read all 15 lines and met the end
+}
+
+TEST(WriteFailure, InAVectorGroupStopsTheConversion) {
+    Conversion failure = FailInsideLine(25);  // the second group's vector line
+    EXPECT_EQ(failure.result, 5013);
+    EXPECT_EQ(failure.output, CleanOutput().substr(0, OutputOffsetOfLine(25) + 5));
+    EXPECT_EQ(failure.refusedWrites, 1);
+    EXPECT_EQ(failure.lineCounter, 12);  // the ELEM record that completed the group
+}
+
+TEST(WriteFailure, OnTheGroupsBlankLine) {
+    Conversion failure = ConvertWithWriteFailure(OutputOffsetOfLine(23));  // the second group's blank line
+    EXPECT_EQ(failure.result, 5013);
+    EXPECT_EQ(failure.output, CleanOutput().substr(0, OutputOffsetOfLine(23)));
+}
+
+TEST(WriteFailure, CleanOutputHasTheLinesTheseTestsCount) {
+    EXPECT_EQ(CleanOutput().substr(OutputOffsetOfLine(18), 22), "$GEO_COMPACT; BM-2042;");
+    EXPECT_EQ(CleanOutput().substr(OutputOffsetOfLine(23), 3), " \r\n");
+    EXPECT_EQ(CleanOutput().substr(OutputOffsetOfLine(25), 20), "$GPS_COMPACT; BRAVO;");
+}
+
+TEST(FullDisk, FlushFailureShowsInTheWriter) {
+    std::FILE* full = std::fopen("/dev/full", "wb");
+    if (full == nullptr) GTEST_SKIP() << "no /dev/full";
+    MemoryFile input{IobLines(kNetwork)};
+    std::FILE* in = input.Open("rb");
+    TextReader reader(in);
+    TextWriter writer(full);
+    ConversionSettings settings;
+    int lineCounter = 0, result = 0;
+    ConvertIobFile(settings, reader, writer, lineCounter, result);
+    // stdio buffers the small output, so the full disk shows when it is flushed.
+    EXPECT_FALSE(writer.Flush());
+    EXPECT_TRUE(writer.Failed());
+    std::fclose(in);
+    std::fclose(full);
+}
+
+}  // namespace

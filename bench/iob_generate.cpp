@@ -1,0 +1,192 @@
+// iob_generate: writes a large, well-formed IOB file for the benchmark.
+//
+//   iob_generate MEGABYTES FILE
+//
+// The file holds a title, an ellipsoid and a custom unit, then stations
+// (a quarter of the bytes; short and long layout, PLH and PLO), then GPS
+// vector groups of 1 to 4 vectors between those stations, each with a GRP
+// record, usually a COV record, and full or diagonal ELEM covariance, then
+// END. Lines end in CR LF. The same size always gives the same file. On
+// success it prints "stations=S vectors=V groups=G bytes=B".
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double kStationShare = 0.25;  // of the file's bytes
+
+struct Station {
+    std::string name;
+    bool longName;
+};
+
+class IobWriter {
+public:
+    explicit IobWriter(std::FILE* file) : file_(file) {}
+
+    // Writes one record; `format` has no line end, the CR LF is added here.
+    template <typename... Args>
+    void Line(const char* format, Args... args) {
+        char text[256];
+        int length = std::snprintf(text, sizeof text - 2, format, args...);
+        text[length++] = '\r';
+        text[length++] = '\n';
+        std::fwrite(text, 1, static_cast<std::size_t>(length), file_);
+        bytes_ += static_cast<std::size_t>(length);
+    }
+
+    std::size_t Bytes() const { return bytes_; }
+
+private:
+    std::FILE* file_;
+    std::size_t bytes_ = 0;
+};
+
+class Generator {
+public:
+    Generator(IobWriter& out, std::size_t targetBytes) : out_(out), target_(targetBytes) {}
+
+    void Run() {
+        out_.Line("! Benchmark network, %zu bytes", target_);
+        out_.Line(" TITL Benchmark control network");
+        out_.Line(" ELIP GRS 1980           6378137.000  6356752.3141");
+        out_.Line(" LUNT us 0.3048006096");
+        while (out_.Bytes() < target_ * kStationShare || stations_.size() < 2) WriteStation();
+        while (out_.Bytes() < target_) WriteGroup();
+        out_.Line(" END");
+    }
+
+    void PrintCounts() const {
+        std::printf("stations=%zu vectors=%zu groups=%zu bytes=%zu\n", stations_.size(), vectors_, groups_,
+                    out_.Bytes());
+    }
+
+private:
+    double Uniform(double low, double high) { return std::uniform_real_distribution<double>(low, high)(random_); }
+    int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    bool Chance(double p) { return Uniform(0.0, 1.0) < p; }
+
+    void WriteStation() {
+        std::size_t number = stations_.size() + 1;
+        bool longName = Chance(0.3);
+        char name[40];
+        if (longName) {
+            std::snprintf(name, sizeof name, "CONTROL MONUMENT %06zu", number);
+        } else {
+            std::snprintf(name, sizeof name, "BM-%06zu", number);
+        }
+        stations_.push_back({name, longName});
+
+        const char* type = Chance(0.5) ? "PLH " : "PLO ";
+        char latHemisphere = Chance(0.8) ? 'N' : 'S';
+        char lonHemisphere = Chance(0.6) ? 'W' : 'E';
+        int latDegrees = Between(0, 89), lonDegrees = Between(0, 179);
+        int latMinutes = Between(0, 59), lonMinutes = Between(0, 59);
+        double latSeconds = Uniform(0.0, 59.999999), lonSeconds = Uniform(0.0, 59.999999);
+        double height = Uniform(-50.0, 2500.0);
+        const char* unit = Chance(0.9) ? "m" : "ft";
+        if (longName) {
+            out_.Line(" %s    *%-31s %c%3d %02d %9.6f %c%3d %02d %9.6f %12.3f %s", type, name, latHemisphere,
+                      latDegrees, latMinutes, latSeconds, lonHemisphere, lonDegrees, lonMinutes, lonSeconds,
+                      height, unit);
+        } else {
+            out_.Line(" %s     %-12s %c%3d %02d %9.6f %c%3d %02d %9.6f %12.3f %s", type, name, latHemisphere,
+                      latDegrees, latMinutes, latSeconds, lonHemisphere, lonDegrees, lonMinutes, lonSeconds,
+                      height, unit);
+        }
+    }
+
+    void WriteVector() {
+        const Station& from = stations_[random_() % stations_.size()];
+        const Station& to = stations_[random_() % stations_.size()];
+        double dX = Uniform(-30000.0, 30000.0), dY = Uniform(-30000.0, 30000.0), dZ = Uniform(-5000.0, 5000.0);
+        if (from.longName || to.longName) {
+            out_.Line(" DXYZ    *%-31s %-31s %13.4f %13.4f %13.4f m", from.name.c_str(), to.name.c_str(), dX, dY,
+                      dZ);
+        } else {
+            out_.Line(" DXYZ     %-12s %-12s %13.4f %13.4f %13.4f m", from.name.c_str(), to.name.c_str(), dX, dY,
+                      dZ);
+        }
+        ++vectors_;
+    }
+
+    // The upper triangle of the group's matrix row by row (or its diagonal):
+    // variances of a few millimetres squared, covariances that keep each
+    // 3 x 3 block positive definite, small couplings between vectors.
+    std::vector<double> Elements(int vectors, bool diagonal) {
+        int n = 3 * vectors;
+        std::vector<double> sigma(static_cast<std::size_t>(n));
+        for (double& s : sigma) s = Uniform(0.001, 0.01);
+        std::vector<double> values;
+        for (int row = 0; row < n; ++row) {
+            double rowSigma = sigma[static_cast<std::size_t>(row)];
+            if (diagonal) {
+                values.push_back(rowSigma * rowSigma);
+                continue;
+            }
+            for (int column = row; column < n; ++column) {
+                bool sameVector = row / 3 == column / 3;
+                double correlation = row == column ? 1.0 : sameVector ? Uniform(-0.4, 0.4) : Uniform(-0.05, 0.05);
+                values.push_back(rowSigma * sigma[static_cast<std::size_t>(column)] * correlation);
+            }
+        }
+        return values;
+    }
+
+    void WriteGroup() {
+        int vectors = Between(1, 4);
+        bool diagonal = Chance(0.3);
+        out_.Line(" GRP  %zu", groups_ + 1);
+        if (diagonal) {
+            out_.Line(" COV  CT DIAG %10s %10s %10s %10s %10.1f%23sm", "", "1.5", "", "", 1.0, "");
+        } else if (Chance(0.8)) {
+            out_.Line(" COV  CT      %10s %10.1f %10s %10s %10.1f%23sm", "", Uniform(1.0, 3.0), "0.000001", "",
+                      Uniform(0.5, 2.0), "");
+        }
+        for (int i = 0; i < vectors; ++i) WriteVector();
+        std::vector<double> values = Elements(vectors, diagonal);
+        for (std::size_t i = 0; i < values.size(); i += 3) {
+            char fields[3][24] = {"", "", ""};
+            for (std::size_t j = 0; j < 3 && i + j < values.size(); ++j) {
+                std::snprintf(fields[j], sizeof fields[j], "%.6E", values[i + j]);
+            }
+            out_.Line(" ELEM %23s %23s %23s m", fields[0], fields[1], fields[2]);
+        }
+        ++groups_;
+    }
+
+    IobWriter& out_;
+    std::size_t target_;
+    std::mt19937_64 random_{20260401};
+    std::vector<Station> stations_;
+    std::size_t vectors_ = 0;
+    std::size_t groups_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    char* end = nullptr;
+    double megabytes = argc == 3 ? std::strtod(argv[1], &end) : 0.0;
+    if (argc != 3 || *end != '\0' || !(megabytes > 0.0)) {
+        std::fprintf(stderr, "Usage: iob_generate MEGABYTES FILE\n");
+        return 2;
+    }
+    std::FILE* file = std::fopen(argv[2], "wb");
+    if (file == nullptr) {
+        std::perror(argv[2]);
+        return 1;
+    }
+    IobWriter writer(file);
+    Generator generator(writer, static_cast<std::size_t>(megabytes * 1e6));
+    generator.Run();
+    if (std::fclose(file) != 0) {
+        std::perror(argv[2]);
+        return 1;
+    }
+    generator.PrintCounts();
+    return 0;
+}

@@ -1,0 +1,139 @@
+#!/usr/bin/env python3
+"""Times iob2quorvane beside the I/O floor on generated IOB files.
+
+    python3 bench/run_benchmark.py [--build DIR] [--runs N] [--sizes MB,MB] [--work DIR]
+
+For each size it generates a file with iob_generate (kept in the work
+folder for later runs), converts it once to learn the output size and warm
+the page cache, then alternates N runs of io_floor (the same file read three
+times, an output of the same size written) and N runs of iob2quorvane. It
+prints the median seconds, MB/s of input, the ratio to the floor and the peak
+resident memory of the converter, then checks the targets:
+  - at most 4 times the I/O floor at the largest size;
+  - the largest size within 12 times the smallest one's time per 10x input
+    (the time grows linearly with the input);
+  - peak resident memory at most 8 MB plus 100 bytes per station.
+Exits 1 when a target is missed.
+"""
+
+import argparse
+import os
+import statistics
+import sys
+import time
+
+MB = 1_000_000
+
+
+def output_of(argv):
+    """Runs argv to its end and returns its standard output."""
+    read_end, write_end = os.pipe()
+    pid = os.posix_spawn(argv[0], argv, os.environ, file_actions=[(os.POSIX_SPAWN_DUP2, write_end, 1)])
+    os.close(write_end)
+    with os.fdopen(read_end) as output:
+        text = output.read()
+    _, status = os.waitpid(pid, 0)
+    if os.waitstatus_to_exitcode(status) != 0:
+        sys.exit(f"failed: {' '.join(argv)}")
+    return text
+
+
+def run(bin_dir, argv):
+    """Runs argv under measure; returns (seconds, peak resident bytes)."""
+    seconds, peak = output_of([os.path.join(bin_dir, "measure")] + argv).split()
+    return float(seconds), int(peak)
+
+
+def generate(tool, megabytes, path):
+    """Makes the file unless it is there; returns its station count."""
+    counts = path + ".counts"
+    if not (os.path.exists(path) and os.path.exists(counts)):
+        summary = output_of([tool, str(megabytes), path])
+        with open(counts, "w") as file:
+            file.write(summary)
+    with open(counts) as file:
+        fields = dict(item.split("=") for item in file.read().split())
+    return int(fields["stations"])
+
+
+def measure(bin_dir, work, megabytes, runs):
+    iob = os.path.join(work, f"bench-{megabytes}mb.iob")
+    out = os.path.join(work, f"bench-{megabytes}mb.txt")
+    floor_out = os.path.join(work, f"bench-{megabytes}mb.floor")
+    stations = generate(os.path.join(bin_dir, "iob_generate"), megabytes, iob)
+    converter = [os.path.join(bin_dir, "iob2quorvane"), iob, out]
+    run(bin_dir, converter)
+    floor = [os.path.join(bin_dir, "io_floor"), iob, floor_out, str(os.path.getsize(out))]
+    floor_times, times, peaks = [], [], []
+    for _ in range(runs):
+        floor_times.append(run(bin_dir, floor)[0])
+        seconds, peak = run(bin_dir, converter)
+        times.append(seconds)
+        peaks.append(peak)
+    for path in (out, floor_out):
+        os.remove(path)
+    return {
+        "mb": os.path.getsize(iob) / MB,
+        "stations": stations,
+        "seconds": statistics.median(times),
+        "floor": statistics.median(floor_times),
+        "peak": max(peaks),
+    }
+
+
+def machine():
+    """The processor's model name and the number of cores, as lscpu shows them."""
+    model = "unknown processor"
+    with open("/proc/cpuinfo") as file:
+        for line in file:
+            if line.startswith("model name"):
+                model = line.split(":", 1)[1].strip()
+                break
+    return f"{model}, {os.cpu_count()} cores"
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--build", default=os.path.join(here, "..", "build"),
+                        help="build folder holding bin/ (default: build)")
+    parser.add_argument("--runs", type=int, default=5, help="runs per program and size (default: 5)")
+    parser.add_argument("--sizes", default="10,100", help="input sizes in MB (default: 10,100)")
+    parser.add_argument("--work", default="/tmp", help="folder for the generated files (default: /tmp)")
+    args = parser.parse_args()
+    bin_dir = os.path.join(args.build, "bin")
+    sizes = [int(size) for size in args.sizes.split(",")]
+
+    results = [measure(bin_dir, args.work, size, args.runs) for size in sizes]
+
+    print(f"Machine: {machine()}\n")
+    print(f"| input | stations | iob2quorvane | MB/s | I/O floor | ratio | peak RSS | RSS limit |")
+    print(f"|---|---|---|---|---|---|---|---|")
+    for r in results:
+        r["limit"] = 8 * MB + 100 * r["stations"]
+        print(f"| {r['mb']:.0f} MB | {r['stations']} | {r['seconds']:.3f} s | {r['mb'] / r['seconds']:.0f} "
+              f"| {r['floor']:.3f} s | {r['seconds'] / r['floor']:.1f}x | {r['peak'] / MB:.1f} MB "
+              f"| {r['limit'] / MB:.1f} MB |")
+
+    missed = []
+    largest, smallest = results[-1], results[0]
+    if largest["seconds"] > 4 * largest["floor"]:
+        missed.append(f"{largest['mb']:.0f} MB takes {largest['seconds'] / largest['floor']:.1f}x the floor (target 4x)")
+    if len(results) > 1:
+        growth = largest["seconds"] / smallest["seconds"]
+        allowed = 12 * largest["mb"] / smallest["mb"] / 10
+        print(f"\n{largest['mb']:.0f} MB takes {growth:.1f}x the time of {smallest['mb']:.0f} MB (target {allowed:.0f}x)")
+        if growth > allowed:
+            missed.append(f"time grows {growth:.1f}x (target {allowed:.0f}x)")
+    for r in results:
+        if r["peak"] > r["limit"]:
+            missed.append(f"{r['mb']:.0f} MB peaks at {r['peak'] / MB:.1f} MB (limit {r['limit'] / MB:.1f} MB)")
+    for line in missed:
+        print("MISSED:", line)
+    if not missed:
+        print("All targets met.")
+    return 1 if missed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

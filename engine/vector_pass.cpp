@@ -199,7 +199,7 @@ void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, 
         const long long target = group.Target();
         for (Field field : kElemValues) {
             if (FieldIsBlank(line, length, field)) continue;
-            if (group.elementCount == target) {
+            if (group.elementCount >= target) {
                 result = kResultTooManyElements;
                 ShowMessage(kMsgTooManyElements, 0, "ELEM", lineCounter);
                 return;

@@ -313,6 +313,16 @@ TEST(VectorPass, DiagonalTargetIsTheOrder) {
               5112);
 }
 
+TEST(VectorPass, DiagonalFlagSetAfterSomeValuesLeavesNoPlaceForMore) {
+    // Five values in full mode, then DIAG makes the target 3: the count is
+    // already past it, and the next value has no place.
+    Conversion run = Convert(IobLines({Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5"}),
+                                       " COV  CT DIAG", Elem({"6"})}));
+    EXPECT_EQ(run.result, 5112);
+    EXPECT_EQ(run.messages.at(0).text, "Too many element values in record 'ELEM' on line 5");
+    EXPECT_EQ(VectorOutput(run), "");
+}
+
 TEST(VectorPass, NonNumericValueStillCounts) {
     std::string section = VectorSection({Dxyz("A", "B"), Elem({"x", "2", "3"}), Elem({"4", "5", "6"})});
     EXPECT_NE(section.find("0.000000000000; 2.000000000000; 4.000000000000"), std::string::npos) << section;

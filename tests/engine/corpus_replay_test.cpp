@@ -1,0 +1,43 @@
+// Replays the regression corpus of nasty IOB files that the fuzzer started from.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "conversion_checks.h"
+
+namespace {
+
+std::vector<std::string> CorpusFiles() {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(IOB_CORPUS_DIR)) {
+        files.push_back(entry.path().filename().string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+class Corpus : public testing::TestWithParam<std::string> {};
+
+TEST_P(Corpus, ConvertsSoundlyAndTheSameTwice) {
+    std::ifstream file(std::filesystem::path(IOB_CORPUS_DIR) / GetParam(), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    Conversion first = Convert(bytes.str());
+    EXPECT_EQ(CheckConversion(first), "");
+    Conversion second = Convert(bytes.str());
+    EXPECT_EQ(second.output, first.output);
+    EXPECT_EQ(second.result, first.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(Replay, Corpus, testing::ValuesIn(CorpusFiles()),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                             std::string name = info.param;
+                             for (char& c : name) {
+                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                             }
+                             return name;
+                         });
+
+}  // namespace

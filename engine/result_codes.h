@@ -2,11 +2,13 @@
 // message that reports the failure.
 #pragma once
 
+#include "string_table.h"
+
 enum ResultCode : int {
     kResultOk = 0,
-    kResultOutOfMemory = 5001,
-    kResultWriteError = 5013,
-    kResultReadError = 5014,
-    kResultUnsupportedSetting = 5111,
-    kResultTooManyElements = 5112,
+    kResultOutOfMemory = kMsgOutOfMemory,
+    kResultWriteError = kMsgWriteError,
+    kResultReadError = kMsgReadError,
+    kResultUnsupportedSetting = kMsgUnsupportedSetting,
+    kResultTooManyElements = kMsgTooManyElements,
 };

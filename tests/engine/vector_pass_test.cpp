@@ -78,6 +78,18 @@ std::string Line(const std::string& from, const std::string& to, const std::stri
     return "$GPS_COMPACT; " + from + "; " + to + "; 1.00000; 2.00000; 2.00000; " + six;
 }
 
+// A two-vector group whose 21 values are 1 to 21 in the order of the rows:
+// vector 1 gets (1,1)=1 (1,2)=2 (2,2)=7 (1,3)=3 (2,3)=8 (3,3)=12,
+// vector 2 gets (4,4)=16 (4,5)=17 (5,5)=19 (4,6)=18 (5,6)=20 (6,6)=21.
+std::string TwoVectorLines() {
+    return OutputLines({Line("A", "B",
+                                "1.000000000000; 2.000000000000; 7.000000000000; 3.000000000000; "
+                                "8.000000000000; 12.000000000000"),
+                           Line("B", "C",
+                                "16.000000000000; 17.000000000000; 19.000000000000; 18.000000000000; "
+                                "20.000000000000; 21.000000000000")});
+}
+
 TEST(PackedIndex, OneVector) {
     const std::pair<long long, long long> expected[] = {{1, 1}, {1, 2}, {1, 3}, {2, 2}, {2, 3}, {3, 3}};
     for (int k = 1; k <= 6; ++k) EXPECT_EQ(PackedIndex(3, k, false), expected[k - 1]) << k;
@@ -134,16 +146,7 @@ TEST(VectorPass, TwoVectorsNeed21ValuesAndWriteOnlyTheirOwnBlocks) {
     }
     std::vector<std::string> withoutLast(records.begin(), records.end() - 1);
     EXPECT_EQ(VectorSection(withoutLast), "");
-    // Vector 1: (1,1)=1 (1,2)=2 (2,2)=7 (1,3)=3 (2,3)=8 (3,3)=12.
-    // Vector 2: (4,4)=16 (4,5)=17 (5,5)=19 (4,6)=18 (5,6)=20 (6,6)=21.
-    EXPECT_EQ(VectorSection(records),
-              kGroupStart +
-                  OutputLines({Line("A", "B",
-                                    "1.000000000000; 2.000000000000; 7.000000000000; 3.000000000000; "
-                                    "8.000000000000; 12.000000000000"),
-                               Line("B", "C",
-                                    "16.000000000000; 17.000000000000; 19.000000000000; 18.000000000000; "
-                                    "20.000000000000; 21.000000000000")}));
+    EXPECT_EQ(VectorSection(records), kGroupStart + TwoVectorLines());
 }
 
 TEST(VectorPass, VectorJoiningAfterSomeValuesRaisesTheTarget) {
@@ -153,13 +156,7 @@ TEST(VectorPass, VectorJoiningAfterSomeValuesRaisesTheTarget) {
         records.push_back(Elem({std::to_string(k), std::to_string(k + 1), std::to_string(k + 2)}));
     }
     std::string section = VectorSection(records);
-    EXPECT_EQ(section.substr(kGroupStart.size()),
-              OutputLines({Line("A", "B",
-                                "1.000000000000; 2.000000000000; 7.000000000000; 3.000000000000; "
-                                "8.000000000000; 12.000000000000"),
-                           Line("B", "C",
-                                "16.000000000000; 17.000000000000; 19.000000000000; 18.000000000000; "
-                                "20.000000000000; 21.000000000000")}));
+    EXPECT_EQ(section.substr(kGroupStart.size()), TwoVectorLines());
 }
 
 TEST(VectorPass, CovAfterTheLastElemBelongsToTheNextGroup) {

@@ -1,0 +1,5 @@
+#include "app_icon.h"
+
+#include "app_icon.xpm"
+
+const char* const* AppIconXpm() { return app_icon_xpm; }

@@ -1,0 +1,50 @@
+// The dialog templates: each dialog's title and client size and each
+// control's kind, id, text and rectangle, in creation order, which is also
+// the tab order. Positions and sizes are dialog units of the dialog's font:
+// a horizontal unit is a quarter of its average character width, a vertical
+// unit an eighth of its character height.
+#pragma once
+
+#include <cstddef>
+
+enum class ControlKind {
+    kText,           // left-aligned static text, takes no focus
+    kEdit,           // bordered single-line edit field
+    kButton,         // push button
+    kDefaultButton,  // push button pressed by Enter wherever the focus is
+    kIcon,           // the application icon at its own size
+};
+
+// A button's id is the command it sends.
+enum ControlId : int {
+    kIdNone = -1,
+    kIdOk = 1,
+    kIdCancel = 2,
+    kIdConvert = 1000,
+    kIdIobName = 1001,
+    kIdBrowseIob = 1002,
+    kIdOutputName = 1003,
+    kIdBrowseOutput = 1004,
+};
+
+struct ControlTemplate {
+    ControlKind kind;
+    int id;
+    const char* text;
+    int x, y, width, height;
+};
+
+struct DialogTemplate {
+    const char* title;
+    int width, height;
+    const ControlTemplate* controls;
+    std::size_t controlCount;
+
+    const ControlTemplate* begin() const { return controls; }
+    const ControlTemplate* end() const { return controls + controlCount; }
+};
+
+// Template 100, the About box.
+const DialogTemplate& AboutDialogTemplate();
+// Template 102, the main dialog.
+const DialogTemplate& ConvertDialogTemplate();

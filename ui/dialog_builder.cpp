@@ -1,0 +1,95 @@
+#include "dialog_builder.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+#include <vector>
+
+#include "dialog_units.h"
+
+namespace {
+
+QWidget* MakeControl(QDialog& dialog, const ControlTemplate& control, const QPixmap& icon) {
+    const QString text = QString::fromUtf8(control.text);
+    switch (control.kind) {
+    case ControlKind::kText: {
+        auto* label = new QLabel(text, &dialog);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    case ControlKind::kEdit:
+        return new QLineEdit(&dialog);
+    case ControlKind::kButton:
+    case ControlKind::kDefaultButton: {
+        auto* button = new QPushButton(text, &dialog);
+        button->setAutoDefault(false);
+        button->setDefault(control.kind == ControlKind::kDefaultButton);
+        return button;
+    }
+    case ControlKind::kIcon: {
+        auto* label = new QLabel(&dialog);
+        label->setPixmap(icon);
+        return label;
+    }
+    }
+    return nullptr;
+}
+
+// The pixels a control's text needs, or an empty size for a control without text.
+QSize RoomForText(const ControlTemplate& control, const QWidget& widget) {
+    const QFontMetrics metrics = widget.fontMetrics();
+    const QString text = QString::fromUtf8(control.text);
+    switch (control.kind) {
+    case ControlKind::kText:
+        return QSize(metrics.horizontalAdvance(text), metrics.height());
+    case ControlKind::kButton:
+    case ControlKind::kDefaultButton: {
+        const QStyle* style = widget.style();
+        const int padding = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &widget) +
+                            2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &widget);
+        return metrics.size(Qt::TextShowMnemonic, text) + QSize(padding, padding);
+    }
+    case ControlKind::kEdit:
+    case ControlKind::kIcon:
+        break;
+    }
+    return QSize();
+}
+
+DialogUnits FittingUnits(const DialogTemplate& dialogTemplate, const std::vector<QWidget*>& widgets,
+                         const DialogUnits& base) {
+    double widen = 1.0, heighten = 1.0;
+    for (std::size_t i = 0; i < dialogTemplate.controlCount; ++i) {
+        const ControlTemplate& control = dialogTemplate.controls[i];
+        const QSize room = RoomForText(control, *widgets[i]);
+        if (room.isEmpty()) continue;
+        widen = std::max(widen, room.width() / (control.width * base.horizontal));
+        heighten = std::max(heighten, room.height() / (control.height * base.vertical));
+    }
+    return DialogUnits{base.horizontal * widen, base.vertical * heighten};
+}
+
+}  // namespace
+
+std::map<int, QWidget*> BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate, const QPixmap& icon) {
+    dialog.setWindowTitle(QString::fromUtf8(dialogTemplate.title));
+    std::vector<QWidget*> widgets;
+    std::map<int, QWidget*> byId;
+    for (const ControlTemplate& control : dialogTemplate) {
+        QWidget* widget = MakeControl(dialog, control, icon);
+        widgets.push_back(widget);
+        if (control.id != kIdNone) byId[control.id] = widget;
+    }
+
+    const DialogUnits units = FittingUnits(dialogTemplate, widgets, BaseUnitsOf(QFontMetricsF(dialog.font())));
+    for (std::size_t i = 0; i < dialogTemplate.controlCount; ++i) {
+        const ControlTemplate& control = dialogTemplate.controls[i];
+        QRect rect = ToPixels(units, control.x, control.y, control.width, control.height);
+        if (control.kind == ControlKind::kIcon) rect.setSize(icon.size());
+        widgets[i]->setGeometry(rect);
+    }
+    dialog.setFixedSize(ToPixels(units, dialogTemplate.width, dialogTemplate.height));
+    return byId;
+}

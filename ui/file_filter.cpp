@@ -1,0 +1,24 @@
+#include "file_filter.h"
+
+namespace {
+
+QString QtPatterns(const QString& patterns) {
+    QStringList result;
+    for (const QString& pattern : patterns.split(u';', Qt::SkipEmptyParts)) {
+        const QString trimmed = pattern.trimmed();
+        result.append(trimmed == QStringLiteral("*.*") ? QStringLiteral("*") : trimmed);
+    }
+    return result.join(u' ');
+}
+
+}  // namespace
+
+QStringList NameFiltersOf(const char* filterText) {
+    const QStringList items = QString::fromUtf8(filterText).split(u'|');
+    QStringList filters;
+    // The text ends with an empty item, so a last description without a pattern is dropped too.
+    for (qsizetype i = 0; i + 1 < items.size() && !items[i].isEmpty(); i += 2) {
+        filters.append(items[i] + QStringLiteral(" (") + QtPatterns(items[i + 1]) + u')');
+    }
+    return filters;
+}

@@ -1,0 +1,23 @@
+#include "message_box.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+
+#include "application_title.h"
+#include "dialog_templates.h"
+
+MessagePresenter MessageBoxPresenter(QWidget* owner) {
+    return [owner](unsigned, unsigned, const std::string& text) {
+        QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
+                        QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())),
+                        QMessageBox::Ok, owner);
+        // File names are shown as typed, even those that look like markup.
+        box.setTextFormat(Qt::PlainText);
+        // A message shown from within a conversion is read with the ordinary pointer.
+        const bool busy = QGuiApplication::overrideCursor() != nullptr;
+        if (busy) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+        box.exec();
+        if (busy) QGuiApplication::restoreOverrideCursor();
+        return static_cast<int>(kIdOk);
+    };
+}

@@ -1,0 +1,33 @@
+#include "module_directory.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <vector>
+
+#include "read_primitives.h"
+
+namespace {
+
+bool IsFolderSeparator(char c) { return c == '\\' || c == '/' || c == ':'; }
+
+std::string ExecutablePath() { return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString(); }
+
+}  // namespace
+
+std::string DirectoryOfPath(const std::string& path) {
+    std::vector<char> buffer(path.begin(), path.end());
+    buffer.push_back('\0');
+    std::string directory = TrimBoth(buffer.data());
+    while (!directory.empty() && !IsFolderSeparator(directory.back())) directory.pop_back();
+    if (!directory.empty() && directory.back() == ':') directory.push_back('\\');
+    return directory;
+}
+
+std::string GetModuleDirectory() { return DirectoryOfPath(ExecutablePath()); }
+
+std::string BrowseStartFolder(const std::string& moduleDirectory) {
+    std::string folder = DirectoryOfPath(moduleDirectory);
+    std::vector<char> buffer(folder.begin(), folder.end());
+    buffer.push_back('\0');
+    return TrimTrailingChar(buffer.data(), '\\');
+}

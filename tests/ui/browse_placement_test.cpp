@@ -1,0 +1,51 @@
+// The positioning rule of the browse dialog.
+#include <gtest/gtest.h>
+
+#include "browse_placement.h"
+
+namespace {
+
+const QRect kDesktop(0, 0, 1024, 768);
+const QSize kScreen(1024, 768);
+
+}  // namespace
+
+TEST(BrowseDialogPosition, DialogIsCentredOnTheDesktop) {
+    EXPECT_EQ(BrowseDialogPosition(kDesktop, QSize(500, 400), kScreen), QPoint(262, 184));
+}
+
+TEST(BrowseDialogPosition, DialogIsCentredOverAnOwner) {
+    EXPECT_EQ(BrowseDialogPosition(QRect(100, 50, 600, 400), QSize(200, 100), kScreen), QPoint(300, 200));
+}
+
+TEST(BrowseDialogPosition, HalfPixelsAreTruncated) {
+    EXPECT_EQ(BrowseDialogPosition(kDesktop, QSize(501, 401), kScreen), QPoint(261, 183));
+}
+
+TEST(BrowseDialogPosition, DialogAboveTheScreenMovesToTwo) {
+    EXPECT_EQ(BrowseDialogPosition(QRect(10, -300, 600, 400), QSize(200, 200), kScreen), QPoint(210, 2));
+}
+
+TEST(BrowseDialogPosition, DialogLeftOfTheScreenMovesToTwo) {
+    EXPECT_EQ(BrowseDialogPosition(QRect(-400, 100, 300, 300), QSize(200, 100), kScreen), QPoint(2, 200));
+}
+
+TEST(BrowseDialogPosition, DialogBelowTheScreenMovesUpToTwoAboveTheBottom) {
+    EXPECT_EQ(BrowseDialogPosition(QRect(0, 600, 400, 400), QSize(200, 300), kScreen), QPoint(100, 466));
+}
+
+TEST(BrowseDialogPosition, DialogRightOfTheScreenMovesLeftToTwoBeforeTheEdge) {
+    EXPECT_EQ(BrowseDialogPosition(QRect(900, 0, 400, 400), QSize(300, 100), kScreen), QPoint(722, 150));
+}
+
+TEST(BrowseDialogPosition, DialogTallerThanTheScreenEndsAboveIt) {
+    EXPECT_EQ(BrowseDialogPosition(kDesktop, QSize(500, 800), kScreen).y(), 768 - 800 - 2);
+}
+
+TEST(BrowseDialogPosition, DialogNoTallerThanTheScreenStaysOnIt) {
+    EXPECT_EQ(BrowseDialogPosition(kDesktop, QSize(500, 768), kScreen).y(), 0);
+}
+
+TEST(BrowseDialogPosition, DialogWiderThanTheScreenEndsLeftOfIt) {
+    EXPECT_EQ(BrowseDialogPosition(kDesktop, QSize(1025, 400), kScreen).x(), 1024 - 1025 - 2);
+}

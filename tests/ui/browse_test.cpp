@@ -1,0 +1,185 @@
+// The two Browse buttons: the file dialog they open, what a choice puts
+// into the fields and what Cancel leaves.
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QListView>
+#include <QScreen>
+
+#include "browse_file_dialog.h"
+#include "browse_placement.h"
+#include "convert_dialog_fixture.h"
+#include "string_table.h"
+#include "test_files.h"
+
+namespace {
+
+struct SeenFileDialog {
+    QString title;
+    QString directory;
+    QStringList filters;
+    QString currentFilter;
+    QRect frame;
+};
+
+QFileDialog* AsFileDialog(QWidget* window, SeenFileDialog& seen) {
+    auto* dialog = qobject_cast<CBrowseFileDialog*>(window);
+    if (dialog == nullptr) {
+        ADD_FAILURE() << "expected a browse dialog, got " << window->metaObject()->className();
+        window->close();
+        return nullptr;
+    }
+    seen.title = dialog->windowTitle();
+    seen.directory = dialog->directory().absolutePath();
+    const auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+    for (int i = 0; i < types->count(); ++i) seen.filters.append(types->itemText(i));
+    seen.currentFilter = types->currentText();
+    seen.frame = dialog->frameGeometry();
+    return dialog;
+}
+
+// Types `path` as the file name and presses Enter, as a user naming a file does.
+ModalScript::Step ChooseFile(const QString& path, SeenFileDialog& seen) {
+    return [path, &seen](QWidget* window) {
+        QFileDialog* dialog = AsFileDialog(window, seen);
+        if (dialog == nullptr) return;
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        name->setText(path);
+        QTest::keyClick(name, Qt::Key_Return);
+    };
+}
+
+ModalScript::Step Cancel(SeenFileDialog& seen) {
+    return [&seen](QWidget* window) {
+        if (AsFileDialog(window, seen) != nullptr) QTest::keyClick(window, Qt::Key_Escape);
+    };
+}
+
+// The names the file dialog lists in its folder once it has read it.
+QStringList ListedNames(QFileDialog& dialog, int expected) {
+    auto* list = dialog.findChild<QListView*>("listView");
+    QStringList names;
+    const bool listed = QTest::qWaitFor([&] {
+        names.clear();
+        for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row) {
+            names.append(list->model()->index(row, 0, list->rootIndex()).data().toString());
+        }
+        return names.size() >= expected;
+    }, 2000);
+    EXPECT_TRUE(listed);
+    names.sort();
+    return names;
+}
+
+}  // namespace
+
+TEST_F(ConvertDialogTest, BrowseIobFillsTheIobFieldAndKeepsTheTypedOutputName) {
+    WriteBytes(Path("Job1.IOB"), " END\r\n");
+    Type(controls_.outputField, "typed output.txt");
+    SeenFileDialog seen;
+    script_.Then(ChooseFile(Path("Job1.IOB"), seen));
+    QTest::mouseClick(controls_.browseIob, Qt::LeftButton);
+    EXPECT_EQ(seen.title, "Select IOB File");
+    EXPECT_EQ(controls_.iobField->text(), Path("Job1.IOB"));
+    EXPECT_EQ(controls_.outputField->text(), "typed output.txt");
+    ExpectScriptDone();
+}
+
+TEST_F(ConvertDialogTest, BrowseOutputTakesANewNameWithoutAddingAnExtensionAndKeepsTheTypedIobName) {
+    Type(controls_.iobField, "typed.iob");
+    SeenFileDialog seen;
+    script_.Then(ChooseFile(Path("New Output"), seen));
+    QTest::mouseClick(controls_.browseOutput, Qt::LeftButton);
+    EXPECT_EQ(seen.title, "Enter/Select An Output File");
+    EXPECT_EQ(controls_.outputField->text(), Path("New Output"));
+    EXPECT_EQ(controls_.iobField->text(), "typed.iob");
+    ExpectScriptDone();
+}
+
+TEST_F(ConvertDialogTest, BrowseOutputTakesAnExistingFileWithoutAskingToReplaceIt) {
+    WriteBytes(Path("old.txt"), "old\r\n");
+    SeenFileDialog seen;
+    script_.Then(ChooseFile(Path("old.txt"), seen));
+    QTest::mouseClick(controls_.browseOutput, Qt::LeftButton);
+    EXPECT_EQ(controls_.outputField->text(), Path("old.txt"));
+    ExpectScriptDone();
+}
+
+TEST_F(ConvertDialogTest, BrowseOutputTakesANameInAFolderThatDoesNotExist) {
+    SeenFileDialog seen;
+    script_.Then(ChooseFile(Path("later/out.txt"), seen));
+    QTest::mouseClick(controls_.browseOutput, Qt::LeftButton);
+    EXPECT_EQ(controls_.outputField->text(), Path("later/out.txt"));
+}
+
+TEST_F(ConvertDialogTest, CancelledBrowseChangesNeitherField) {
+    Type(controls_.iobField, " typed.iob ");
+    Type(controls_.outputField, "typed.txt");
+    SeenFileDialog seen;
+    script_.Then(Cancel(seen));
+    QTest::mouseClick(controls_.browseIob, Qt::LeftButton);
+    EXPECT_EQ(controls_.iobField->text(), " typed.iob ");
+    EXPECT_EQ(controls_.outputField->text(), "typed.txt");
+    ExpectScriptDone();
+}
+
+TEST_F(ConvertDialogTest, BothBrowseDialogsStartInTheExecutablesFolderWhateverTheFieldsHold) {
+    Type(controls_.iobField, Path("in.iob"));
+    Type(controls_.outputField, Path("out.txt"));
+    SeenFileDialog iob, output;
+    script_.Then(Cancel(iob)).Then(Cancel(output));
+    QTest::mouseClick(controls_.browseIob, Qt::LeftButton);
+    QTest::mouseClick(controls_.browseOutput, Qt::LeftButton);
+    EXPECT_EQ(iob.directory, QCoreApplication::applicationDirPath());
+    EXPECT_EQ(output.directory, QCoreApplication::applicationDirPath());
+}
+
+TEST_F(ConvertDialogTest, IobBrowseOffersTheIobFilterFirstThenAllFiles) {
+    SeenFileDialog seen;
+    script_.Then(Cancel(seen));
+    QTest::mouseClick(controls_.browseIob, Qt::LeftButton);
+    EXPECT_EQ(seen.filters, (QStringList{"IOB File (*.iob)", "All Files (*.*)"}));
+    EXPECT_EQ(seen.currentFilter, "IOB File (*.iob)");
+}
+
+TEST_F(ConvertDialogTest, OutputBrowseOffersTheTextFilterFirstThenAllFiles) {
+    SeenFileDialog seen;
+    script_.Then(Cancel(seen));
+    QTest::mouseClick(controls_.browseOutput, Qt::LeftButton);
+    EXPECT_EQ(seen.filters, (QStringList{"ASCII (Text) File (*.txt)", "All Files (*.*)"}));
+    EXPECT_EQ(seen.currentFilter, "ASCII (Text) File (*.txt)");
+}
+
+TEST_F(ConvertDialogTest, BrowseDialogIsPlacedByThePositioningRuleOverTheDesktop) {
+    SeenFileDialog seen;
+    script_.Then(Cancel(seen));
+    QTest::mouseClick(controls_.browseIob, Qt::LeftButton);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    EXPECT_EQ(seen.frame.topLeft(), BrowseDialogPosition(screen->virtualGeometry(), seen.frame.size(), screen->size()));
+}
+
+TEST_F(ConvertDialogTest, BrowseDialogWithAnOwnerIsPlacedOverTheOwner) {
+    dialog_.move(40, 30);
+    CBrowseFileDialog browse(LoadString(kMsgIobFilter), &dialog_);
+    browse.show();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    EXPECT_EQ(browse.frameGeometry().topLeft(),
+              BrowseDialogPosition(dialog_.frameGeometry(), browse.frameGeometry().size(), screen->size()));
+}
+
+TEST_F(ConvertDialogTest, IobFilterListsOnlyIobFiles) {
+    for (const char* name : {"net.iob", "README", "net.txt"}) WriteBytes(Path(name), "x");
+    CBrowseFileDialog browse(LoadString(kMsgIobFilter), nullptr);
+    browse.setDirectory(folder_.path());
+    browse.show();
+    EXPECT_EQ(ListedNames(browse, 1), QStringList{"net.iob"});
+}
+
+TEST_F(ConvertDialogTest, AllFilesListsNamesWithoutADotToo) {
+    for (const char* name : {"net.iob", "README", "net.txt"}) WriteBytes(Path(name), "x");
+    CBrowseFileDialog browse(LoadString(kMsgOutputFilter), nullptr);
+    browse.setDirectory(folder_.path());
+    browse.selectNameFilter(browse.nameFilters().value(1));
+    browse.show();
+    EXPECT_EQ(ListedNames(browse, 3), (QStringList{"README", "net.iob", "net.txt"}));
+}

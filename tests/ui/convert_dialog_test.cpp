@@ -1,0 +1,128 @@
+// "&Convert Data" through the main dialog: typed names, the files written
+// and the one message box that reports the outcome.
+#include <QFile>
+#include <QGuiApplication>
+
+#include "convert_dialog_fixture.h"
+#include "test_files.h"
+
+namespace {
+
+// The expected output of stations.iob when an earlier conversion of the
+// same run left network.iob's datum and ellipsoid in the settings.
+QByteArray StationsWithNetworkDatum() {
+    QList<QByteArray> stations = ReadBytes(ExamplePath("stations.txt")).split('\n');
+    const QList<QByteArray> network = ReadBytes(ExamplePath("network.txt")).split('\n');
+    const qsizetype datum = network.indexOf("$DATUM\r");
+    for (qsizetype line = 1; line <= 3; ++line) stations[stations.indexOf("$DATUM\r") + line] = network[datum + line];
+    return stations.join('\n');
+}
+
+}  // namespace
+
+TEST_F(ConvertDialogTest, ConvertingTheExampleWritesItsExpectedFileAndReportsSuccess) {
+    Convert(ExamplePath("network.iob"), Path("network.txt"));
+    EXPECT_EQ(messages_, QStringList{"Success - the results are in " + Path("network.txt")});
+    EXPECT_EQ(ReadBytes(Path("network.txt")), ReadBytes(ExamplePath("network.txt")));
+    ExpectScriptDone();
+}
+
+TEST_F(ConvertDialogTest, SuccessNamesTheOutputAsTrimmedWhileTheFieldsKeepTheBlanks) {
+    Convert("  " + ExamplePath("header.iob") + " ", " " + Path("out.txt"));
+    EXPECT_EQ(messages_, QStringList{"Success - the results are in " + Path("out.txt")});
+    EXPECT_EQ(controls_.iobField->text(), "  " + ExamplePath("header.iob") + " ");
+    EXPECT_EQ(controls_.outputField->text(), " " + Path("out.txt"));
+    EXPECT_EQ(ReadBytes(Path("out.txt")), ReadBytes(ExamplePath("header.txt")));
+}
+
+TEST_F(ConvertDialogTest, IobNameOfBlanksAsksForTheIobName) {
+    Convert("   ", Path("out.txt"));
+    EXPECT_EQ(messages_, QStringList{"Please enter an 'IOB' File name"});
+    EXPECT_FALSE(QFile::exists(Path("out.txt")));
+}
+
+TEST_F(ConvertDialogTest, OutputNameOfBlanksAsksForTheQuorvaneName) {
+    Convert(ExamplePath("network.iob"), "  ");
+    EXPECT_EQ(messages_, QStringList{"Please enter a 'QUORVANE' File name"});
+}
+
+TEST_F(ConvertDialogTest, BothNamesEmptyAskOnlyForTheIobName) {
+    Convert("", "");
+    EXPECT_EQ(messages_, QStringList{"Please enter an 'IOB' File name"});
+    ExpectScriptDone();
+}
+
+TEST_F(ConvertDialogTest, MissingIobFileCannotBeOpenedAndNoOutputIsCreated) {
+    Convert(Path("missing.iob"), Path("out.txt"));
+    EXPECT_EQ(messages_, QStringList{"Cannot open file " + Path("missing.iob")});
+    EXPECT_FALSE(QFile::exists(Path("out.txt")));
+}
+
+TEST_F(ConvertDialogTest, OutputInAMissingFolderCannotBeOpened) {
+    Convert(ExamplePath("network.iob"), Path("no-such-folder/out.txt"));
+    EXPECT_EQ(messages_, QStringList{"Cannot open file " + Path("no-such-folder/out.txt")});
+}
+
+TEST_F(ConvertDialogTest, SameFileTwiceIsRefusedAndTheIobFileIsUnchanged) {
+    const QByteArray iob = ReadBytes(ExamplePath("network.iob"));
+    WriteBytes(Path("net.iob"), iob);
+    Convert(Path("net.iob"), Path("./net.iob"));
+    EXPECT_EQ(messages_,
+              QStringList{"The 'IOB' file and the 'QUORVANE' file are the same file " + Path("./net.iob")});
+    EXPECT_EQ(ReadBytes(Path("net.iob")), iob);
+}
+
+TEST_F(ConvertDialogTest, UnsupportedCovarianceSettingShowsExactlyOneBox) {
+    WriteBytes(Path("cov.iob"), " COV  XY\r\n");
+    Convert(Path("cov.iob"), Path("out.txt"));
+    EXPECT_EQ(messages_, QStringList{"Currently no support for 'XY' setting in record 'COV '"});
+    ExpectScriptDone();
+}
+
+TEST_F(ConvertDialogTest, ExistingOutputIsReplacedWithoutAQuestion) {
+    WriteBytes(Path("out.txt"), "older and longer contents than the new file will have\r\n");
+    Convert(ExamplePath("header.iob"), Path("out.txt"));
+    EXPECT_EQ(messages_, QStringList{"Success - the results are in " + Path("out.txt")});
+    EXPECT_EQ(ReadBytes(Path("out.txt")), ReadBytes(ExamplePath("header.txt")));
+    ExpectScriptDone();
+}
+
+TEST_F(ConvertDialogTest, SecondConversionOfTheRunCarriesTheFirstFilesEllipsoid) {
+    Convert(ExamplePath("network.iob"), Path("network.txt"));
+    Convert(ExamplePath("stations.iob"), Path("stations.txt"));
+    EXPECT_EQ(messages_.size(), 2);
+    EXPECT_EQ(ReadBytes(Path("stations.txt")), StationsWithNetworkDatum());
+}
+
+TEST_F(ConvertDialogTest, ConversionRunsUnderTheBusyCursor) {
+    int shapeWhileConverting = -1;
+    MessagePresenter boxes = SetMessagePresenter([&](unsigned, unsigned, const std::string&) {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        shapeWhileConverting = cursor != nullptr ? cursor->shape() : -1;
+        return 1;
+    });
+    Type(controls_.iobField, ExamplePath("header.iob"));
+    Type(controls_.outputField, Path("out.txt"));
+    QTest::mouseClick(controls_.convert, Qt::LeftButton);
+    SetMessagePresenter(boxes);
+    EXPECT_EQ(shapeWhileConverting, Qt::WaitCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ConvertDialogTest, MessageBoxOfAConversionShowsTheOrdinaryPointer) {
+    SeenBox seen;
+    Type(controls_.iobField, ExamplePath("header.iob"));
+    Type(controls_.outputField, Path("out.txt"));
+    script_.Then(PressOk(seen));
+    QTest::mouseClick(controls_.convert, Qt::LeftButton);
+    EXPECT_TRUE(seen.arrowCursor);
+    ExpectScriptDone();
+}
+
+TEST_F(ConvertDialogTest, AltCPressesConvertData) {
+    script_.Then(PressOk(messages_));
+    QTest::keyClick(controls_.iobField, Qt::Key_C, Qt::AltModifier);
+    // A mnemonic presses its button visibly, so the click comes a moment later.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !messages_.isEmpty(); }, 2000));
+    EXPECT_EQ(messages_, QStringList{"Please enter an 'IOB' File name"});
+}

@@ -1,0 +1,64 @@
+// Start-up and end of the program: the application object runs the one
+// main dialog modally and returns when it ends. Each test makes its own
+// application, as the program does.
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QScreen>
+#include <QTest>
+
+#include "convert_dialog_controls.h"
+#include "converter_app.h"
+#include "modal_script.h"
+#include "qt_printers.h"
+
+namespace {
+
+struct SeenMainDialog {
+    QString className;
+    QString title;
+    QString iobField = "not seen";
+    QString outputField = "not seen";
+};
+
+ModalScript::Step ReadAndEscape(SeenMainDialog& seen) {
+    return [&seen](QWidget* window) {
+        seen.className = window->metaObject()->className();
+        seen.title = window->windowTitle();
+        ConvertDialogControls controls(*static_cast<QDialog*>(window));
+        seen.iobField = controls.iobField->text();
+        seen.outputField = controls.outputField->text();
+        QTest::keyClick(window, Qt::Key_Escape);
+    };
+}
+
+}  // namespace
+
+TEST(CConverterApp, RunShowsTheMainDialogAndReturnsWhenItEnds) {
+    int argc = 1;
+    char name[] = "IobToQuorvane";
+    char* argv[] = {name, nullptr};
+    CConverterApp application(argc, argv);
+    SeenMainDialog seen;
+    ModalScript script;
+    script.Then(ReadAndEscape(seen));
+    EXPECT_EQ(application.Run(), 0);
+    EXPECT_EQ(seen.className, "CConvertDialog");
+    EXPECT_EQ(seen.title, "Convert GeoLab IOB File To a Quorvane Input File");
+    EXPECT_EQ(script.Pending(), 0u);
+    EXPECT_EQ(script.Unexpected(), QStringList());
+}
+
+TEST(CConverterApp, ArgumentsBeyondTheToolkitsAreIgnored) {
+    int argc = 4;
+    char name[] = "IobToQuorvane", platform[] = "-platform", offscreen[] = "offscreen", file[] = "net.iob";
+    char* argv[] = {name, platform, offscreen, file, nullptr};
+    CConverterApp application(argc, argv);
+    SeenMainDialog seen;
+    ModalScript script;
+    script.Then(ReadAndEscape(seen));
+    EXPECT_EQ(application.Run(), 0);
+    EXPECT_EQ(argc, 2);
+    EXPECT_EQ(seen.iobField, "");
+    EXPECT_EQ(seen.outputField, "");
+}

@@ -1,0 +1,114 @@
+// The dialogs as laid out from their templates: every text fits its
+// control, no controls overlap and the template's proportions hold, in
+// the default font and in a much larger one.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <memory>
+
+#include "about_dialog.h"
+#include "app_icon.h"
+#include "convert_dialog.h"
+
+namespace {
+
+void ExpectEveryTextFits(QDialog& dialog) {
+    dialog.show();
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->text().isEmpty()) continue;
+        const QFontMetrics metrics = label->fontMetrics();
+        EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width()) << label->text().toStdString();
+        EXPECT_LE(metrics.height(), label->contentsRect().height()) << label->text().toStdString();
+    }
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.features = button->isDefault() ? QStyleOptionButton::DefaultButton : QStyleOptionButton::None;
+        const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
+        EXPECT_LE(text.width() + margin, contents.width()) << button->text().toStdString();
+        EXPECT_LE(text.height(), contents.height()) << button->text().toStdString();
+    }
+}
+
+void ExpectNoControlsOverlap(QDialog& dialog) {
+    const QList<QWidget*> controls = dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        EXPECT_TRUE(dialog.rect().contains(controls[i]->geometry()));
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry())) << i << " and " << j;
+        }
+    }
+}
+
+// Restores the application font when the test ends.
+class LargeFont {
+public:
+    LargeFont() : saved_(QApplication::font()) {
+        QFont large = saved_;
+        large.setPointSizeF(saved_.pointSizeF() * 1.6);
+        QApplication::setFont(large);
+    }
+    ~LargeFont() { QApplication::setFont(saved_); }
+
+private:
+    QFont saved_;
+};
+
+std::unique_ptr<CAboutDialog> MakeAbout(QWidget* parent) {
+    return std::make_unique<CAboutDialog>(QIcon(QPixmap(AppIconXpm())), parent);
+}
+
+}  // namespace
+
+TEST(ConvertDialogLayout, EveryStaticTextAndButtonTextFits) {
+    CConvertDialog dialog;
+    ExpectEveryTextFits(dialog);
+}
+
+TEST(ConvertDialogLayout, NoControlsOverlap) {
+    CConvertDialog dialog;
+    ExpectNoControlsOverlap(dialog);
+}
+
+TEST(ConvertDialogLayout, TextsStillFitInALargerFont) {
+    LargeFont font;
+    CConvertDialog dialog;
+    ExpectEveryTextFits(dialog);
+    ExpectNoControlsOverlap(dialog);
+}
+
+TEST(ConvertDialogLayout, ControlsKeepTheTemplatesProportions) {
+    CConvertDialog dialog;
+    const auto buttons = dialog.findChildren<QPushButton*>();
+    const auto fields = dialog.findChildren<QLineEdit*>();
+    // "Browse..." starts at 353 of 400 units, the fields at 7 and are 336 wide.
+    EXPECT_NEAR(buttons[0]->x() / double(dialog.width()), 353.0 / 400, 0.005);
+    EXPECT_NEAR(fields[0]->width() / double(dialog.width()), 336.0 / 400, 0.005);
+    // The output field is 150 of 207 units down, "Close" 185.
+    EXPECT_NEAR(fields[1]->y() / double(dialog.height()), 150.0 / 207, 0.005);
+    EXPECT_NEAR(buttons[3]->y() / double(dialog.height()), 185.0 / 207, 0.005);
+    EXPECT_EQ(buttons[1]->x(), buttons[3]->x());
+}
+
+TEST(AboutDialogLayout, OkTextFitsAndTheIconKeepsItsSize) {
+    CConvertDialog owner;
+    auto about = MakeAbout(&owner);
+    ExpectEveryTextFits(*about);
+    ExpectNoControlsOverlap(*about);
+    QLabel* icon = about->findChild<QLabel*>();
+    EXPECT_EQ(icon->size(), QSize(32, 32));
+}
+
+TEST(AboutDialogLayout, OkIsTheDefaultButton) {
+    CConvertDialog owner;
+    auto about = MakeAbout(&owner);
+    EXPECT_TRUE(about->findChild<QPushButton*>()->isDefault());
+    EXPECT_EQ(about->findChild<QPushButton*>()->text(), "OK");
+}

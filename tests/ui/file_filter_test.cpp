@@ -1,0 +1,22 @@
+// Filter texts of the string table as Qt name filters.
+#include <gtest/gtest.h>
+
+#include "qt_printers.h"
+
+#include "file_filter.h"
+#include "string_table.h"
+
+TEST(NameFiltersOf, IobFilterGivesTheIobPairThenAllFiles) {
+    EXPECT_EQ(NameFiltersOf(LoadString(kMsgIobFilter)), (QStringList{"IOB File (*.iob) (*.iob)", "All Files (*.*) (*)"}));
+}
+
+TEST(NameFiltersOf, OutputFilterGivesTheTextPairThenAllFiles) {
+    EXPECT_EQ(NameFiltersOf(LoadString(kMsgOutputFilter)),
+              (QStringList{"ASCII (Text) File (*.txt) (*.txt)", "All Files (*.*) (*)"}));
+}
+
+TEST(NameFiltersOf, SeveralPatternsOfOnePairAreSeparatedByBlanks) {
+    EXPECT_EQ(NameFiltersOf("Data|*.iob;*.dat||"), QStringList{"Data (*.iob *.dat)"});
+}
+
+TEST(NameFiltersOf, EmptyTextGivesNoFilter) { EXPECT_EQ(NameFiltersOf(""), QStringList()); }

@@ -1,0 +1,55 @@
+// The message boxes of ShowMessage while a main dialog lives.
+#include <QMessageBox>
+
+#include "convert_dialog_fixture.h"
+#include "string_table.h"
+
+TEST_F(ConvertDialogTest, MessageBoxHasTheWarningIconOneOkButtonAndTheApplicationsTitle) {
+    SeenBox seen;
+    script_.Then(PressOk(seen));
+    EXPECT_EQ(ShowMessage(kMsgSuccess, 0, "out.txt"), 1);
+    EXPECT_EQ(seen.caption, "ui_tests");
+    EXPECT_EQ(seen.text, "Success - the results are in out.txt");
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_TRUE(seen.okIsTheOnlyButton);
+    ExpectScriptDone();
+}
+
+TEST_F(ConvertDialogTest, MessageBoxBelongsToTheMainDialog) {
+    SeenBox seen;
+    script_.Then(PressOk(seen));
+    ShowMessage(kMsgOutOfMemory, 0);
+    EXPECT_EQ(seen.owner, &dialog_);
+}
+
+TEST_F(ConvertDialogTest, ReadErrorShowsTheLineNumberAndTheWholeFileName) {
+    SeenBox seen;
+    script_.Then(PressOk(seen));
+    ShowMessage(kMsgReadError, 0, 12, "C:\\data\\net.iob");
+    EXPECT_EQ(seen.text, "File read error on line 12 - C:\\data\\net.iob");
+}
+
+TEST_F(ConvertDialogTest, LongMessageIsShownWhole) {
+    const std::string name = "/survey/" + std::string(300, 'n') + ".txt";
+    SeenBox seen;
+    script_.Then(PressOk(seen));
+    ShowMessage(kMsgSuccess, 0, name.c_str());
+    EXPECT_EQ(seen.text, QString::fromStdString("Success - the results are in " + name));
+}
+
+TEST_F(ConvertDialogTest, FileNameThatLooksLikeMarkupIsShownAsPlainText) {
+    SeenBox seen;
+    script_.Then(PressOk(seen));
+    ShowMessage(kMsgCannotOpen, 0, "<b>net</b>.iob");
+    EXPECT_EQ(seen.text, "Cannot open file <b>net</b>.iob");
+    EXPECT_TRUE(seen.textIsPlain);
+}
+
+TEST(MessageBoxes, AreNoLongerShownOnceTheMainDialogHasGone) {
+    int before = 0;
+    MessagePresenter counting = [&before](unsigned, unsigned, const std::string&) { return ++before; };
+    MessagePresenter previous = SetMessagePresenter(counting);
+    { CConvertDialog dialog; }
+    EXPECT_EQ(ShowMessage(kMsgOutOfMemory, 0), 1);
+    SetMessagePresenter(previous);
+}

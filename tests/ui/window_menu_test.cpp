@@ -1,0 +1,145 @@
+// The window menu stand-in of the main dialog and the About box it opens.
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+
+#include "app_icon.h"
+#include "convert_dialog_fixture.h"
+
+namespace {
+
+QMenu* AsMenu(QWidget* window) {
+    auto* menu = qobject_cast<QMenu*>(window);
+    if (menu == nullptr) ADD_FAILURE() << "expected a menu, got " << window->metaObject()->className();
+    return menu;
+}
+
+// Notes the entries of the menu ("-" for a separator) and dismisses it.
+ModalScript::Step ReadMenu(QStringList& entries) {
+    return [&entries](QWidget* window) {
+        QMenu* menu = AsMenu(window);
+        if (menu == nullptr) return;
+        for (QAction* action : menu->actions()) entries.append(action->isSeparator() ? "-" : action->text());
+        menu->close();
+    };
+}
+
+ModalScript::Step Choose(const QString& entry) {
+    return [entry](QWidget* window) {
+        QMenu* menu = AsMenu(window);
+        if (menu == nullptr) return;
+        for (QAction* action : menu->actions()) {
+            if (action->text() == entry) {
+                QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(action).center());
+                return;
+            }
+        }
+        ADD_FAILURE() << "no entry " << entry.toStdString();
+        menu->close();
+    };
+}
+
+struct SeenAbout {
+    QString title;
+    QPoint centre;
+    QImage picture;
+};
+
+// Notes the About box and ends it with `key`, or with "OK" for Qt::Key_unknown.
+ModalScript::Step ReadAbout(SeenAbout& seen, Qt::Key key) {
+    return [&seen, key](QWidget* window) {
+        seen.title = window->windowTitle();
+        seen.centre = window->frameGeometry().center();
+        for (QLabel* label : window->findChildren<QLabel*>()) seen.picture = label->pixmap().toImage();
+        if (key == Qt::Key_unknown) {
+            QTest::mouseClick(window->findChild<QPushButton*>(), Qt::LeftButton);
+        } else {
+            QTest::keyClick(window, key);
+        }
+    };
+}
+
+// Through the window, as the platform delivers it, so that Qt makes the context menu event.
+void RightClick(QWidget& window) { QTest::mouseClick(window.windowHandle(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5)); }
+
+const QStringList kWindowMenu = {"Mi&nimize", "&Close", "-", "&About IobToQuorvane..."};
+
+}  // namespace
+
+TEST_F(ConvertDialogTest, RightClickOffersTheWindowCommandsAndTheAboutEntryBelowASeparator) {
+    QStringList entries;
+    script_.Then(ReadMenu(entries));
+    RightClick(dialog_);
+    EXPECT_EQ(entries, kWindowMenu);
+    ExpectScriptDone();
+}
+
+TEST_F(ConvertDialogTest, MenuKeyOpensTheWindowMenu) {
+    QStringList entries;
+    script_.Then(ReadMenu(entries));
+    // What the platform sends for the Menu key.
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(0, 0), dialog_.mapToGlobal(QPoint(0, 0)),
+                              Qt::NoModifier);
+    QCoreApplication::sendEvent(&dialog_, &menuKey);
+    EXPECT_EQ(entries, kWindowMenu);
+}
+
+TEST_F(ConvertDialogTest, ShiftF10OpensTheWindowMenuFromAField) {
+    QStringList entries;
+    script_.Then(ReadMenu(entries));
+    QTest::keyClick(controls_.iobField, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(entries, kWindowMenu);
+}
+
+TEST_F(ConvertDialogTest, AboutEntryOpensTheAboutBoxCentredOverTheDialogAndOkClosesIt) {
+    SeenAbout about;
+    script_.Then(Choose("&About IobToQuorvane...")).Then(ReadAbout(about, Qt::Key_unknown));
+    RightClick(dialog_);
+    EXPECT_EQ(about.title, "About IOB To Quorvane");
+    const QPoint offset = about.centre - dialog_.frameGeometry().center();
+    EXPECT_LE(std::abs(offset.x()), 2);
+    EXPECT_LE(std::abs(offset.y()), 2);
+    EXPECT_TRUE(dialog_.isVisible());
+    ExpectScriptDone();
+}
+
+TEST_F(ConvertDialogTest, AboutBoxClosesWithEscapeAndLeavesTheDialogUnchanged) {
+    Type(controls_.iobField, "typed.iob");
+    SeenAbout about;
+    script_.Then(Choose("&About IobToQuorvane...")).Then(ReadAbout(about, Qt::Key_Escape));
+    RightClick(dialog_);
+    EXPECT_EQ(about.title, "About IOB To Quorvane");
+    EXPECT_TRUE(dialog_.isVisible());
+    EXPECT_EQ(controls_.iobField->text(), "typed.iob");
+    ExpectScriptDone();
+}
+
+TEST_F(ConvertDialogTest, AboutBoxClosesWithEnter) {
+    SeenAbout about;
+    script_.Then(Choose("&About IobToQuorvane...")).Then(ReadAbout(about, Qt::Key_Return));
+    RightClick(dialog_);
+    EXPECT_EQ(about.title, "About IOB To Quorvane");
+    EXPECT_TRUE(dialog_.isVisible());
+    ExpectScriptDone();
+}
+
+TEST_F(ConvertDialogTest, AboutBoxShowsTheApplicationIcon) {
+    SeenAbout about;
+    script_.Then(Choose("&About IobToQuorvane...")).Then(ReadAbout(about, Qt::Key_Escape));
+    RightClick(dialog_);
+    EXPECT_EQ(about.picture.convertToFormat(QImage::Format_ARGB32),
+              QPixmap(AppIconXpm()).toImage().convertToFormat(QImage::Format_ARGB32));
+}
+
+TEST_F(ConvertDialogTest, CloseEntryEndsTheDialog) {
+    script_.Then(Choose("&Close"));
+    RightClick(dialog_);
+    EXPECT_FALSE(dialog_.isVisible());
+    EXPECT_EQ(dialog_.result(), QDialog::Rejected);
+}
+
+TEST_F(ConvertDialogTest, MinimizeEntryMinimizesTheDialog) {
+    script_.Then(Choose("Mi&nimize"));
+    RightClick(dialog_);
+    EXPECT_TRUE(dialog_.isMinimized());
+}

@@ -87,7 +87,7 @@ std::map<int, QWidget*> BuildDialog(QDialog& dialog, const DialogTemplate& dialo
     for (std::size_t i = 0; i < dialogTemplate.controlCount; ++i) {
         const ControlTemplate& control = dialogTemplate.controls[i];
         QRect rect = ToPixels(units, control.x, control.y, control.width, control.height);
-        if (control.kind == ControlKind::kIcon) rect.setSize(icon.size());
+        if (control.kind == ControlKind::kIcon) rect.setSize(icon.deviceIndependentSize().toSize());
         widgets[i]->setGeometry(rect);
     }
     dialog.setFixedSize(ToPixels(units, dialogTemplate.width, dialogTemplate.height));

@@ -2,13 +2,9 @@
 
 namespace {
 
-QString QtPatterns(const QString& patterns) {
-    QStringList result;
-    for (const QString& pattern : patterns.split(u';', Qt::SkipEmptyParts)) {
-        const QString trimmed = pattern.trimmed();
-        result.append(trimmed == QStringLiteral("*.*") ? QStringLiteral("*") : trimmed);
-    }
-    return result.join(u' ');
+QString QtPattern(const QString& pattern) {
+    const QString trimmed = pattern.trimmed();
+    return trimmed == QStringLiteral("*.*") ? QStringLiteral("*") : trimmed;
 }
 
 }  // namespace
@@ -18,7 +14,7 @@ QStringList NameFiltersOf(const char* filterText) {
     QStringList filters;
     // The text ends with an empty item, so a last description without a pattern is dropped too.
     for (qsizetype i = 0; i + 1 < items.size() && !items[i].isEmpty(); i += 2) {
-        filters.append(items[i] + QStringLiteral(" (") + QtPatterns(items[i + 1]) + u')');
+        filters.append(items[i] + QStringLiteral(" (") + QtPattern(items[i + 1]) + u')');
     }
     return filters;
 }

@@ -26,16 +26,8 @@ TEST(BrowseDialogPosition, DialogAboveTheScreenMovesToTwo) {
     EXPECT_EQ(BrowseDialogPosition(QRect(10, -300, 600, 400), QSize(200, 200), kScreen), QPoint(210, 2));
 }
 
-TEST(BrowseDialogPosition, DialogLeftOfTheScreenMovesToTwo) {
-    EXPECT_EQ(BrowseDialogPosition(QRect(-400, 100, 300, 300), QSize(200, 100), kScreen), QPoint(2, 200));
-}
-
 TEST(BrowseDialogPosition, DialogBelowTheScreenMovesUpToTwoAboveTheBottom) {
     EXPECT_EQ(BrowseDialogPosition(QRect(0, 600, 400, 400), QSize(200, 300), kScreen), QPoint(100, 466));
-}
-
-TEST(BrowseDialogPosition, DialogRightOfTheScreenMovesLeftToTwoBeforeTheEdge) {
-    EXPECT_EQ(BrowseDialogPosition(QRect(900, 0, 400, 400), QSize(300, 100), kScreen), QPoint(722, 150));
 }
 
 TEST(BrowseDialogPosition, DialogTallerThanTheScreenEndsAboveIt) {

@@ -142,37 +142,12 @@ TEST_F(ConvertDialogTest, IobBrowseOffersTheIobFilterFirstThenAllFiles) {
     EXPECT_EQ(seen.currentFilter, "IOB File (*.iob)");
 }
 
-TEST_F(ConvertDialogTest, OutputBrowseOffersTheTextFilterFirstThenAllFiles) {
-    SeenFileDialog seen;
-    script_.Then(Cancel(seen));
-    QTest::mouseClick(controls_.browseOutput, Qt::LeftButton);
-    EXPECT_EQ(seen.filters, (QStringList{"ASCII (Text) File (*.txt)", "All Files (*.*)"}));
-    EXPECT_EQ(seen.currentFilter, "ASCII (Text) File (*.txt)");
-}
-
 TEST_F(ConvertDialogTest, BrowseDialogIsPlacedByThePositioningRuleOverTheDesktop) {
     SeenFileDialog seen;
     script_.Then(Cancel(seen));
     QTest::mouseClick(controls_.browseIob, Qt::LeftButton);
     const QScreen* screen = QGuiApplication::primaryScreen();
     EXPECT_EQ(seen.frame.topLeft(), BrowseDialogPosition(screen->virtualGeometry(), seen.frame.size(), screen->size()));
-}
-
-TEST_F(ConvertDialogTest, BrowseDialogWithAnOwnerIsPlacedOverTheOwner) {
-    dialog_.move(40, 30);
-    CBrowseFileDialog browse(LoadString(kMsgIobFilter), &dialog_);
-    browse.show();
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    EXPECT_EQ(browse.frameGeometry().topLeft(),
-              BrowseDialogPosition(dialog_.frameGeometry(), browse.frameGeometry().size(), screen->size()));
-}
-
-TEST_F(ConvertDialogTest, IobFilterListsOnlyIobFiles) {
-    for (const char* name : {"net.iob", "README", "net.txt"}) WriteBytes(Path(name), "x");
-    CBrowseFileDialog browse(LoadString(kMsgIobFilter), nullptr);
-    browse.setDirectory(folder_.path());
-    browse.show();
-    EXPECT_EQ(ListedNames(browse, 1), QStringList{"net.iob"});
 }
 
 TEST_F(ConvertDialogTest, AllFilesListsNamesWithoutADotToo) {

@@ -32,18 +32,6 @@ TEST_F(ConvertDialogTest, EnterInTheIobFieldEndsTheDialogWithoutConverting) {
     ExpectScriptDone();
 }
 
-TEST_F(ConvertDialogTest, KeypadEnterInTheOutputFieldEndsTheDialogWithoutConverting) {
-    CConvertDialog run;
-    const int result = RunModally(run, script_, [this](QWidget* window) {
-        ConvertDialogControls controls(*static_cast<QDialog*>(window));
-        QTest::keyClicks(controls.iobField, ExamplePath("network.iob"));
-        QTest::keyClicks(controls.outputField, Path("out.txt"));
-        QTest::keyClick(controls.outputField, Qt::Key_Enter, Qt::KeypadModifier);
-    });
-    EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_FALSE(QFile::exists(Path("out.txt")));
-}
-
 TEST_F(ConvertDialogTest, EscapeEndsTheDialog) {
     CConvertDialog run;
     EXPECT_EQ(RunModally(run, script_, PressEscape()), QDialog::Rejected);
@@ -71,13 +59,6 @@ TEST_F(ConvertDialogTest, EnterOnTheFocusedConvertButtonConverts) {
     QTest::keyClick(controls_.convert, Qt::Key_Return);
     EXPECT_EQ(messages_, QStringList{"Success - the results are in " + Path("out.txt")});
     EXPECT_TRUE(dialog_.isVisible());
-}
-
-TEST_F(ConvertDialogTest, EnterOnTheFocusedCloseButtonEndsTheDialog) {
-    controls_.close->setFocus();
-    QTest::keyClick(controls_.close, Qt::Key_Return);
-    EXPECT_EQ(dialog_.result(), QDialog::Rejected);
-    EXPECT_FALSE(dialog_.isVisible());
 }
 
 TEST_F(ConvertDialogTest, FocusStartsInTheIobFieldAndTabRunsThroughTheControlsInTemplateOrder) {
@@ -110,14 +91,6 @@ TEST_F(ConvertDialogTest, DialogShowsTheTitleAndTextsOfItsTemplate) {
     EXPECT_EQ(controls_.close->text(), "Close");
 }
 
-TEST_F(ConvertDialogTest, FieldsStartEmptyAndTakeLongNames) {
-    EXPECT_EQ(controls_.iobField->text(), "");
-    EXPECT_EQ(controls_.outputField->text(), "");
-    const QString longName(400, u'n');
-    controls_.iobField->setText(longName);
-    EXPECT_EQ(controls_.iobField->text(), longName);
-}
-
 TEST_F(ConvertDialogTest, DialogOpensCentredOnTheScreen) {
     const QRect screen = dialog_.screen()->availableGeometry();
     const QPoint offset = dialog_.frameGeometry().center() - screen.center();
@@ -128,13 +101,4 @@ TEST_F(ConvertDialogTest, DialogOpensCentredOnTheScreen) {
 TEST_F(ConvertDialogTest, DialogCarriesTheApplicationIcon) {
     const QImage shown = dialog_.windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(shown, QPixmap(AppIconXpm()).toImage().convertToFormat(QImage::Format_ARGB32));
-}
-
-TEST_F(ConvertDialogTest, DialogHasACloseBoxButNoMinimiseOrMaximiseBox) {
-    const Qt::WindowFlags flags = dialog_.windowFlags();
-    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowSystemMenuHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(dialog_.minimumSize(), dialog_.maximumSize());
 }

@@ -20,5 +20,3 @@ TEST(ToPixels, WholeProductsStayWhole) {
 TEST(ToPixels, PositionsRoundToNearestAndSizesRoundUp) {
     EXPECT_EQ(ToPixels(DialogUnits{1.85, 1.75}, 7, 7, 40, 14), QRect(13, 12, 74, 25));
 }
-
-TEST(ToPixels, ClientSizeRoundsUp) { EXPECT_EQ(ToPixels(DialogUnits{1.85, 1.75}, 235, 55), QSize(435, 97)); }

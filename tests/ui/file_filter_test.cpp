@@ -14,9 +14,3 @@ TEST(NameFiltersOf, OutputFilterGivesTheTextPairThenAllFiles) {
     EXPECT_EQ(NameFiltersOf(LoadString(kMsgOutputFilter)),
               (QStringList{"ASCII (Text) File (*.txt) (*.txt)", "All Files (*.*) (*)"}));
 }
-
-TEST(NameFiltersOf, SeveralPatternsOfOnePairAreSeparatedByBlanks) {
-    EXPECT_EQ(NameFiltersOf("Data|*.iob;*.dat||"), QStringList{"Data (*.iob *.dat)"});
-}
-
-TEST(NameFiltersOf, EmptyTextGivesNoFilter) { EXPECT_EQ(NameFiltersOf(""), QStringList()); }

@@ -22,13 +22,6 @@ TEST_F(ConvertDialogTest, MessageBoxBelongsToTheMainDialog) {
     EXPECT_EQ(seen.owner, &dialog_);
 }
 
-TEST_F(ConvertDialogTest, ReadErrorShowsTheLineNumberAndTheWholeFileName) {
-    SeenBox seen;
-    script_.Then(PressOk(seen));
-    ShowMessage(kMsgReadError, 0, 12, "C:\\data\\net.iob");
-    EXPECT_EQ(seen.text, "File read error on line 12 - C:\\data\\net.iob");
-}
-
 TEST_F(ConvertDialogTest, LongMessageIsShownWhole) {
     const std::string name = "/survey/" + std::string(300, 'n') + ".txt";
     SeenBox seen;

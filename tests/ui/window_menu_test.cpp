@@ -114,15 +114,6 @@ TEST_F(ConvertDialogTest, AboutBoxClosesWithEscapeAndLeavesTheDialogUnchanged) {
     ExpectScriptDone();
 }
 
-TEST_F(ConvertDialogTest, AboutBoxClosesWithEnter) {
-    SeenAbout about;
-    script_.Then(Choose("&About IobToQuorvane...")).Then(ReadAbout(about, Qt::Key_Return));
-    RightClick(dialog_);
-    EXPECT_EQ(about.title, "About IOB To Quorvane");
-    EXPECT_TRUE(dialog_.isVisible());
-    ExpectScriptDone();
-}
-
 TEST_F(ConvertDialogTest, AboutBoxShowsTheApplicationIcon) {
     SeenAbout about;
     script_.Then(Choose("&About IobToQuorvane...")).Then(ReadAbout(about, Qt::Key_Escape));
@@ -136,10 +127,4 @@ TEST_F(ConvertDialogTest, CloseEntryEndsTheDialog) {
     RightClick(dialog_);
     EXPECT_FALSE(dialog_.isVisible());
     EXPECT_EQ(dialog_.result(), QDialog::Rejected);
-}
-
-TEST_F(ConvertDialogTest, MinimizeEntryMinimizesTheDialog) {
-    script_.Then(Choose("Mi&nimize"));
-    RightClick(dialog_);
-    EXPECT_TRUE(dialog_.isMinimized());
 }

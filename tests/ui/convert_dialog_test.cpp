@@ -72,6 +72,13 @@ TEST_F(ConvertDialogTest, SameFileTwiceIsRefusedAndTheIobFileIsUnchanged) {
     EXPECT_EQ(ReadBytes(Path("net.iob")), iob);
 }
 
+TEST_F(ConvertDialogTest, FullDiskIsAWriteErrorNotASuccess) {
+    if (!QFile::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    Convert(ExamplePath("network.iob"), "/dev/full");
+    EXPECT_EQ(messages_, QStringList{"File write error /dev/full"});
+    ExpectScriptDone();
+}
+
 TEST_F(ConvertDialogTest, UnsupportedCovarianceSettingShowsExactlyOneBox) {
     WriteBytes(Path("cov.iob"), " COV  XY\r\n");
     Convert(Path("cov.iob"), Path("out.txt"));

@@ -30,19 +30,19 @@ void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWrit
                        std::string& comment, int& lineCounter, int& result) {
     RunPass(input, lineCounter, result, [&](const char* recordType, const char* line, int length) {
         char field[kTitleWidth + 1];
-        if (std::strcmp(recordType, "TITL") == 0) {
+        if (IsRecordType(recordType, "TITL")) {
             comment = kTitleComment;
             comment += ExtractField(kTitleColumn, kTitleWidth, line, length, field);
             WriteTextLine(output, comment.c_str(), result);
             comment.clear();
-        } else if (std::strcmp(recordType, "ELIP") == 0) {
+        } else if (IsRecordType(recordType, "ELIP")) {
             settings.datumName = ExtractField(kDatumColumn, kDatumWidth, line, length, field);
             double a = ExtractNumber(kSemiMajorColumn, kSemiMajorWidth, line, length);
             double b = ExtractNumber(kSemiMinorColumn, kSemiMinorWidth, line, length);
             settings.semiMajorAxis = a;
             settings.inverseFlattening = 1.0 / ((a - b) / a);
             comment = kEllipsoidComment;
-        } else if (std::strcmp(recordType, "LUNT") == 0) {
+        } else if (IsRecordType(recordType, "LUNT")) {
             settings.customUnitCode = ExtractField(kUnitCodeColumn, kUnitCodeWidth, line, length, field);
             settings.customUnitFactor = ExtractNumber(kUnitFactorColumn, kUnitFactorWidth, line, length);
         }

@@ -3,10 +3,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "show_message.h"
 
 namespace {
+
+constexpr std::size_t kOutputBufferSize = 64 * 1024;
 
 bool IsFileNameSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -62,6 +65,10 @@ int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string
         ShowMessage(kMsgCannotOpen, 0, outputName.c_str());
         return kMsgCannotOpen;
     }
+    // The output is written line by line: a larger buffer saves most of the
+    // write calls. (The C library would ignore the size without a buffer of ours.)
+    std::vector<char> outputBuffer(kOutputBufferSize);
+    std::setvbuf(outputFile, outputBuffer.data(), _IOFBF, outputBuffer.size());
 
     int lineCounter = 0;
     int result = kResultOk;

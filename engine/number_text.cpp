@@ -4,7 +4,10 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
+
+#include "decimal_shortcuts.h"
 
 namespace {
 
@@ -24,6 +27,9 @@ double StrtodC(const char* text) {
 }  // namespace
 
 double ParseNumber(const char* text) {
+    double value;
+    if (ReadShortDecimal(text, text + std::strlen(text), value)) return value;
+
     // Copy the part that fits the grammar, spelling the exponent letter 'e',
     // so that strtod sees nothing it would read differently (hex, inf, nan).
     char number[kMaxNumberText + 4];
@@ -62,6 +68,7 @@ void AppendFixed(std::string& out, double value, int decimals) {
         out += value < 0 ? "-inf" : "inf";
         return;
     }
+    if (AppendShortFixed(out, value, decimals)) return;
     // 309 integer digits at most, a sign, a point and the decimals.
     char digits[400];
     std::to_chars_result converted =

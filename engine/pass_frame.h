@@ -12,9 +12,18 @@ constexpr int kLineBufferSize = 260;
 constexpr int kRecordTypeColumn = 2;
 constexpr int kRecordTypeWidth = 4;
 
+// True when `recordType`, a record-type field as RunPass hands it over, is
+// `type`. The field is 5 bytes and fully set, so the bytes that make up
+// `type` and its NUL are compared directly, without a strcmp call.
+template <std::size_t N>
+inline bool IsRecordType(const char* recordType, const char (&type)[N]) {
+    static_assert(N <= kRecordTypeWidth + 1, "a record type is at most 4 bytes");
+    return std::memcmp(recordType, type, N) == 0;
+}
+
 // "END " ends a pass; so does "END" on a line that stops after column 4.
 inline bool IsEndRecord(const char* recordType) {
-    return std::strcmp(recordType, "END ") == 0 || std::strcmp(recordType, "END") == 0;
+    return IsRecordType(recordType, "END ") || IsRecordType(recordType, "END");
 }
 
 // Reads data lines from the current position of `input` until the end of the
@@ -25,7 +34,7 @@ inline bool IsEndRecord(const char* recordType) {
 template <typename Handler>
 void RunPass(TextReader& input, int& lineCounter, int& result, Handler&& handle) {
     char line[kLineBufferSize];
-    char recordType[kRecordTypeWidth + 1];
+    char recordType[kRecordTypeWidth + 1] = {};
     lineCounter = 0;
     while (result == kResultOk) {
         ReadDataLine(input, kLineBufferSize, line, lineCounter, result);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "decimal_shortcuts.h"
 #include "number_text.h"
 #include "result_codes.h"
 
@@ -64,6 +65,13 @@ double ExtractNumber(int startColumn, int width, const char* line, int lineLengt
     if (startColumn > lineLength) return 0.0;
     char field[kNumberBufferSize];
     if (width > kNumberBufferSize - 1) width = kNumberBufferSize - 1;
+    if (startColumn >= 1 && width >= 1) {
+        // Most fields hold a short number: read it in place, without the copy.
+        const char* text = line + startColumn - 1;
+        int available = lineLength - (startColumn - 1);
+        double value;
+        if (ReadShortDecimal(text, text + (width < available ? width : available), value)) return value;
+    }
     return ParseNumber(ExtractField(startColumn, width, line, lineLength, field));
 }
 
@@ -97,6 +105,7 @@ bool EqualIgnoringAsciiCase(const char* a, const char* b) {
 
 double UnitFactor(const char* code, double customFactor) {
     for (const UnitEntry& unit : kUnitTable) {
+        if (AsciiLower(code[0]) != unit.code[0]) continue;  // the table's codes are lower case
         if (EqualIgnoringAsciiCase(code, unit.code)) return unit.metresPerUnit;
     }
     return customFactor;

@@ -30,8 +30,11 @@ constexpr StationLayout kShortLayout = {
 constexpr StationLayout kLongLayout = {
     {11, 31}, {43, 1}, {44, 3}, {48, 2}, {51, 9}, {61, 1}, {62, 3}, {66, 2}, {69, 9}, {79, 12}, {92, 2}, 15};
 
+// Room for a $GEO_COMPACT line of ordinary numbers, so that it is built without regrowing.
+constexpr std::size_t kLineCapacity = 256;
+
 bool IsStationRecord(const char* recordType) {
-    return std::strcmp(recordType, "PLH ") == 0 || std::strcmp(recordType, "PLO ") == 0;
+    return IsRecordType(recordType, "PLH ") || IsRecordType(recordType, "PLO ");
 }
 
 bool IsLetter(const char* text, char upper) {
@@ -79,7 +82,9 @@ StationRecord ParseStationRecord(const char* line, int lineLength, double custom
 void WriteStationLine(const StationRecord& station, TextWriter& output, int& result) {
     // The precision of each coordinate, 1e-7, and the zero and repeated
     // height columns are fixed parts of the line, as are the four trailing 0.0000.
-    std::string line = "$GEO_COMPACT; ";
+    std::string line;
+    line.reserve(kLineCapacity);
+    line = "$GEO_COMPACT; ";
     line += station.name;
     line += "; ";
     AppendFixed(line, station.latitude, 10);

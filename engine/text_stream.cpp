@@ -54,9 +54,25 @@ int TextReader::NextByte() {
     return byte;
 }
 
+std::size_t TextReader::CopyPlainBytes(char* out, std::size_t maxBytes) {
+    // Bytes before the line's LF, but never a CR that an LF may follow (the
+    // last byte of the span, or the byte before the LF): those, the LF and
+    // every refill are left to NextByte.
+    const char* start = buffer_.data() + position_;
+    std::size_t span = length_ - position_ < maxBytes ? length_ - position_ : maxBytes;
+    if (span == 0) return 0;
+    const char* lineFeed = static_cast<const char*>(std::memchr(start, '\n', span));
+    std::size_t plain = lineFeed ? static_cast<std::size_t>(lineFeed - start) : span - 1;
+    if (lineFeed && plain > 0 && start[plain - 1] == '\r') --plain;
+    std::memcpy(out, start, plain);
+    position_ += plain;
+    return plain;
+}
+
 std::size_t TextReader::ReadLine(char* buffer, std::size_t maxBytes) {
     std::size_t count = 0;
     while (count < maxBytes) {
+        count += CopyPlainBytes(buffer + count, maxBytes - count);
         int byte = NextByte();
         if (byte == EOF) break;
         buffer[count++] = static_cast<char>(byte);

@@ -31,6 +31,9 @@ public:
 
 private:
     int NextByte();   // the next translated byte, or EOF
+    // Copies the buffered bytes that translate to themselves, up to
+    // `maxBytes` and short of the line end, into `out`; returns how many.
+    std::size_t CopyPlainBytes(char* out, std::size_t maxBytes);
     int PeekRawByte();
     bool Refill();
 

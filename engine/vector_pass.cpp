@@ -37,6 +37,9 @@ constexpr Field kElemUnit = {79, 2};
 
 constexpr char kGroupComment[] = "! IOB-File Record Type DXYZ, ELEM";
 
+// Room for a $GPS_COMPACT line of ordinary numbers, so that it is built without regrowing.
+constexpr std::size_t kLineCapacity = 256;
+
 // The group being collected.
 struct VectorGroup {
     std::vector<VectorRecord> vectors;
@@ -61,10 +64,14 @@ void ExtractName(const char* line, int length, Field field, int maxLength, char 
     std::strcpy(name, text);
 }
 
+// True when the field, as far as the line reaches, holds blank bytes only:
+// what trimming would leave empty.
 bool FieldIsBlank(const char* line, int length, Field field) {
-    char text[32];
-    ExtractField(field.column, field.width, line, length, text);
-    return TrimBoth(text)[0] == '\0';
+    int last = field.column + field.width - 1 < length ? field.column + field.width - 1 : length;
+    for (int column = field.column; column <= last; ++column) {
+        if (!IsBlankByte(line[column - 1])) return false;
+    }
+    return true;
 }
 
 double ExtractUnitFactor(const char* line, int length, Field field, double customUnitFactor) {
@@ -148,6 +155,7 @@ void WriteVectorLines(const std::vector<VectorRecord>& vectors, const Covariance
     const double cov1 = cov.commonAddend, cov2 = cov.commonScale, cov3 = cov.varianceAddend,
                  cov4 = cov.varianceScale, cov5 = cov.distancePpm;
     std::string line;
+    line.reserve(kLineCapacity);
     for (const VectorRecord& v : vectors) {
         const auto& M = v.block;
         double length = std::sqrt(v.dX * v.dX + (v.dY * v.dY + v.dZ * v.dZ));
@@ -217,11 +225,11 @@ void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, 
     };
 
     RunPass(input, lineCounter, result, [&](const char* recordType, const char* line, int length) {
-        if (std::strcmp(recordType, "DXYZ") == 0) {
+        if (IsRecordType(recordType, "DXYZ")) {
             handleDxyz(line, length);
-        } else if (std::strcmp(recordType, "COV ") == 0) {
+        } else if (IsRecordType(recordType, "COV ")) {
             handleCov(line, length);
-        } else if (std::strcmp(recordType, "ELEM") == 0) {
+        } else if (IsRecordType(recordType, "ELEM")) {
             handleElem(line, length);
         }
         // GRP, 3DD and every other record change nothing.

@@ -1,0 +1,136 @@
+#include "decimal_shortcuts.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+// Every power of ten up to 10^22 is a double exactly, so one multiplication
+// or division by it rounds once, as reading the decimal text exactly does.
+constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kMaxExactPower = 22;
+constexpr std::uint64_t kMaxExactInteger = std::uint64_t{1} << 53;
+
+constexpr std::uint64_t kDecimalScales[] = {1,         10,         100,         1000,         10000,
+                                            100000,    1000000,    10000000,    100000000,    1000000000,
+                                            10000000000, 100000000000, 1000000000000};
+constexpr int kMaxDecimals = 12;
+
+using Wide = unsigned __int128;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Writes the two digits of `pair` (below 100) before `p`; returns the new start.
+char* PutTwoDigits(char* p, std::uint64_t pair) {
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    p -= 2;
+    std::memcpy(p, kPairs + 2 * pair, 2);
+    return p;
+}
+
+// Adds the digits from `p` on to `digits`; returns the end of the digit run.
+const char* ReadDigits(const char* p, const char* end, std::uint64_t& digits) {
+    for (; p < end && IsDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    return p;
+}
+
+}  // namespace
+
+bool ReadShortDecimal(const char* text, const char* end, double& value) {
+    const char* p = text;
+    // Numbers stand right-aligned in their fields: skip whole words of blanks first.
+    while (end - p >= 8 && std::memcmp(p, "        ", 8) == 0) p += 8;
+    while (p < end && IsSpace(*p)) ++p;
+    bool negative = p < end && *p == '-';
+    if (p < end && (*p == '+' || *p == '-')) ++p;
+    // 19 digits cannot overflow 64 bits; a longer number is left to the general path.
+    const char* digitsEnd = end - p > 19 ? p + 19 : end;
+    std::uint64_t digits = 0;
+    const char* integerStart = p;
+    const char* integerEnd = ReadDigits(p, digitsEnd, digits);
+    p = integerEnd;
+    int fractionDigits = 0;
+    if (p < digitsEnd && *p == '.') {
+        p = ReadDigits(p + 1, digitsEnd, digits);
+        fractionDigits = static_cast<int>(p - integerEnd - 1);
+    }
+    if (p == digitsEnd && digitsEnd != end) return false;
+    if (integerEnd == integerStart && fractionDigits == 0) return false;  // no digit
+
+    int exponent = 0;
+    if (p < end && (*p == 'E' || *p == 'e' || *p == 'D' || *p == 'd')) {
+        // Without a digit after the letter and its sign, the number ends before the letter.
+        const char* q = p + 1;
+        bool negativeExponent = q < end && *q == '-';
+        if (q < end && (*q == '+' || *q == '-')) ++q;
+        for (int exponentDigits = 0; q < end && IsDigit(*q); ++q) {
+            if (++exponentDigits > 4) return false;
+            exponent = exponent * 10 + (*q - '0');
+        }
+        if (negativeExponent) exponent = -exponent;
+    }
+
+    int power = exponent - fractionDigits;
+    if (digits > kMaxExactInteger || power < -kMaxExactPower || power > kMaxExactPower) return false;
+    double magnitude = static_cast<double>(digits);
+    magnitude = power < 0 ? magnitude / kExactPowers[-power] : magnitude * kExactPowers[power];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+bool AppendShortFixed(std::string& out, double value, int decimals) {
+    if (!std::isfinite(value) || decimals < 1 || decimals > kMaxDecimals) return false;
+
+    // value = significand x 2^exponent exactly; round significand x 2^exponent
+    // x 10^decimals to an integer, halves to even, in 128-bit arithmetic.
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    bool negative = (bits >> 63) != 0;
+    int biasedExponent = static_cast<int>((bits >> 52) & 0x7FF);
+    std::uint64_t significand = bits & ((std::uint64_t{1} << 52) - 1);
+    int exponent = -1074;
+    if (biasedExponent != 0) {
+        significand |= std::uint64_t{1} << 52;
+        exponent = biasedExponent - 1075;
+    }
+    Wide scaled = static_cast<Wide>(significand) * kDecimalScales[decimals];  // below 2^93
+    Wide rounded = 0;
+    if (exponent >= 0) {
+        if (exponent > 34) return false;
+        rounded = scaled << exponent;
+    } else if (-exponent < 128) {
+        int shift = -exponent;
+        rounded = scaled >> shift;
+        Wide remainder = scaled - (rounded << shift);
+        Wide half = static_cast<Wide>(1) << (shift - 1);
+        if (remainder > half || (remainder == half && (rounded & 1) != 0)) ++rounded;
+    }  // else below 2^-35 units of the last decimal: rounds to 0
+    if ((rounded >> 64) != 0) return false;
+
+    std::uint64_t units = static_cast<std::uint64_t>(rounded);
+    std::uint64_t integer = units / kDecimalScales[decimals];
+    std::uint64_t fraction = units % kDecimalScales[decimals];
+    char text[40];  // a sign, 20 digits, the point and 12 decimals
+    char* end = text + sizeof text;
+    char* p = end;
+    int left = decimals;
+    for (; left >= 2; left -= 2, fraction /= 100) p = PutTwoDigits(p, fraction % 100);
+    if (left == 1) *--p = static_cast<char>('0' + fraction % 10);
+    *--p = '.';
+    const char* point = p;
+    for (; integer >= 10; integer /= 100) p = PutTwoDigits(p, integer % 100);
+    // One digit is left, or none after an even count; a zero integer part is written as 0.
+    if (integer != 0 || p == point) *--p = static_cast<char>('0' + integer);
+    if (negative) *--p = '-';
+    out.append(p, end);
+    return true;
+}

@@ -1,0 +1,86 @@
+// TextReader::ReadLine copies whole runs of plain bytes at once; line ends
+// split across its 64 KiB refills, CRs without an LF and over-long lines
+// must still come out as the byte-by-byte text-mode rules give them.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "text_stream.h"
+
+namespace {
+
+// The text-mode rules, one byte at a time: CR LF reads as LF, the data ends
+// at 0x1A, a line ends after its LF or after `maxBytes` bytes.
+std::vector<std::string> ExpectedLines(const std::string& raw, std::size_t maxBytes) {
+    std::string text;
+    for (std::size_t i = 0; i < raw.size() && raw[i] != 0x1A; ++i) {
+        if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') continue;
+        text += raw[i];
+    }
+    std::vector<std::string> lines;
+    std::string line;
+    for (char c : text) {
+        line += c;
+        if (c == '\n' || line.size() == maxBytes) {
+            lines.push_back(line);
+            line.clear();
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> ReadLines(const std::string& raw, std::size_t maxBytes) {
+    std::FILE* file = std::tmpfile();
+    std::fwrite(raw.data(), 1, raw.size(), file);
+    std::rewind(file);
+    TextReader reader(file);
+    std::vector<std::string> lines;
+    std::vector<char> buffer(maxBytes + 1);
+    while (std::size_t count = reader.ReadLine(buffer.data(), maxBytes)) lines.emplace_back(buffer.data(), count);
+    std::fclose(file);
+    return lines;
+}
+
+std::string RandomText(std::mt19937& random, std::size_t size) {
+    const char* ends[] = {"\r\n", "\n", "\r", "\r\r\n", "\n\r"};
+    std::string raw;
+    while (raw.size() < size) {
+        raw.append(random() % 300, static_cast<char>('A' + random() % 26));
+        raw += ends[random() % 5];
+    }
+    return raw;
+}
+
+TEST(TextReaderPieces, LinesAcrossRefillsReadAsByteByByte) {
+    std::mt19937 random(6);
+    std::string raw = RandomText(random, 400 * 1024);
+    EXPECT_EQ(ReadLines(raw, 257), ExpectedLines(raw, 257));
+}
+
+TEST(TextReaderPieces, CrLfSplitByARefill) {
+    for (std::size_t split : {65534u, 65535u, 65536u, 65537u}) {
+        std::string raw(split - 1, 'x');
+        raw += "\r\nnext\r\n";
+        EXPECT_EQ(ReadLines(raw, 257), ExpectedLines(raw, 257)) << split;
+        EXPECT_EQ(ReadLines(raw, 65536), ExpectedLines(raw, 65536)) << split;
+    }
+}
+
+TEST(TextReaderPieces, CrLfAtTheLengthLimit) {
+    for (std::size_t length : {255u, 256u, 257u, 258u}) {
+        std::string raw(length, 'y');
+        raw += "\r\n\r\r\nz";
+        EXPECT_EQ(ReadLines(raw, 257), ExpectedLines(raw, 257)) << length;
+    }
+}
+
+TEST(TextReaderPieces, DataEndsAtCtrlZ) {
+    std::string raw = "ab\r\ncd\x1A\r\nef\r\n";
+    EXPECT_EQ(ReadLines(raw, 257), (std::vector<std::string>{"ab\n", "cd"}));
+}
+
+}  // namespace

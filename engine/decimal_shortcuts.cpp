@@ -131,6 +131,6 @@ bool AppendShortFixed(std::string& out, double value, int decimals) {
     // One digit is left, or none after an even count; a zero integer part is written as 0.
     if (integer != 0 || p == point) *--p = static_cast<char>('0' + integer);
     if (negative) *--p = '-';
-    out.append(p, end);
+    out.append(p, static_cast<std::size_t>(end - p));
     return true;
 }

@@ -6,8 +6,6 @@
 #include "number_text.h"
 #include "result_codes.h"
 
-bool IsBlankByte(char byte) { return static_cast<unsigned char>(byte) <= 32; }
-
 char* TrimLeading(char* text) {
     std::size_t skip = 0;
     while (text[skip] != '\0' && IsBlankByte(text[skip])) ++skip;

@@ -7,7 +7,7 @@
 
 // A blank byte is a byte value of 0 to 32 (control bytes and the space).
 // Bytes 128-255 are ordinary, so names keep their UTF-8 or Latin-1 letters.
-bool IsBlankByte(char byte);
+inline bool IsBlankByte(char byte) { return static_cast<unsigned char>(byte) <= 32; }
 
 // "  ab c \t" -> TrimLeading "ab c \t", TrimTrailing "  ab c", TrimBoth "ab c".
 char* TrimLeading(char* text);

@@ -6,13 +6,9 @@
 #include "number_text.h"
 #include "output_lines.h"
 #include "pass_frame.h"
+#include "record_field.h"
 
 namespace {
-
-struct Field {
-    int column;  // 1-based
-    int width;
-};
 
 // PLH and PLO columns. A "*" in column 10 selects the long layout, whose
 // name is 31 columns wide; every item after the name lies 19 columns further right.
@@ -24,7 +20,6 @@ struct StationLayout {
     int maxNameLength;
 };
 
-constexpr Field kLayoutMarker = {10, 1};
 constexpr StationLayout kShortLayout = {
     {11, 12}, {24, 1}, {25, 3}, {29, 2}, {32, 9}, {42, 1}, {43, 3}, {47, 2}, {50, 9}, {60, 12}, {73, 2}, 12};
 constexpr StationLayout kLongLayout = {
@@ -57,24 +52,16 @@ double PackedAngle(const char* line, int length, Field hemisphere, Field degrees
 }  // namespace
 
 StationRecord ParseStationRecord(const char* line, int lineLength, double customUnitFactor) {
-    char marker[2];
-    ExtractField(kLayoutMarker.column, kLayoutMarker.width, line, lineLength, marker);
-    const StationLayout& layout = std::strcmp(marker, "*") == 0 ? kLongLayout : kShortLayout;
+    const StationLayout& layout = IsLongLayout(line, lineLength) ? kLongLayout : kShortLayout;
 
     StationRecord station{};
-    char name[32];
-    ExtractField(layout.name.column, layout.name.width, line, lineLength, name);
-    TrimBoth(name);
-    name[layout.maxNameLength] = '\0';  // a long name is cut after trimming: a blank 15th byte stays
-    std::strcpy(station.name, name);
+    ExtractName(line, lineLength, layout.name, layout.maxNameLength, station.name);
 
     station.latitude = PackedAngle(line, lineLength, layout.latitudeHemisphere, layout.latitudeDegrees,
                                    layout.latitudeMinutes, layout.latitudeSeconds, 'S');
     station.longitude = PackedAngle(line, lineLength, layout.longitudeHemisphere, layout.longitudeDegrees,
                                     layout.longitudeMinutes, layout.longitudeSeconds, 'W');
-    char unit[3];
-    ExtractField(layout.heightUnit.column, layout.heightUnit.width, line, lineLength, unit);
-    station.height = UnitFactor(unit, customUnitFactor) *
+    station.height = ExtractUnitFactor(line, lineLength, layout.heightUnit, customUnitFactor) *
                      ExtractNumber(layout.height.column, layout.height.width, line, lineLength);
     return station;
 }

@@ -7,21 +7,16 @@
 #include "number_text.h"
 #include "output_lines.h"
 #include "pass_frame.h"
+#include "record_field.h"
 #include "show_message.h"
 
 namespace {
-
-struct Field {
-    int column;  // 1-based
-    int width;
-};
 
 // DXYZ columns; a "*" in column 10 selects the long layout.
 struct VectorLayout {
     Field fromStation, toStation, dX, dY, dZ, unit;
     int maxNameLength;
 };
-constexpr Field kLayoutMarker = {10, 1};
 constexpr VectorLayout kShortLayout = {{11, 12}, {24, 12}, {37, 13}, {51, 13}, {65, 13}, {79, 2}, 12};
 constexpr VectorLayout kLongLayout = {{11, 31}, {43, 31}, {75, 13}, {89, 13}, {103, 13}, {117, 2}, 15};
 
@@ -55,15 +50,6 @@ struct VectorGroup {
     }
 };
 
-// Copies the trimmed name field, cut to `maxLength` bytes after trimming.
-void ExtractName(const char* line, int length, Field field, int maxLength, char (&name)[16]) {
-    char text[32];
-    ExtractField(field.column, field.width, line, length, text);
-    TrimBoth(text);
-    text[maxLength] = '\0';
-    std::strcpy(name, text);
-}
-
 // True when the field, as far as the line reaches, holds blank bytes only:
 // what trimming would leave empty.
 bool FieldIsBlank(const char* line, int length, Field field) {
@@ -74,15 +60,8 @@ bool FieldIsBlank(const char* line, int length, Field field) {
     return true;
 }
 
-double ExtractUnitFactor(const char* line, int length, Field field, double customUnitFactor) {
-    char code[3];
-    return UnitFactor(ExtractField(field.column, field.width, line, length, code), customUnitFactor);
-}
-
 VectorRecord ParseVectorRecord(const char* line, int length, double customUnitFactor) {
-    char marker[2];
-    ExtractField(kLayoutMarker.column, kLayoutMarker.width, line, length, marker);
-    const VectorLayout& layout = std::strcmp(marker, "*") == 0 ? kLongLayout : kShortLayout;
+    const VectorLayout& layout = IsLongLayout(line, length) ? kLongLayout : kShortLayout;
 
     VectorRecord vector{};
     ExtractName(line, length, layout.fromStation, layout.maxNameLength, vector.fromStation);

@@ -6,21 +6,13 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "file_bytes.h"
 #include "show_message.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 void WriteFile(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -58,7 +50,7 @@ TEST_F(ConvertFilesTest, SuccessNamesTheTrimmedOutput) {
     std::string output = Path("out.txt");
     EXPECT_EQ(Run(" \t" + Path("net.iob") + "\r\n", "  " + output + " \v\f"), 0);
     EXPECT_EQ(messages_, Messages{"5041 0 Success - the results are in " + output});
-    EXPECT_EQ(ReadFile(output).substr(0, 33), "! IOB File Record Type TITL - t\r\n");
+    EXPECT_EQ(ReadFileBytes(output).substr(0, 33), "! IOB File Record Type TITL - t\r\n");
 }
 
 TEST_F(ConvertFilesTest, NamesAreTrimmedInPlace) {
@@ -104,11 +96,11 @@ TEST_F(ConvertFilesTest, FolderAsOutputNameGives5031) {
 TEST_F(ConvertFilesTest, ExistingOutputIsReplaced) {
     WriteFile(Path("out.txt"), std::string(10000, 'x'));
     EXPECT_EQ(Run(Path("net.iob"), Path("out.txt")), 0);
-    EXPECT_EQ(ReadFile(Path("out.txt")).find('x'), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(Path("out.txt")).find('x'), std::string::npos);
 }
 
 TEST_F(ConvertFilesTest, SameFileUnderOtherSpellingsGives5032AndLeavesItUntouched) {
-    std::string original = ReadFile(Path("net.iob"));
+    std::string original = ReadFileBytes(Path("net.iob"));
     fs::create_symlink(Path("net.iob"), Path("link.iob"));
     fs::create_hard_link(Path("net.iob"), Path("hard.iob"));
     for (std::string other : {Path("net.iob"), folder_.string() + "/./net.iob", Path("link.iob"),
@@ -117,7 +109,7 @@ TEST_F(ConvertFilesTest, SameFileUnderOtherSpellingsGives5032AndLeavesItUntouche
         EXPECT_EQ(Run(Path("net.iob"), other), 5032) << other;
         EXPECT_EQ(messages_,
                   Messages{"5032 0 The 'IOB' file and the 'QUORVANE' file are the same file " + other});
-        EXPECT_EQ(ReadFile(Path("net.iob")), original);
+        EXPECT_EQ(ReadFileBytes(Path("net.iob")), original);
     }
 }
 
@@ -145,7 +137,7 @@ TEST_F(ConvertFilesTest, SettingsCarryFromOneConversionToTheNext) {
     WriteFile(Path("elip.iob"), " ELIP GRS 1980           6378137.000  6356752.3141\n");
     Run(Path("elip.iob"), Path("first.txt"));
     Run(Path("net.iob"), Path("second.txt"));
-    EXPECT_NE(ReadFile(Path("second.txt")).find("  GRS 1980       \r\n  6378137.0000\r\n  298.2572215\r\n"),
+    EXPECT_NE(ReadFileBytes(Path("second.txt")).find("  GRS 1980       \r\n  6378137.0000\r\n  298.2572215\r\n"),
               std::string::npos);
 }
 

@@ -2,10 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "conversion_checks.h"
+#include "file_bytes.h"
 
 namespace {
 
@@ -21,12 +20,10 @@ std::vector<std::string> CorpusFiles() {
 class Corpus : public testing::TestWithParam<std::string> {};
 
 TEST_P(Corpus, ConvertsSoundlyAndTheSameTwice) {
-    std::ifstream file(std::filesystem::path(IOB_CORPUS_DIR) / GetParam(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    Conversion first = Convert(bytes.str());
+    const std::string iob = ReadFileBytes(std::filesystem::path(IOB_CORPUS_DIR) / GetParam());
+    Conversion first = Convert(iob);
     EXPECT_EQ(CheckConversion(first), "");
-    Conversion second = Convert(bytes.str());
+    Conversion second = Convert(iob);
     EXPECT_EQ(second.output, first.output);
     EXPECT_EQ(second.result, first.result);
 }

@@ -2,27 +2,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "conversion_run.h"
+#include "file_bytes.h"
 
 namespace {
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 class Example : public testing::TestWithParam<std::string> {};
 
 TEST_P(Example, GivesItsExpectedOutput) {
     std::filesystem::path iob = std::filesystem::path(IOB_EXAMPLES_DIR) / (GetParam() + ".iob");
-    Conversion run = Convert(ReadFile(iob));
+    Conversion run = Convert(ReadFileBytes(iob));
     EXPECT_EQ(run.result, 0);
-    EXPECT_EQ(run.output, ReadFile(iob.replace_extension(".txt")));
+    EXPECT_EQ(run.output, ReadFileBytes(iob.replace_extension(".txt")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, Example,

@@ -26,38 +26,43 @@ double StrtodC(const char* text) {
 
 }  // namespace
 
-double ParseNumber(const char* text) {
+double ParseNumber(const char* text, const char* end) {
     double value;
-    if (ReadShortDecimal(text, text + std::strlen(text), value)) return value;
+    if (ReadShortDecimal(text, end, value)) return value;
 
     // Copy the part that fits the grammar, spelling the exponent letter 'e',
     // so that strtod sees nothing it would read differently (hex, inf, nan).
     char number[kMaxNumberText + 4];
     std::size_t length = 0;
     auto keep = [&](char c) { if (length < kMaxNumberText) number[length++] = c; };
+    auto at = [end](const char* q, bool (*test)(char)) { return q < end && test(*q); };
+    auto isSign = [](char c) { return c == '+' || c == '-'; };
+    auto isExponentLetter = [](char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; };
     const char* p = text;
-    while (IsSpace(*p)) ++p;
-    if (*p == '+' || *p == '-') keep(*p++);
+    while (at(p, IsSpace)) ++p;
+    if (at(p, isSign)) keep(*p++);
     bool sawDigit = false;
     bool sawPoint = false;
-    for (; IsDigit(*p) || (*p == '.' && !sawPoint); ++p) {
+    for (; at(p, IsDigit) || (p < end && *p == '.' && !sawPoint); ++p) {
         sawDigit |= IsDigit(*p);
         sawPoint |= *p == '.';
         keep(*p);
     }
     if (!sawDigit) return 0.0;
-    if (*p == 'E' || *p == 'e' || *p == 'D' || *p == 'd') {
+    if (at(p, isExponentLetter)) {
         const char* sign = p + 1;
-        const char* digits = (*sign == '+' || *sign == '-') ? sign + 1 : sign;
-        if (IsDigit(*digits)) {
+        const char* digits = at(sign, isSign) ? sign + 1 : sign;
+        if (at(digits, IsDigit)) {
             keep('e');
             if (digits != sign) keep(*sign);
-            for (; IsDigit(*digits); ++digits) keep(*digits);
+            for (; at(digits, IsDigit); ++digits) keep(*digits);
         }
     }
     number[length] = '\0';
     return StrtodC(number);
 }
+
+double ParseNumber(const char* text) { return ParseNumber(text, text + std::strlen(text)); }
 
 void AppendFixed(std::string& out, double value, int decimals) {
     if (std::isnan(value)) {

@@ -15,6 +15,8 @@
 // kMaxNumberText bytes long (fields are at most 99 bytes wide).
 constexpr std::size_t kMaxNumberText = 120;
 double ParseNumber(const char* text);
+// The same for the bytes from `text` up to `end`, read in place.
+double ParseNumber(const char* text, const char* end);
 
 // Appends `value` in fixed notation with `decimals` decimals, as printf's
 // "%1.<decimals>f" does in the C locale: -0.0 gives "-0.00000",

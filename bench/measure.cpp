@@ -6,12 +6,11 @@
 // with its status. A child inherits its parent's resident size as the start
 // of its peak, so the parent has to be small: a Python driver would count
 // itself into every figure; this launcher counts about a megabyte.
+#include <chrono>
+#include <cstdio>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <chrono>
-#include <cstdio>
 
 int main(int argc, char** argv) {
     if (argc < 2) {

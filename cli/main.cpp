@@ -2,10 +2,11 @@
 // the command line, with the checks and messages of the dialog's "Convert Data".
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <string>
 
-#include "convert_files.h"
-#include "show_message.h"
+#include <iob/convert_files.h>
+#include <iob/show_message.h>
 
 namespace {
 
@@ -25,9 +26,7 @@ void PrintHelp() {
         kProgram);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
         PrintHelp();
         return 0;
@@ -41,13 +40,24 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    SetMessagePresenter([](unsigned messageNumber, unsigned, const std::string& text) {
+    iob::SetMessagePresenter([](unsigned messageNumber, unsigned, const std::string& text) {
         // Success is silent, as command-line tools are.
-        if (messageNumber != kMsgSuccess) std::fprintf(stderr, "%s: %s\n", kProgram, text.c_str());
-        return 1;
+        if (messageNumber != iob::kMsgSuccess) std::fprintf(stderr, "%s: %s\n", kProgram, text.c_str());
+        return iob::kButtonOk;
     });
-    ConversionSettings settings;
+    iob::ConversionSettings settings;
     std::string iobName = argv[1];
     std::string outputName = argv[2];
-    return ConvertFiles(settings, iobName, outputName) == kResultOk ? 0 : 1;
+    return iob::ConvertFiles(settings, iobName, outputName) == iob::kResultOk ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s: %s\n", kProgram, error.what());
+        return 1;
+    }
 }

@@ -1,97 +1,90 @@
-#include "convert.h"
+#include <iob/convert.h>
 
-#include <cstring>
 #include <new>
 #include <string>
 
-#include "output_lines.h"
+#include "output_format.h"
 #include "pass_frame.h"
+#include "record_field.h"
 #include "station_pass.h"
 #include "vector_pass.h"
 
+namespace iob {
 namespace {
 
-constexpr char kTitleComment[] = "! IOB File Record Type TITL - ";
-constexpr char kEllipsoidComment[] = "! IOB File Record Type ELIP";
-constexpr char kStationComment[] = "! IOB-File Record Type PLH or PLO";
-
 // Pass 1 columns.
-constexpr int kTitleColumn = 7, kTitleWidth = 73;
-constexpr int kDatumColumn = 7, kDatumWidth = 15;
-constexpr int kSemiMajorColumn = 24, kSemiMajorWidth = 13;
-constexpr int kSemiMinorColumn = 38, kSemiMinorWidth = 13;
-constexpr int kUnitCodeColumn = 7, kUnitCodeWidth = 2;
-constexpr int kUnitFactorColumn = 10, kUnitFactorWidth = 16;
+constexpr Field kTitle = {7, 73};
+constexpr Field kDatumName = {7, 15};
+constexpr Field kSemiMajorAxis = {24, 13};
+constexpr Field kSemiMinorAxis = {38, 13};
+constexpr Field kUnitCode = {7, 2};
+constexpr Field kUnitFactor = {10, 16};
 
 // Pass 1: every TITL record gives its comment line at once; ELIP and LUNT
-// records set the datum and the custom unit; the ELIP comment waits in
-// `comment` for the line before $DATUM, and a later TITL record drops it.
+// records set the datum and the custom unit. The ELIP comment waits for the
+// line before $DATUM, and a later TITL record drops it: `ellipsoidComment`
+// tells whether it is still due.
 void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWriter& output,
-                       std::string& comment, int& lineCounter, int& result) {
-    RunPass(input, lineCounter, result, [&](const char* recordType, const char* line, int length) {
-        char field[kTitleWidth + 1];
+                       bool& ellipsoidComment, ConversionOutcome& outcome) {
+    RunPass(input, outcome, [&](const char* recordType, const char* line, int length) {
+        char field[kTitle.width + 1];
         if (IsRecordType(recordType, "TITL")) {
-            comment = kTitleComment;
-            comment += ExtractField(kTitleColumn, kTitleWidth, line, length, field);
-            WriteTextLine(output, comment.c_str(), result);
-            comment.clear();
+            WriteTitleLine(output, ExtractField(kTitle.column, kTitle.width, line, length, field),
+                           outcome.result);
+            ellipsoidComment = false;
         } else if (IsRecordType(recordType, "ELIP")) {
-            settings.datumName = ExtractField(kDatumColumn, kDatumWidth, line, length, field);
-            double a = ExtractNumber(kSemiMajorColumn, kSemiMajorWidth, line, length);
-            double b = ExtractNumber(kSemiMinorColumn, kSemiMinorWidth, line, length);
+            settings.datumName = ExtractField(kDatumName.column, kDatumName.width, line, length, field);
+            double a = ExtractNumber(kSemiMajorAxis.column, kSemiMajorAxis.width, line, length);
+            double b = ExtractNumber(kSemiMinorAxis.column, kSemiMinorAxis.width, line, length);
             settings.semiMajorAxis = a;
             settings.inverseFlattening = 1.0 / ((a - b) / a);
-            comment = kEllipsoidComment;
+            ellipsoidComment = true;
         } else if (IsRecordType(recordType, "LUNT")) {
-            settings.customUnitCode = ExtractField(kUnitCodeColumn, kUnitCodeWidth, line, length, field);
-            settings.customUnitFactor = ExtractNumber(kUnitFactorColumn, kUnitFactorWidth, line, length);
+            settings.customUnitCode = ExtractField(kUnitCode.column, kUnitCode.width, line, length, field);
+            settings.customUnitFactor = ExtractNumber(kUnitFactor.column, kUnitFactor.width, line, length);
         }
     });
 }
 
-// The three passes in the order of the output file. A rewind that fails
-// (the input is a pipe) is a read error before the pass's first line.
+// Goes back to the start for the next pass. A rewind that fails (the input
+// is a pipe) is a read error before the pass's first line.
+bool RewindForNextPass(TextReader& input, ConversionOutcome& outcome) {
+    if (input.Rewind()) return true;
+    outcome.failingLine = 0;
+    outcome.result = kResultReadError;
+    return false;
+}
+
+// The three passes in the order of the output file.
 void ConvertPasses(ConversionSettings& settings, TextReader& input, TextWriter& output,
-                   int& lineCounter, int& result) {
+                   ConversionOutcome& outcome) {
+    bool ellipsoidComment = false;
+    ReadHeaderRecords(settings, input, output, ellipsoidComment, outcome);
+    if (outcome.result == kResultReadError) return;
+    WriteDatumCommentLine(output, ellipsoidComment, outcome.result);
+    if (outcome.result == kResultOk) WriteHeaderBlock(settings, output, outcome.result);
+
+    if (!RewindForNextPass(input, outcome)) return;
     StationTable stations;
-    std::string comment;
+    if (outcome.result == kResultOk) CollectStations(settings, input, stations, outcome);
+    if (outcome.result == kResultReadError) return;
+    WriteStationLines(stations, output, outcome.result);
 
-    ReadHeaderRecords(settings, input, output, comment, lineCounter, result);
-    if (result == kResultReadError) return;
-    WriteTextLine(output, comment.c_str(), result);
-    if (result == kResultOk) WriteHeaderBlock(settings, output, result);
-
-    if (!input.Rewind()) {
-        lineCounter = 0;
-        result = kResultReadError;
-        return;
-    }
-    if (result == kResultOk) CollectStations(settings, input, stations, lineCounter, result);
-    if (result == kResultReadError) return;
-    WriteTextLine(output, kStationComment, result);
-    for (const StationRecord& station : stations) {
-        if (result != kResultOk) break;
-        WriteStationLine(station, output, result);
-    }
-
-    if (!input.Rewind()) {
-        lineCounter = 0;
-        result = kResultReadError;
-        return;
-    }
-    if (result == kResultOk) ConvertVectorGroups(settings, input, output, lineCounter, result);
+    if (!RewindForNextPass(input, outcome)) return;
+    if (outcome.result == kResultOk) ConvertVectorGroups(settings, input, output, outcome);
 }
 
 }  // namespace
 
-void ConvertIobFile(ConversionSettings& settings, TextReader& input, TextWriter& output,
-                    int& lineCounter, int& result) {
-    result = kResultOk;
-    lineCounter = 0;
+ConversionOutcome RunConversion(ConversionSettings& settings, TextReader& input, TextWriter& output) {
+    ConversionOutcome outcome;
     try {
-        ConvertPasses(settings, input, output, lineCounter, result);
+        ConvertPasses(settings, input, output, outcome);
     } catch (const std::bad_alloc&) {
         // The station table, a group or a text could not grow: stop where we are.
-        result = kResultOutOfMemory;
+        outcome.result = kResultOutOfMemory;
     }
+    return outcome;
 }
+
+}  // namespace iob

@@ -1,19 +1,18 @@
-#include "convert_files.h"
+#include <iob/convert_files.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
-#include "show_message.h"
+#include <iob/show_message.h>
 
+#include "char_class.h"
+
+namespace iob {
 namespace {
 
 constexpr std::size_t kOutputBufferSize = 64 * 1024;
-
-bool IsFileNameSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 bool IsFolder(const std::string& name) {
     std::error_code error;
@@ -26,78 +25,114 @@ bool IsSameFile(const std::string& a, const std::string& b) {
     return std::filesystem::equivalent(a, b, error);
 }
 
+// The message that a name check fails with, or 0 when both names will do.
+int CheckNames(const std::string& iobName, const std::string& outputName) {
+    if (iobName.empty()) {
+        ShowEnterIobName();
+        return kMsgEnterIobName;
+    }
+    if (outputName.empty()) {
+        ShowEnterOutputName();
+        return kMsgEnterOutputName;
+    }
+    return 0;
+}
+
+// Both files, open; each is null when it could not be opened.
+struct OpenFiles {
+    std::FILE* iob = nullptr;
+    std::FILE* output = nullptr;
+};
+
+// Opens the IOB file for reading and then the output for writing, in binary
+// mode: the text translation is the engine's own, the same everywhere.
+// Returns 0 or the message number of the failure, shown; nothing stays open then.
+int OpenBoth(const std::string& iobName, const std::string& outputName, OpenFiles& files) {
+    files.iob = IsFolder(iobName) ? nullptr : std::fopen(iobName.c_str(), "rb");
+    if (files.iob == nullptr) {
+        ShowCannotOpen(iobName);
+        return kMsgCannotOpen;
+    }
+    // Opening the output for writing would empty the IOB file itself.
+    if (IsSameFile(iobName, outputName)) {
+        std::fclose(files.iob);
+        ShowSameFile(outputName);
+        return kMsgSameFile;
+    }
+    files.output = std::fopen(outputName.c_str(), "wb");
+    if (files.output == nullptr) {
+        std::fclose(files.iob);
+        ShowCannotOpen(outputName);
+        return kMsgCannotOpen;
+    }
+    return 0;
+}
+
+// Converts between the open files and closes both. A full disk often shows
+// only when the last buffer is written out, so a flush or close that fails
+// after a successful conversion is a write error.
+ConversionOutcome ConvertAndClose(ConversionSettings& settings, OpenFiles files) {
+    // The output is written line by line: a larger buffer saves most of the
+    // write calls. (The C library would ignore the size without a buffer of ours.)
+    std::vector<char> outputBuffer(kOutputBufferSize);
+    std::setvbuf(files.output, outputBuffer.data(), _IOFBF, outputBuffer.size());
+
+    TextReader input(files.iob);
+    TextWriter output(files.output);
+    ConversionOutcome outcome = RunConversion(settings, input, output);
+    bool flushed = output.Flush();
+    std::fclose(files.iob);
+    bool closed = std::fclose(files.output) == 0;
+    if (outcome.result == kResultOk && !(flushed && closed)) outcome.result = kResultWriteError;
+    return outcome;
+}
+
+void ShowOutcome(const ConversionOutcome& outcome, const std::string& iobName, const std::string& outputName) {
+    switch (outcome.result) {
+    case kResultOk:
+        ShowSuccess(outputName);
+        break;
+    case kResultOutOfMemory:
+        ShowOutOfMemory();
+        break;
+    case kResultWriteError:
+        ShowWriteError(outputName);
+        break;
+    case kResultReadError:
+        ShowReadError(outcome.failingLine, iobName);
+        break;
+    default:
+        ShowConversionFailure(outcome);
+        break;
+    }
+}
+
 }  // namespace
+
+void ConvertIobFile(ConversionSettings& settings, TextReader& input, TextWriter& output,
+                    int& lineCounter, int& result) {
+    ConversionOutcome outcome = RunConversion(settings, input, output);
+    ShowConversionFailure(outcome);
+    lineCounter = outcome.failingLine;
+    result = outcome.result;
+}
 
 std::string TrimFileName(const std::string& name) {
     std::size_t first = 0, last = name.size();
-    while (first < last && IsFileNameSpace(name[first])) ++first;
-    while (last > first && IsFileNameSpace(name[last - 1])) --last;
+    while (first < last && IsCSpace(name[first])) ++first;
+    while (last > first && IsCSpace(name[last - 1])) --last;
     return name.substr(first, last - first);
 }
 
 int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName) {
     outputName = TrimFileName(outputName);
     iobName = TrimFileName(iobName);
-    if (iobName.empty()) {
-        ShowMessage(kMsgEnterIobName, 0);
-        return kMsgEnterIobName;
-    }
-    if (outputName.empty()) {
-        ShowMessage(kMsgEnterOutputName, 0);
-        return kMsgEnterOutputName;
-    }
-
-    // Binary mode: the text translation is the engine's own, the same everywhere.
-    std::FILE* iobFile = IsFolder(iobName) ? nullptr : std::fopen(iobName.c_str(), "rb");
-    if (iobFile == nullptr) {
-        ShowMessage(kMsgCannotOpen, 0, iobName.c_str());
-        return kMsgCannotOpen;
-    }
-    // Opening the output for writing would empty the IOB file itself.
-    if (IsSameFile(iobName, outputName)) {
-        std::fclose(iobFile);
-        ShowMessage(kMsgSameFile, 0, outputName.c_str());
-        return kMsgSameFile;
-    }
-    std::FILE* outputFile = std::fopen(outputName.c_str(), "wb");
-    if (outputFile == nullptr) {
-        std::fclose(iobFile);
-        ShowMessage(kMsgCannotOpen, 0, outputName.c_str());
-        return kMsgCannotOpen;
-    }
-    // The output is written line by line: a larger buffer saves most of the
-    // write calls. (The C library would ignore the size without a buffer of ours.)
-    std::vector<char> outputBuffer(kOutputBufferSize);
-    std::setvbuf(outputFile, outputBuffer.data(), _IOFBF, outputBuffer.size());
-
-    int lineCounter = 0;
-    int result = kResultOk;
-    {
-        TextReader input(iobFile);
-        TextWriter output(outputFile);
-        ConvertIobFile(settings, input, output, lineCounter, result);
-        bool flushed = output.Flush();
-        std::fclose(iobFile);
-        // A full disk often shows only when the last buffer is written out.
-        bool closed = std::fclose(outputFile) == 0;
-        if (result == kResultOk && !(flushed && closed)) result = kResultWriteError;
-    }
-
-    switch (result) {
-    case kResultOk:
-        ShowMessage(kMsgSuccess, 0, outputName.c_str());
-        break;
-    case kResultOutOfMemory:
-        ShowMessage(kMsgOutOfMemory, 0);
-        break;
-    case kResultWriteError:
-        ShowMessage(kMsgWriteError, 0, outputName.c_str());
-        break;
-    case kResultReadError:
-        ShowMessage(kMsgReadError, 0, lineCounter, iobName.c_str());
-        break;
-    default:
-        break;  // the conversion has shown its own message
-    }
-    return result;
+    if (int failure = CheckNames(iobName, outputName)) return failure;
+    OpenFiles files;
+    if (int failure = OpenBoth(iobName, outputName, files)) return failure;
+    ConversionOutcome outcome = ConvertAndClose(settings, files);
+    ShowOutcome(outcome, iobName, outputName);
+    return outcome.result;
 }
+
+}  // namespace iob

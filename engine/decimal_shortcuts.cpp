@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <cstring>
 
+#include "char_class.h"
+#include "portability.h"
+
+namespace iob {
 namespace {
 
 // Every power of ten up to 10^22 is a double exactly, so one multiplication
@@ -18,13 +22,7 @@ constexpr std::uint64_t kDecimalScales[] = {1,         10,         100,         
                                             10000000000, 100000000000, 1000000000000};
 constexpr int kMaxDecimals = 12;
 
-using Wide = unsigned __int128;
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+using Wide = UnsignedInt128;
 
 // Writes the two digits of `pair` (below 100) before `p`; returns the new start.
 char* PutTwoDigits(char* p, std::uint64_t pair) {
@@ -39,7 +37,7 @@ char* PutTwoDigits(char* p, std::uint64_t pair) {
 
 // Adds the digits from `p` on to `digits`; returns the end of the digit run.
 const char* ReadDigits(const char* p, const char* end, std::uint64_t& digits) {
-    for (; p < end && IsDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    for (; p < end && IsAsciiDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
     return p;
 }
 
@@ -49,7 +47,7 @@ bool ReadShortDecimal(const char* text, const char* end, double& value) {
     const char* p = text;
     // Numbers stand right-aligned in their fields: skip whole words of blanks first.
     while (end - p >= 8 && std::memcmp(p, "        ", 8) == 0) p += 8;
-    while (p < end && IsSpace(*p)) ++p;
+    while (p < end && IsCSpace(*p)) ++p;
     bool negative = p < end && *p == '-';
     if (p < end && (*p == '+' || *p == '-')) ++p;
     // 19 digits cannot overflow 64 bits; a longer number is left to the general path.
@@ -72,7 +70,7 @@ bool ReadShortDecimal(const char* text, const char* end, double& value) {
         const char* q = p + 1;
         bool negativeExponent = q < end && *q == '-';
         if (q < end && (*q == '+' || *q == '-')) ++q;
-        for (int exponentDigits = 0; q < end && IsDigit(*q); ++q) {
+        for (int exponentDigits = 0; q < end && IsAsciiDigit(*q); ++q) {
             if (++exponentDigits > 4) return false;
             exponent = exponent * 10 + (*q - '0');
         }
@@ -134,3 +132,5 @@ bool AppendShortFixed(std::string& out, double value, int decimals) {
     out.append(p, static_cast<std::size_t>(end - p));
     return true;
 }
+
+}  // namespace iob

@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace iob {
+
 // Reads the number at the start of the text from `text` to `end`, of the form
 //   [white space] [+|-] digits-and-at-most-one-point [(E|e|D|d) [+|-] digits]
 // as ParseNumber does (what follows the number is ignored). Declines,
@@ -18,3 +20,5 @@ bool ReadShortDecimal(const char* text, const char* end, double& value);
 // the C locale does. Declines, appending nothing, for other values and
 // when the rounded value times 10^decimals reaches 2^64.
 bool AppendShortFixed(std::string& out, double value, int decimals);
+
+}  // namespace iob

@@ -1,28 +1,15 @@
 #include "number_text.h"
 
 #include <charconv>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
-#include <locale.h>
 
+#include "char_class.h"
 #include "decimal_shortcuts.h"
+#include "portability.h"
 
+namespace iob {
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// strtod in the C locale, created once: the point is the separator and the
-// C library's rounding, overflow to infinity and underflow stay exact.
-double StrtodC(const char* text) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    return strtod_l(text, nullptr, cLocale);
-}
 
 }  // namespace
 
@@ -39,12 +26,12 @@ double ParseNumber(const char* text, const char* end) {
     auto isSign = [](char c) { return c == '+' || c == '-'; };
     auto isExponentLetter = [](char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; };
     const char* p = text;
-    while (at(p, IsSpace)) ++p;
+    while (at(p, IsCSpace)) ++p;
     if (at(p, isSign)) keep(*p++);
     bool sawDigit = false;
     bool sawPoint = false;
-    for (; at(p, IsDigit) || (p < end && *p == '.' && !sawPoint); ++p) {
-        sawDigit |= IsDigit(*p);
+    for (; at(p, IsAsciiDigit) || (p < end && *p == '.' && !sawPoint); ++p) {
+        sawDigit |= IsAsciiDigit(*p);
         sawPoint |= *p == '.';
         keep(*p);
     }
@@ -52,14 +39,14 @@ double ParseNumber(const char* text, const char* end) {
     if (at(p, isExponentLetter)) {
         const char* sign = p + 1;
         const char* digits = at(sign, isSign) ? sign + 1 : sign;
-        if (at(digits, IsDigit)) {
+        if (at(digits, IsAsciiDigit)) {
             keep('e');
             if (digits != sign) keep(*sign);
-            for (; at(digits, IsDigit); ++digits) keep(*digits);
+            for (; at(digits, IsAsciiDigit); ++digits) keep(*digits);
         }
     }
     number[length] = '\0';
-    return StrtodC(number);
+    return StrtodInCLocale(number);
 }
 
 double ParseNumber(const char* text) { return ParseNumber(text, text + std::strlen(text)); }
@@ -80,3 +67,5 @@ void AppendFixed(std::string& out, double value, int decimals) {
         std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
     out.append(digits, converted.ptr);
 }
+
+}  // namespace iob

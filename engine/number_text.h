@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string>
 
+namespace iob {
+
 // Reads the longest prefix of `text` that has the form
 //   [white space] [+|-] digits-and-at-most-one-point [(E|e|D|d) [+|-] digits]
 // and returns its value; text without a digit gives +0.0.
@@ -22,3 +24,5 @@ double ParseNumber(const char* text, const char* end);
 // "%1.<decimals>f" does in the C locale: -0.0 gives "-0.00000",
 // non-finite values give "inf", "-inf", "nan" or "-nan".
 void AppendFixed(std::string& out, double value, int decimals);
+
+}  // namespace iob

@@ -3,8 +3,11 @@
 
 #include <cstring>
 
+#include <iob/convert.h>
+
 #include "read_primitives.h"
-#include "result_codes.h"
+
+namespace iob {
 
 constexpr int kLineBufferSize = 260;
 
@@ -28,11 +31,13 @@ inline bool IsEndRecord(const char* recordType) {
 
 // Reads data lines from the current position of `input` until the end of the
 // data or an END record, and hands each record to
-// `handle(recordType, line, lineLength)` while `result` stays 0. The line
-// counter starts from 0. A read error sets `result` to 5014. A last line
-// without a line end is handled like any other.
+// `handle(recordType, line, lineLength)` while the outcome's result stays 0.
+// The outcome's line counter starts from 0. A read error sets the result to
+// 5014. A last line without a line end is handled like any other.
 template <typename Handler>
-void RunPass(TextReader& input, int& lineCounter, int& result, Handler&& handle) {
+void RunPass(TextReader& input, ConversionOutcome& outcome, Handler&& handle) {
+    int& lineCounter = outcome.failingLine;
+    int& result = outcome.result;
     char line[kLineBufferSize];
     char recordType[kRecordTypeWidth + 1] = {};
     lineCounter = 0;
@@ -46,3 +51,5 @@ void RunPass(TextReader& input, int& lineCounter, int& result, Handler&& handle)
         if (input.AtEnd()) return;
     }
 }
+
+}  // namespace iob

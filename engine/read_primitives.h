@@ -1,20 +1,13 @@
 // Reading primitives of the IOB file: data lines, fixed-column fields,
-// numbers and linear unit codes. Every text is a NUL-ended byte buffer of
-// the caller's, changed in place; nothing here allocates.
+// numbers and linear unit codes; the trimming functions are in <iob/trim.h>.
+// Every text is a NUL-ended byte buffer of the caller's, changed in place;
+// nothing here allocates.
 #pragma once
 
-#include "text_stream.h"
+#include <iob/text_stream.h>
+#include <iob/trim.h>
 
-// A blank byte is a byte value of 0 to 32 (control bytes and the space).
-// Bytes 128-255 are ordinary, so names keep their UTF-8 or Latin-1 letters.
-inline bool IsBlankByte(char byte) { return static_cast<unsigned char>(byte) <= 32; }
-
-// "  ab c \t" -> TrimLeading "ab c \t", TrimTrailing "  ab c", TrimBoth "ab c".
-char* TrimLeading(char* text);
-char* TrimTrailing(char* text);
-char* TrimBoth(char* text);
-// "C:\\dir\\\\" with '\\' -> "C:\\dir".
-char* TrimTrailingChar(char* text, char ch);
+namespace iob {
 
 // Reads the next data line into `buffer` (of `bufferSize` bytes, at most
 // bufferSize - 3 of them from one line; a longer line comes in pieces, each
@@ -43,3 +36,5 @@ double ExtractNumber(int startColumn, int width, const char* line, int lineLengt
 // and without regard to ASCII case: "FT" -> 0.3048, "Km" -> 1000.0. Any code
 // outside the table ("", "xx", "m ") gives `customFactor`.
 double UnitFactor(const char* code, double customFactor);
+
+}  // namespace iob

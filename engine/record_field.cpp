@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace iob {
+
 bool IsLongLayout(const char* line, int length) {
     constexpr Field kLayoutMarker = {10, 1};
     char marker[kLayoutMarker.width + 1];
@@ -20,3 +22,5 @@ double ExtractUnitFactor(const char* line, int length, Field field, double custo
     char code[3];
     return UnitFactor(ExtractField(field.column, field.width, line, length, code), customUnitFactor);
 }
+
+}  // namespace iob

@@ -4,6 +4,8 @@
 
 #include "read_primitives.h"
 
+namespace iob {
+
 struct Field {
     int column;  // 1-based
     int width;   // bytes
@@ -18,3 +20,5 @@ void ExtractName(const char* line, int length, Field field, int maxLength, char 
 
 // Metres per unit of the unit code in `field`, taken untrimmed: " m" is not "m".
 double ExtractUnitFactor(const char* line, int length, Field field, double customUnitFactor);
+
+}  // namespace iob

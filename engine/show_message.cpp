@@ -1,9 +1,10 @@
-#include "show_message.h"
+#include <iob/show_message.h>
 
 #include <cstdarg>
 #include <cstdio>
 #include <utility>
 
+namespace iob {
 namespace {
 
 MessagePresenter& Presenter() {
@@ -46,3 +47,35 @@ int ShowMessage(unsigned messageNumber, unsigned boxType, ...) {
     if (!Presenter()) return 0;
     return Presenter()(messageNumber, boxType, text);
 }
+
+void ShowEnterIobName() { ShowMessage(kMsgEnterIobName, 0); }
+void ShowEnterOutputName() { ShowMessage(kMsgEnterOutputName, 0); }
+void ShowCannotOpen(const std::string& fileName) { ShowMessage(kMsgCannotOpen, 0, fileName.c_str()); }
+void ShowSameFile(const std::string& fileName) { ShowMessage(kMsgSameFile, 0, fileName.c_str()); }
+void ShowSuccess(const std::string& outputName) { ShowMessage(kMsgSuccess, 0, outputName.c_str()); }
+void ShowOutOfMemory() { ShowMessage(kMsgOutOfMemory, 0); }
+void ShowWriteError(const std::string& outputName) { ShowMessage(kMsgWriteError, 0, outputName.c_str()); }
+void ShowReadError(int line, const std::string& iobName) {
+    ShowMessage(kMsgReadError, 0, line, iobName.c_str());
+}
+void ShowUnsupportedSetting(const std::string& setting, const std::string& recordType) {
+    ShowMessage(kMsgUnsupportedSetting, 0, setting.c_str(), recordType.c_str());
+}
+void ShowTooManyElements(const std::string& recordType, int line) {
+    ShowMessage(kMsgTooManyElements, 0, recordType.c_str(), line);
+}
+
+void ShowConversionFailure(const ConversionOutcome& outcome) {
+    switch (outcome.result) {
+    case kResultUnsupportedSetting:
+        ShowUnsupportedSetting(outcome.unsupportedSetting, outcome.settingRecordType);
+        break;
+    case kResultTooManyElements:
+        ShowTooManyElements("ELEM", outcome.failingLine);
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace iob

@@ -1,13 +1,9 @@
 #include "station_pass.h"
 
-#include <cstring>
-#include <string>
-
-#include "number_text.h"
-#include "output_lines.h"
 #include "pass_frame.h"
 #include "record_field.h"
 
+namespace iob {
 namespace {
 
 // PLH and PLO columns. A "*" in column 10 selects the long layout, whose
@@ -25,14 +21,12 @@ constexpr StationLayout kShortLayout = {
 constexpr StationLayout kLongLayout = {
     {11, 31}, {43, 1}, {44, 3}, {48, 2}, {51, 9}, {61, 1}, {62, 3}, {66, 2}, {69, 9}, {79, 12}, {92, 2}, 15};
 
-// Room for a $GEO_COMPACT line of ordinary numbers, so that it is built without regrowing.
-constexpr std::size_t kLineCapacity = 256;
-
 bool IsStationRecord(const char* recordType) {
     return IsRecordType(recordType, "PLH ") || IsRecordType(recordType, "PLO ");
 }
 
-bool IsLetter(const char* text, char upper) {
+// True when `text` is the one letter `upper`, in upper or lower case.
+bool IsLetterInEitherCase(const char* text, char upper) {
     return text[0] != '\0' && text[1] == '\0' && (text[0] == upper || text[0] == upper - 'A' + 'a');
 }
 
@@ -42,7 +36,7 @@ double PackedAngle(const char* line, int length, Field hemisphere, Field degrees
                    Field seconds, char negativeLetter) {
     char letter[2];
     ExtractField(hemisphere.column, hemisphere.width, line, length, letter);
-    double sign = IsLetter(letter, negativeLetter) ? -1.0 : 1.0;
+    double sign = IsLetterInEitherCase(letter, negativeLetter) ? -1.0 : 1.0;
     double d = ExtractNumber(degrees.column, degrees.width, line, length);
     double m = ExtractNumber(minutes.column, minutes.width, line, length);
     double s = ExtractNumber(seconds.column, seconds.width, line, length);
@@ -66,30 +60,12 @@ StationRecord ParseStationRecord(const char* line, int lineLength, double custom
     return station;
 }
 
-void WriteStationLine(const StationRecord& station, TextWriter& output, int& result) {
-    // The precision of each coordinate, 1e-7, and the zero and repeated
-    // height columns are fixed parts of the line, as are the four trailing 0.0000.
-    std::string line;
-    line.reserve(kLineCapacity);
-    line = "$GEO_COMPACT; ";
-    line += station.name;
-    line += "; ";
-    AppendFixed(line, station.latitude, 10);
-    line += "; 0.0000001; ";
-    AppendFixed(line, station.longitude, 10);
-    line += "; 0.0000001; ";
-    AppendFixed(line, station.height, 5);
-    line += "; 0.0000001; 0.00000; 0.0000001; ";
-    AppendFixed(line, station.height, 5);
-    line += "; 0.0000001; 0.0000; 0.0000; 0.0000; 0.0000\n";
-    output.Write(line.data(), line.size());
-    if (output.Failed()) result = kResultWriteError;
-}
-
 void CollectStations(const ConversionSettings& settings, TextReader& input, StationTable& stations,
-                     int& lineCounter, int& result) {
-    RunPass(input, lineCounter, result, [&](const char* recordType, const char* line, int lineLength) {
+                     ConversionOutcome& outcome) {
+    RunPass(input, outcome, [&](const char* recordType, const char* line, int lineLength) {
         if (!IsStationRecord(recordType)) return;
         stations.push_back(ParseStationRecord(line, lineLength, settings.customUnitFactor));
     });
 }
+
+}  // namespace iob

@@ -1,7 +1,8 @@
-#include "text_stream.h"
+#include <iob/text_stream.h>
 
 #include <cstring>
 
+namespace iob {
 namespace {
 constexpr std::size_t kReadChunk = 64 * 1024;
 constexpr char kCtrlZ = 0x1A;
@@ -110,3 +111,5 @@ bool TextWriter::Flush() {
     if (!failed_ && std::fflush(file_) != 0) failed_ = true;
     return !failed_;
 }
+
+}  // namespace iob

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "number_text.h"
-#include "output_lines.h"
+#include "output_format.h"
 #include "pass_frame.h"
 #include "record_field.h"
-#include "show_message.h"
 
+namespace iob {
 namespace {
 
 // DXYZ columns; a "*" in column 10 selects the long layout.
@@ -29,11 +29,6 @@ constexpr Field kCovUnit = {92, 2};
 // ELEM columns: three element values and their unit.
 constexpr Field kElemValues[3] = {{7, 23}, {31, 23}, {55, 23}};
 constexpr Field kElemUnit = {79, 2};
-
-constexpr char kGroupComment[] = "! IOB-File Record Type DXYZ, ELEM";
-
-// Room for a $GPS_COMPACT line of ordinary numbers, so that it is built without regrowing.
-constexpr std::size_t kLineCapacity = 256;
 
 // The group being collected.
 struct VectorGroup {
@@ -105,11 +100,6 @@ void StoreElement(std::vector<VectorRecord>& vectors, long long row, long long c
     vectors[static_cast<std::size_t>(vector)].block[(row - 1) % 3][(column - 1) % 3] = value;
 }
 
-void AppendField(std::string& line, double value, int decimals) {
-    line += "; ";
-    AppendFixed(line, value, decimals);
-}
-
 }  // namespace
 
 std::pair<long long, long long> PackedIndex(long long n, long long k, bool diagonal) {
@@ -129,43 +119,32 @@ std::pair<long long, long long> PackedIndex(long long n, long long k, bool diago
     return {row, row + (k - elementsInRows(j)) - 1};
 }
 
-void WriteVectorLines(const std::vector<VectorRecord>& vectors, const CovarianceSettings& cov,
-                      TextWriter& output, int& result) {
-    const double cov1 = cov.commonAddend, cov2 = cov.commonScale, cov3 = cov.varianceAddend,
-                 cov4 = cov.varianceScale, cov5 = cov.distancePpm;
-    std::string line;
-    line.reserve(kLineCapacity);
-    for (const VectorRecord& v : vectors) {
-        const auto& M = v.block;
+void ApplyCovarianceSettings(const CovarianceSettings& cov, std::vector<VectorRecord>& vectors) {
+    for (VectorRecord& v : vectors) {
+        const auto& block = v.block;
         double length = std::sqrt(v.dX * v.dX + (v.dY * v.dY + v.dZ * v.dZ));
-        double distanceTerm = (length * cov5) * 1e-6;
+        double distanceTerm = (length * cov.distancePpm) * 1e-6;
         double s = distanceTerm * distanceTerm;
-        double xx = ((((s + M[0][0]) + cov1) + cov3) * cov2) * cov4;
-        double yy = ((((s + M[1][1]) + cov1) + cov3) * cov2) * cov4;
-        double zz = ((((s + cov1) + cov3) + M[2][2]) * cov2) * cov4;
-        double xy = cov.diagonal ? 0.0 : (cov1 + M[0][1]) * cov2;
-        double xz = cov.diagonal ? 0.0 : (cov1 + M[0][2]) * cov2;
-        double yz = cov.diagonal ? 0.0 : (cov1 + M[1][2]) * cov2;
-
-        line = "$GPS_COMPACT; ";
-        line += v.fromStation;
-        line += "; ";
-        line += v.toStation;
-        AppendField(line, v.dX, 5);
-        AppendField(line, v.dY, 5);
-        AppendField(line, v.dZ, 5);
-        for (double value : {xx, xy, yy, xz, yz, zz}) AppendField(line, value, 12);
-        line += '\n';
-        output.Write(line.data(), line.size());
-        if (output.Failed()) {
-            result = kResultWriteError;
-            return;
-        }
+        auto variance = [&](double element) {
+            return ((((s + element) + cov.commonAddend) + cov.varianceAddend) * cov.commonScale) * cov.varianceScale;
+        };
+        auto covariance = [&](double element) {
+            return cov.diagonal ? 0.0 : (cov.commonAddend + element) * cov.commonScale;
+        };
+        Covariance& c = v.covariance;
+        c.xx = variance(block[0][0]);
+        c.yy = variance(block[1][1]);
+        // The height variance takes its element after the addends.
+        c.zz = ((((s + cov.commonAddend) + cov.varianceAddend) + block[2][2]) * cov.commonScale) * cov.varianceScale;
+        c.xy = covariance(block[0][1]);
+        c.xz = covariance(block[0][2]);
+        c.yz = covariance(block[1][2]);
     }
 }
 
 void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, TextWriter& output,
-                         int& lineCounter, int& result) {
+                         ConversionOutcome& outcome) {
+    int& result = outcome.result;
     VectorGroup group;
     const double customUnitFactor = settings.customUnitFactor;
 
@@ -176,7 +155,8 @@ void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, 
         char setting[3];
         if (!ApplyCovRecord(line, length, customUnitFactor, group.cov, setting)) {
             result = kResultUnsupportedSetting;
-            ShowMessage(kMsgUnsupportedSetting, 0, setting, "COV ");
+            outcome.unsupportedSetting = setting;
+            outcome.settingRecordType = "COV ";
         }
     };
     auto handleElem = [&](const char* line, int length) {
@@ -188,7 +168,6 @@ void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, 
             if (FieldIsBlank(line, length, field)) continue;
             if (group.elementCount >= target) {
                 result = kResultTooManyElements;
-                ShowMessage(kMsgTooManyElements, 0, "ELEM", lineCounter);
                 return;
             }
             ++group.elementCount;
@@ -197,13 +176,13 @@ void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, 
                          ExtractNumber(field.column, field.width, line, length) * factor);
         }
         if (group.elementCount != target) return;
-        WriteTextLine(output, "", result);
-        if (result == kResultOk) WriteTextLine(output, kGroupComment, result);
-        if (result == kResultOk) WriteVectorLines(group.vectors, group.cov, output, result);
+        ApplyCovarianceSettings(group.cov, group.vectors);
+        WriteGroupStart(output, result);
+        if (result == kResultOk) WriteVectorLines(group.vectors, output, result);
         group.Reset();
     };
 
-    RunPass(input, lineCounter, result, [&](const char* recordType, const char* line, int length) {
+    RunPass(input, outcome, [&](const char* recordType, const char* line, int length) {
         if (IsRecordType(recordType, "DXYZ")) {
             handleDxyz(line, length);
         } else if (IsRecordType(recordType, "COV ")) {
@@ -214,3 +193,5 @@ void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, 
         // GRP, 3DD and every other record change nothing.
     });
 }
+
+}  // namespace iob

@@ -5,17 +5,11 @@
 #include <utility>
 #include <vector>
 
-#include "convert.h"
+#include <iob/convert.h>
 
-// One baseline vector and its own 3 x 3 covariance block of the group's
-// element matrix. Elements that couple two vectors are never written, so
-// they are not kept: storage grows with the vectors, not with their square.
-struct VectorRecord {
-    char fromStation[16];  // trimmed; at most 12 bytes (short layout) or 15 (long layout)
-    char toStation[16];
-    double dX, dY, dZ;     // metres
-    double block[3][3];    // element (row, column) of the block, row <= column
-};
+#include "records.h"
+
+namespace iob {
 
 // The COV settings of a group and their values when no COV record set them.
 struct CovarianceSettings {
@@ -33,14 +27,14 @@ struct CovarianceSettings {
 // group's target (n(n+1)/2, or n when diagonal).
 std::pair<long long, long long> PackedIndex(long long n, long long k, bool diagonal);
 
-// Writes one $GPS_COMPACT line per vector. On a write error sets `result` to
-// 5013 and writes no further vector; otherwise leaves `result` unchanged.
-void WriteVectorLines(const std::vector<VectorRecord>& vectors, const CovarianceSettings& cov,
-                      TextWriter& output, int& result);
+// Applies the group's COV settings to each vector's block, giving its covariance.
+void ApplyCovarianceSettings(const CovarianceSettings& cov, std::vector<VectorRecord>& vectors);
 
-// Converts every complete group of the input. Sets `result` to 5014 on a
+// Converts every complete group of the input. Sets the result to 5014 on a
 // read error, 5013 on a write error, 5111 for a COV setting other than "CT"
 // and 5112 for an ELEM value beyond its group's target; the last two are
 // shown through ShowMessage. Throws std::bad_alloc when a group cannot grow.
 void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, TextWriter& output,
-                         int& lineCounter, int& result);
+                         ConversionOutcome& outcome);
+
+}  // namespace iob

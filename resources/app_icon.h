@@ -3,4 +3,7 @@
 // picture of the About box.
 #pragma once
 
+// The side of the icon picture, in pixels.
+constexpr int kAppIconSize = 32;
+
 const char* const* AppIconXpm();

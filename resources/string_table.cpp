@@ -1,30 +1,31 @@
-#include "string_table.h"
+#include <iob/string_table.h>
 
+namespace iob {
 namespace {
 
 struct StringEntry {
-    unsigned number;
+    MessageNumber number;
     const char* text;
 };
 
 // Placeholders are printf-style and filled in the order the callers pass them.
 // A file name is always an argument, never part of a text.
 const StringEntry kStringTable[] = {
-    {101, "&About IobToQuorvane..."},
-    {5001, "Unable to allocate the required memory"},
-    {5013, "File write error %s"},
-    {5014, "File read error on line %d - %s"},
-    {5022, "Please enter a 'QUORVANE' File name"},
-    {5023, "Please enter an 'IOB' File name"},
-    {5031, "Cannot open file %s"},
-    {5032, "The 'IOB' file and the 'QUORVANE' file are the same file %s"},
-    {5041, "Success - the results are in %s"},
-    {5111, "Currently no support for '%s' setting in record '%s'"},
-    {5112, "Too many element values in record '%s' on line %d"},
-    {7001, "IOB File (*.iob)|*.iob|All Files (*.*)| *.*||"},
-    {7002, "Select IOB File"},
-    {7011, "ASCII (Text) File (*.txt)|*.txt|All Files (*.*)| *.*||"},
-    {7012, "Enter/Select An Output File"},
+    {kMsgAboutMenuEntry, "&About IobToQuorvane..."},
+    {kMsgOutOfMemory, "Unable to allocate the required memory"},
+    {kMsgWriteError, "File write error %s"},
+    {kMsgReadError, "File read error on line %d - %s"},
+    {kMsgEnterOutputName, "Please enter a 'QUORVANE' File name"},
+    {kMsgEnterIobName, "Please enter an 'IOB' File name"},
+    {kMsgCannotOpen, "Cannot open file %s"},
+    {kMsgSameFile, "The 'IOB' file and the 'QUORVANE' file are the same file %s"},
+    {kMsgSuccess, "Success - the results are in %s"},
+    {kMsgUnsupportedSetting, "Currently no support for '%s' setting in record '%s'"},
+    {kMsgTooManyElements, "Too many element values in record '%s' on line %d"},
+    {kMsgIobFilter, "IOB File (*.iob)|*.iob|All Files (*.*)| *.*||"},
+    {kMsgIobBrowseTitle, "Select IOB File"},
+    {kMsgOutputFilter, "ASCII (Text) File (*.txt)|*.txt|All Files (*.*)| *.*||"},
+    {kMsgOutputBrowseTitle, "Enter/Select An Output File"},
 };
 
 }  // namespace
@@ -35,3 +36,5 @@ const char* LoadString(unsigned number) {
     }
     return "";
 }
+
+}  // namespace iob

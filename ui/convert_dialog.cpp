@@ -8,11 +8,12 @@
 #include <memory>
 #include <new>
 
+#include <iob/convert_files.h>
+
 #include "about_dialog.h"
 #include "app_icon.h"
 #include "browse_file_dialog.h"
 #include "busy_cursor.h"
-#include "convert_files.h"
 #include "dialog_builder.h"
 #include "message_box.h"
 #include "module_directory.h"
@@ -31,8 +32,8 @@ QString FieldTextOf(const std::string& fileName) { return QFile::decodeName(file
 CConvertDialog::CConvertDialog(QWidget* parent)
     : QDialog(parent, kDialogWindowFlags),
       icon_(QPixmap(AppIconXpm())),
-      previousPresenter_(SetMessagePresenter(MessageBoxPresenter(this))) {
-    const auto controls = BuildDialog(*this, ConvertDialogTemplate(), icon_.pixmap(32, 32));
+      previousPresenter_(iob::SetMessagePresenter(MessageBoxPresenter(this))) {
+    const auto controls = BuildDialog(*this, ConvertDialogTemplate(), icon_.pixmap(kAppIconSize, kAppIconSize));
     iobField_ = static_cast<QLineEdit*>(controls.at(kIdIobName));
     outputField_ = static_cast<QLineEdit*>(controls.at(kIdOutputName));
     const auto button = [&controls](int id) { return static_cast<QPushButton*>(controls.at(id)); };
@@ -45,7 +46,7 @@ CConvertDialog::CConvertDialog(QWidget* parent)
     iobField_->setFocus();
 }
 
-CConvertDialog::~CConvertDialog() { SetMessagePresenter(previousPresenter_); }
+CConvertDialog::~CConvertDialog() { iob::SetMessagePresenter(previousPresenter_); }
 
 void CConvertDialog::keyPressEvent(QKeyEvent* event) {
     const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
@@ -74,7 +75,7 @@ void CConvertDialog::contextMenuEvent(QContextMenuEvent* event) {
 void CConvertDialog::OnConvert() {
     ReadFields();
     BusyCursor busy;
-    ConvertFiles(settings_, iobFileName_, outputFileName_);
+    iob::ConvertFiles(settings_, iobFileName_, outputFileName_);
 }
 
 void CConvertDialog::OnBrowseIob() {
@@ -99,17 +100,17 @@ void CConvertDialog::OnAbout() {
 
 // Both names were read from the fields first, so filling both fields again
 // keeps what the user typed into the other one.
-void CConvertDialog::BrowseForFile(int selector) {
+void CConvertDialog::BrowseForFile(BrowseSelector selector) {
     const bool iob = selector == kBrowseIob;
     const std::string startFolder = BrowseStartFolder(GetModuleDirectory());
     std::unique_ptr<CBrowseFileDialog> dialog(
-        new (std::nothrow) CBrowseFileDialog(LoadString(iob ? kMsgIobFilter : kMsgOutputFilter), nullptr));
+        new (std::nothrow) CBrowseFileDialog(iob::LoadString(iob ? iob::kMsgIobFilter : iob::kMsgOutputFilter), nullptr));
     if (!dialog) {
-        ShowMessage(kMsgOutOfMemory, 0);
+        iob::ShowOutOfMemory();
         return;
     }
     dialog->setDirectory(FieldTextOf(startFolder));
-    dialog->setWindowTitle(QString::fromUtf8(LoadString(iob ? kMsgIobBrowseTitle : kMsgOutputBrowseTitle)));
+    dialog->setWindowTitle(QString::fromUtf8(iob::LoadString(iob ? iob::kMsgIobBrowseTitle : iob::kMsgOutputBrowseTitle)));
     if (dialog->exec() != QDialog::Accepted) return;
     const std::string chosen = QFile::encodeName(ChosenPathCase(dialog->selectedFiles().value(0))).toStdString();
     (iob ? iobFileName_ : outputFileName_) = chosen;
@@ -120,7 +121,7 @@ void CConvertDialog::ShowWindowMenu(const QPoint& globalPosition) {
     QMenu menu(this);
     AddWindowCommands(menu, *this);
     QAction* about = nullptr;
-    const QString aboutText = QString::fromUtf8(LoadString(kMsgAboutMenuEntry));
+    const QString aboutText = QString::fromUtf8(iob::LoadString(iob::kMsgAboutMenuEntry));
     if (!aboutText.isEmpty()) {
         menu.addSeparator();
         about = menu.addAction(aboutText);

@@ -8,8 +8,8 @@
 #include <QIcon>
 #include <string>
 
-#include "convert.h"
-#include "show_message.h"
+#include <iob/convert.h>
+#include <iob/show_message.h>
 
 class QLineEdit;
 
@@ -38,16 +38,16 @@ private:
     void OnBrowseOutput();
     void OnOK();
     void OnAbout();
-    void BrowseForFile(int selector);
+    void BrowseForFile(BrowseSelector selector);
     void ShowWindowMenu(const QPoint& globalPosition);
     void ReadFields();
     void FillFields();
 
     std::string iobFileName_;
     std::string outputFileName_;
-    ConversionSettings settings_;
+    iob::ConversionSettings settings_;
     QIcon icon_;
     QLineEdit* iobField_ = nullptr;
     QLineEdit* outputField_ = nullptr;
-    MessagePresenter previousPresenter_;
+    iob::MessagePresenter previousPresenter_;
 };

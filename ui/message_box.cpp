@@ -6,7 +6,7 @@
 #include "application_title.h"
 #include "dialog_templates.h"
 
-MessagePresenter MessageBoxPresenter(QWidget* owner) {
+iob::MessagePresenter MessageBoxPresenter(QWidget* owner) {
     return [owner](unsigned, unsigned, const std::string& text) {
         QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
                         QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())),

@@ -3,10 +3,10 @@
 
 #include <QWidget>
 
-#include "show_message.h"
+#include <iob/show_message.h>
 
 // A presenter that shows each message in a box modal to `owner`: the warning
 // icon, one OK button, the application's title as caption and the whole
 // text, however long. Every caller passes box type 0, so the box type adds
 // nothing. Returns the id of OK.
-MessagePresenter MessageBoxPresenter(QWidget* owner);
+iob::MessagePresenter MessageBoxPresenter(QWidget* owner);

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <vector>
 
-#include "read_primitives.h"
+#include <iob/trim.h>
 
 namespace {
 
@@ -17,7 +17,7 @@ std::string ExecutablePath() { return QFile::encodeName(QCoreApplication::applic
 std::string DirectoryOfPath(const std::string& path) {
     std::vector<char> buffer(path.begin(), path.end());
     buffer.push_back('\0');
-    std::string directory = TrimBoth(buffer.data());
+    std::string directory = iob::TrimBoth(buffer.data());
     while (!directory.empty() && !IsFolderSeparator(directory.back())) directory.pop_back();
     if (!directory.empty() && directory.back() == ':') directory.push_back('\\');
     return directory;
@@ -29,5 +29,5 @@ std::string BrowseStartFolder(const std::string& moduleDirectory) {
     std::string folder = DirectoryOfPath(moduleDirectory);
     std::vector<char> buffer(folder.begin(), folder.end());
     buffer.push_back('\0');
-    return TrimTrailingChar(buffer.data(), '\\');
+    return iob::TrimTrailingChar(buffer.data(), '\\');
 }

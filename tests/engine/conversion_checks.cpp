@@ -1,5 +1,7 @@
 #include "conversion_checks.h"
 
+namespace iob {
+
 std::string CheckConversion(const Conversion& run) {
     const bool showsItsOwnMessage = run.result == 5111 || run.result == 5112;
     if (run.result != 0 && run.result != 5001 && !showsItsOwnMessage) {
@@ -25,3 +27,5 @@ std::string CheckConversion(const Conversion& run) {
     }
     return "";
 }
+
+}  // namespace iob

@@ -7,5 +7,9 @@
 
 #include "conversion_run.h"
 
+namespace iob {
+
 // The empty text when all holds, otherwise what does not.
 std::string CheckConversion(const Conversion& run);
+
+}  // namespace iob

@@ -1,20 +1,25 @@
 #include "conversion_run.h"
 
-#include "show_message.h"
+#include <iob/show_message.h>
+
+namespace iob {
 
 Conversion Convert(MemoryFile& input, MemoryFile& output, ConversionSettings& settings) {
     Conversion run;
     MessagePresenter previous =
         SetMessagePresenter([&run](unsigned number, unsigned, const std::string& text) {
             run.messages.push_back({number, text});
-            return 1;
+            return kButtonOk;
         });
     std::FILE* in = input.Open("rb");
     std::FILE* out = output.Open("wb");
     {
         TextReader reader(in);
         TextWriter writer(out);
-        ConvertIobFile(settings, reader, writer, run.lineCounter, run.result);
+        ConversionOutcome outcome = RunConversion(settings, reader, writer);
+        ShowConversionFailure(outcome);
+        run.result = outcome.result;
+        run.lineCounter = outcome.failingLine;
         run.refusedWrites = output.failedWrites;
         writer.Flush();
     }
@@ -52,3 +57,5 @@ std::string DefaultHeader() {
     return OutputLines({" ", "$DATUM", "  NAD 83", "  6378137.0000", "  298.2572221", "", "$UNITS", "M", "D",
                         "1", "", "$NETTYP", "3", "", "! IOB-File Record Type PLH or PLO"});
 }
+
+}  // namespace iob

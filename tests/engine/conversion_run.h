@@ -1,12 +1,15 @@
-// Runs ConvertIobFile over in-memory files and records what it wrote and
-// every message it showed.
+// Runs a conversion over in-memory files, shows its messages as the
+// program does, and records what it wrote and every message it showed.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "convert.h"
+#include <iob/convert.h>
+
 #include "memory_file.h"
+
+namespace iob {
 
 struct ShownMessage {
     unsigned number;
@@ -34,3 +37,5 @@ std::string OutputLines(const std::vector<std::string>& lines);
 // The output of a file without records: one blank line, the default header
 // block and the station comment.
 std::string DefaultHeader();
+
+}  // namespace iob

@@ -1,14 +1,14 @@
 // The checks and messages of "Convert Data" on real files.
-#include "convert_files.h"
-
+#include <filesystem>
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
-#include <filesystem>
+#include <iob/convert_files.h>
+#include <iob/show_message.h>
 
 #include "file_bytes.h"
-#include "show_message.h"
+
+using namespace iob;
 
 namespace fs = std::filesystem;
 

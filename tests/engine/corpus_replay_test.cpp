@@ -6,6 +6,8 @@
 #include "conversion_checks.h"
 #include "file_bytes.h"
 
+using namespace iob;
+
 namespace {
 
 std::vector<std::string> CorpusFiles() {

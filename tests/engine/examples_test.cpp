@@ -1,10 +1,11 @@
 // Every file in examples/ converts to its expected output, byte for byte.
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 #include "conversion_run.h"
 #include "file_bytes.h"
+
+using namespace iob;
 
 namespace {
 

@@ -4,6 +4,8 @@
 
 #include "conversion_run.h"
 
+using namespace iob;
+
 namespace {
 
 // Twelve lines or more in every pass's reach: a title, stations, a group.
@@ -150,8 +152,7 @@ TEST(FullDisk, FlushFailureShowsInTheWriter) {
     TextReader reader(in);
     TextWriter writer(full);
     ConversionSettings settings;
-    int lineCounter = 0, result = 0;
-    ConvertIobFile(settings, reader, writer, lineCounter, result);
+    EXPECT_EQ(RunConversion(settings, reader, writer).result, kResultOk);
     // stdio buffers the small output, so the full disk shows when it is flushed.
     EXPECT_FALSE(writer.Flush());
     EXPECT_TRUE(writer.Failed());

@@ -1,9 +1,10 @@
 // The header pass, the header block and the frame of the three passes.
+#include <cmath>
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "conversion_run.h"
+
+using namespace iob;
 
 namespace {
 

@@ -1,10 +1,11 @@
 // Numbers keep their point under a locale whose decimal separator is a comma.
-#include <gtest/gtest.h>
-
 #include <clocale>
+#include <gtest/gtest.h>
 
 #include "conversion_run.h"
 #include "number_text.h"
+
+using namespace iob;
 
 namespace {
 

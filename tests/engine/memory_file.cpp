@@ -1,8 +1,10 @@
 #include "memory_file.h"
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+
+namespace iob {
 
 namespace {
 
@@ -70,3 +72,5 @@ long OffsetOfLine(const std::string& text, int line) {
     }
     return offset;
 }
+
+}  // namespace iob

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+namespace iob {
+
 struct MemoryFile {
     std::string data;              // what reads deliver; what writes append to
     std::size_t readPosition = 0;
@@ -22,3 +24,5 @@ struct MemoryFile {
 
 // The byte offset at which 1-based line `line` of `text` begins.
 long OffsetOfLine(const std::string& text, int line);
+
+}  // namespace iob

@@ -1,9 +1,10 @@
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
 #include "number_text.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <limits>
+using namespace iob;
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "read_primitives.h"
-
 #include <gtest/gtest.h>
-
 #include <string>
 
 #include "memory_file.h"
+#include "read_primitives.h"
+
+using namespace iob;
 
 namespace {
 

@@ -1,8 +1,9 @@
-#include "station_pass.h"
-
 #include <gtest/gtest.h>
 
 #include "conversion_run.h"
+#include "station_pass.h"
+
+using namespace iob;
 
 namespace {
 

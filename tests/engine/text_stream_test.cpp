@@ -1,8 +1,10 @@
-#include "text_stream.h"
-
 #include <gtest/gtest.h>
 
+#include <iob/text_stream.h>
+
 #include "memory_file.h"
+
+using namespace iob;
 
 namespace {
 

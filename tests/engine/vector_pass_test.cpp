@@ -1,8 +1,9 @@
-#include "vector_pass.h"
-
 #include <gtest/gtest.h>
 
 #include "conversion_run.h"
+#include "vector_pass.h"
+
+using namespace iob;
 
 namespace {
 

@@ -1,16 +1,17 @@
 // The shortcuts give exactly what the general paths give: strtod for
 // reading, to_chars (printf's %f) for writing, or they decline.
-#include <gtest/gtest.h>
-
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 
 #include "decimal_shortcuts.h"
+
+using namespace iob;
 
 namespace {
 

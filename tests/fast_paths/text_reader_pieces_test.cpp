@@ -1,14 +1,15 @@
 // TextReader::ReadLine copies whole runs of plain bytes at once; line ends
 // split across its 64 KiB refills, CRs without an LF and over-long lines
 // must still come out as the byte-by-byte text-mode rules give them.
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "text_stream.h"
+#include <iob/text_stream.h>
+
+using namespace iob;
 
 namespace {
 

@@ -7,6 +7,8 @@
 #include "conversion_checks.h"
 #include "conversion_run.h"
 
+using namespace iob;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string iob(reinterpret_cast<const char*>(data), size);
     Conversion run = Convert(iob);

@@ -1,9 +1,8 @@
 // The application's title: the executable's name without folder and extension.
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
-
 #include "application_title.h"
+#include "qt_printers.h"
 
 TEST(TitleOfExecutable, WindowsPathLosesFolderAndExtension) {
     EXPECT_EQ(TitleOfExecutable("C:\\Programs\\IobToQuorvane.EXE"), "IobToQuorvane");

@@ -6,11 +6,14 @@
 #include <QListView>
 #include <QScreen>
 
+#include <iob/string_table.h>
+
 #include "browse_file_dialog.h"
 #include "browse_placement.h"
 #include "convert_dialog_fixture.h"
-#include "string_table.h"
 #include "test_files.h"
+
+using namespace iob;
 
 namespace {
 

@@ -2,10 +2,9 @@
 // a scripted user for the windows the dialog opens.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QTemporaryDir>
 #include <QTest>
+#include <gtest/gtest.h>
 
 #include "convert_dialog.h"
 #include "convert_dialog_controls.h"

@@ -6,6 +6,8 @@
 #include "convert_dialog_fixture.h"
 #include "test_files.h"
 
+using namespace iob;
+
 namespace {
 
 // The expected output of stations.iob when an earlier conversion of the

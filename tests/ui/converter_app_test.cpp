@@ -1,11 +1,10 @@
 // Start-up and end of the program: the application object runs the one
 // main dialog modally and returns when it ends. Each test makes its own
 // application, as the program does.
-#include <gtest/gtest.h>
-
 #include <QDialog>
 #include <QScreen>
 #include <QTest>
+#include <gtest/gtest.h>
 
 #include "convert_dialog_controls.h"
 #include "converter_app.h"

@@ -1,14 +1,13 @@
 // The dialogs as laid out from their templates: every text fits its
 // control, no controls overlap and the template's proportions hold, in
 // the default font and in a much larger one.
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <gtest/gtest.h>
 #include <memory>
 
 #include "about_dialog.h"

@@ -1,7 +1,6 @@
 // Dialog units in pixels.
-#include <gtest/gtest.h>
-
 #include <QApplication>
+#include <gtest/gtest.h>
 
 #include "dialog_units.h"
 

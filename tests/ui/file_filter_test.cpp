@@ -1,10 +1,12 @@
 // Filter texts of the string table as Qt name filters.
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include <iob/string_table.h>
 
 #include "file_filter.h"
-#include "string_table.h"
+#include "qt_printers.h"
+
+using namespace iob;
 
 TEST(NameFiltersOf, IobFilterGivesTheIobPairThenAllFiles) {
     EXPECT_EQ(NameFiltersOf(LoadString(kMsgIobFilter)), (QStringList{"IOB File (*.iob) (*.iob)", "All Files (*.*) (*)"}));

@@ -1,8 +1,7 @@
 // GoogleTest with the one QApplication that the widgets under test need.
 // Without a platform named, the tests run headless, listing them included.
-#include <gtest/gtest.h>
-
 #include <QApplication>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,8 +1,11 @@
 // The message boxes of ShowMessage while a main dialog lives.
 #include <QMessageBox>
 
+#include <iob/string_table.h>
+
 #include "convert_dialog_fixture.h"
-#include "string_table.h"
+
+using namespace iob;
 
 TEST_F(ConvertDialogTest, MessageBoxHasTheWarningIconOneOkButtonAndTheApplicationsTitle) {
     SeenBox seen;

@@ -1,11 +1,10 @@
 #include "modal_script.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <gtest/gtest.h>
 
 ModalScript::ModalScript() {
     connect(&timer_, &QTimer::timeout, this, &ModalScript::Poll);

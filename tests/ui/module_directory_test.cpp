@@ -1,13 +1,11 @@
 // The executable's folder and the folder part of a path.
-#include <gtest/gtest.h>
-
-#include "qt_printers.h"
-
 #include <QCoreApplication>
 #include <QFile>
+#include <gtest/gtest.h>
 
 #include "module_directory.h"
 #include "path_case.h"
+#include "qt_printers.h"
 
 TEST(DirectoryOfPath, FileInAFolderGivesTheFolderWithItsBackslash) {
     EXPECT_EQ(DirectoryOfPath("C:\\Tools\\Conv\\app.exe"), "C:\\Tools\\Conv\\");

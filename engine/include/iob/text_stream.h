@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <vector>
 
+namespace iob {
+
 class TextReader {
 public:
     explicit TextReader(std::FILE* file);
@@ -64,3 +66,5 @@ private:
     std::FILE* file_;
     bool failed_ = false;
 };
+
+}  // namespace iob

@@ -5,12 +5,16 @@
 //   pass 1  TITL, ELIP, LUNT     -> comment lines, $DATUM / $UNITS / $NETTYP
 //   pass 2  PLH, PLO             -> one $GEO_COMPACT line per station
 //   pass 3  DXYZ, COV, ELEM      -> one $GPS_COMPACT line per vector, group by group
+// The engine reads and writes streams only: it opens no file and shows no
+// message; <iob/convert_files.h> does both for the dialog and the command line.
 #pragma once
 
 #include <string>
 
-#include "result_codes.h"
-#include "text_stream.h"
+#include <iob/result_codes.h>
+#include <iob/text_stream.h>
+
+namespace iob {
 
 // The datum and unit settings; they outlive a conversion, so a file without
 // ELIP or LUNT records converts with what the previous conversion left.
@@ -22,10 +26,21 @@ struct ConversionSettings {
     double customUnitFactor = 1.0;          // metres per unit, for codes outside the unit table
 };
 
+// How a conversion ended, and what its message needs to say so.
+struct ConversionOutcome {
+    int result = kResultOk;  // a ResultCode
+    // The line of the pass that failed, counted from 1: meaningful after 5014
+    // (0 when the input could not be rewound) and 5112. It counts the lines
+    // of the pass running, so otherwise it is the last pass's last line.
+    int failingLine = 0;
+    // After 5111: the setting as read and the type of the record that holds it.
+    std::string unsupportedSetting;
+    std::string settingRecordType;
+};
+
 // Converts `input` (positioned at its start) into `output` (empty). Never
-// opens or closes a stream. `result` ends as kResultOk or the failure's
-// message number; after kResultReadError `lineCounter` names the failing line
-// of the pass that failed. Unsupported settings and misplaced element values
-// (5111, 5112) are shown through ShowMessage before the call returns.
-void ConvertIobFile(ConversionSettings& settings, TextReader& input, TextWriter& output,
-                    int& lineCounter, int& result);
+// opens, closes or flushes a stream and shows nothing.
+[[nodiscard]] ConversionOutcome RunConversion(ConversionSettings& settings, TextReader& input,
+                                              TextWriter& output);
+
+}  // namespace iob

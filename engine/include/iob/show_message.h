@@ -6,7 +6,13 @@
 #include <functional>
 #include <string>
 
-#include "string_table.h"
+#include <iob/convert.h>
+#include <iob/string_table.h>
+
+namespace iob {
+
+// The answer of a box with one OK button.
+constexpr int kButtonOk = 1;
 
 // Shows `text` for message `messageNumber` with the platform's `boxType`
 // (buttons and icon; 0 is one OK button) and returns the pressed button.
@@ -17,7 +23,26 @@ using MessagePresenter = std::function<int(unsigned messageNumber, unsigned boxT
 MessagePresenter SetMessagePresenter(MessagePresenter presenter);
 
 // The text of entry `messageNumber` filled with the arguments; never cut.
+// The typed Show... functions below are the safe way to call it.
 std::string FormatMessage(unsigned messageNumber, ...);
 
 // Formats message `messageNumber` and shows it; returns the presenter's answer.
 int ShowMessage(unsigned messageNumber, unsigned boxType, ...);
+
+// One function per message, so that every argument's type is checked.
+void ShowEnterIobName();
+void ShowEnterOutputName();
+void ShowCannotOpen(const std::string& fileName);
+void ShowSameFile(const std::string& fileName);
+void ShowSuccess(const std::string& outputName);
+void ShowOutOfMemory();
+void ShowWriteError(const std::string& outputName);
+void ShowReadError(int line, const std::string& iobName);
+void ShowUnsupportedSetting(const std::string& setting, const std::string& recordType);
+void ShowTooManyElements(const std::string& recordType, int line);
+
+// The message of a conversion that failed in a way only the conversion can
+// tell: 5111 and 5112. Shows nothing for any other outcome.
+void ShowConversionFailure(const ConversionOutcome& outcome);
+
+}  // namespace iob

@@ -2,7 +2,9 @@
 // message that reports the failure.
 #pragma once
 
-#include "string_table.h"
+#include <iob/string_table.h>
+
+namespace iob {
 
 enum ResultCode : int {
     kResultOk = 0,
@@ -12,3 +14,5 @@ enum ResultCode : int {
     kResultUnsupportedSetting = kMsgUnsupportedSetting,
     kResultTooManyElements = kMsgTooManyElements,
 };
+
+}  // namespace iob

@@ -1,6 +1,8 @@
 // The string table: every text the program shows, under its number.
 #pragma once
 
+namespace iob {
+
 // Message numbers that double as conversion result codes.
 enum MessageNumber : unsigned {
     kMsgAboutMenuEntry = 101,
@@ -22,3 +24,5 @@ enum MessageNumber : unsigned {
 
 // The text of entry `number`; the empty text for a number the table does not hold.
 const char* LoadString(unsigned number);
+
+}  // namespace iob

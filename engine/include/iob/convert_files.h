@@ -1,0 +1,30 @@
+// The conversion as the dialog and the command-line tool run it: over two
+// streams or two typed file names, with its messages shown.
+#pragma once
+
+#include <string>
+
+#include <iob/convert.h>
+
+namespace iob {
+
+// Converts as RunConversion does and shows the messages the conversion itself
+// reports (5111, 5112) before it returns. `result` ends as 0 or the failure's
+// message number; after 5014 `lineCounter` names the failing line.
+void ConvertIobFile(ConversionSettings& settings, TextReader& input, TextWriter& output,
+                    int& lineCounter, int& result);
+
+// Removes leading and trailing space, tab, LF, VT, FF and CR.
+std::string TrimFileName(const std::string& name);
+
+// Trims both names in place (output first), checks them, opens both files,
+// converts and closes them, then shows exactly one message. Returns 0 on
+// success, else the failure's message number:
+//   5023 / 5022  a name is empty (both empty: 5023 only)
+//   5031         a file cannot be opened, or names a folder
+//   5032         both names denote the same file; the IOB file stays untouched
+//   5001, 5013, 5014, 5111, 5112  from the conversion; 5013 also when the
+//                output cannot be flushed and closed completely
+int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName);
+
+}  // namespace iob

@@ -1,0 +1,38 @@
+// The records that the station and vector passes read and the output
+// format writes: one station, one GPS vector with its covariance.
+#pragma once
+
+#include <deque>
+
+namespace iob {
+
+// One station position. Angles are packed sexagesimal DD.MMSSsssss,
+// negative south and west; the height is in metres.
+struct StationRecord {
+    char name[16];  // trimmed; at most 12 bytes (short layout) or 15 (long layout)
+    double latitude;
+    double longitude;
+    double height;
+};
+
+// Stations in file order. A deque grows without copying what it holds, so
+// the table never needs twice its size while growing.
+using StationTable = std::deque<StationRecord>;
+
+// The six numbers of a symmetric 3 x 3 covariance, in square metres.
+struct Covariance {
+    double xx, xy, yy, xz, yz, zz;
+};
+
+// One baseline vector and its own 3 x 3 block of the group's element matrix.
+// Elements that couple two vectors are never written, so they are not kept:
+// storage grows with the vectors, not with their square.
+struct VectorRecord {
+    char fromStation[16];  // trimmed; at most 12 bytes (short layout) or 15 (long layout)
+    char toStation[16];
+    double dX, dY, dZ;     // metres
+    double block[3][3];    // element (row, column) of the block as read, row <= column
+    Covariance covariance; // the block with the group's COV settings applied
+};
+
+}  // namespace iob

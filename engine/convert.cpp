@@ -1,5 +1,6 @@
 #include <iob/convert.h>
 
+#include <cmath>
 #include <new>
 #include <string>
 
@@ -40,8 +41,15 @@ void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWrit
             settings.inverseFlattening = 1.0 / ((a - b) / a);
             ellipsoidComment = true;
         } else if (IsRecordType(recordType, "LUNT")) {
+            // A factor that is not a finite positive number would make every
+            // length in the custom unit 0 or negative without a word.
+            double factor = ExtractNumber(kUnitFactor.column, kUnitFactor.width, line, length);
+            if (!(std::isfinite(factor) && factor > 0.0)) {
+                outcome.result = kResultInvalidUnitFactor;
+                return;
+            }
             settings.customUnitCode = ExtractField(kUnitCode.column, kUnitCode.width, line, length, field);
-            settings.customUnitFactor = ExtractNumber(kUnitFactor.column, kUnitFactor.width, line, length);
+            settings.customUnitFactor = factor;
         }
     });
 }
@@ -55,23 +63,25 @@ bool RewindForNextPass(TextReader& input, ConversionOutcome& outcome) {
     return false;
 }
 
-// The three passes in the order of the output file.
+// The three passes in the order of the output file. The first failure ends
+// the conversion: nothing more is read or written, so it is the one reported.
 void ConvertPasses(ConversionSettings& settings, TextReader& input, TextWriter& output,
                    ConversionOutcome& outcome) {
     bool ellipsoidComment = false;
     ReadHeaderRecords(settings, input, output, ellipsoidComment, outcome);
-    if (outcome.result == kResultReadError) return;
+    if (outcome.result != kResultOk) return;
     WriteDatumCommentLine(output, ellipsoidComment, outcome.result);
-    if (outcome.result == kResultOk) WriteHeaderBlock(settings, output, outcome.result);
+    if (outcome.result != kResultOk) return;
+    WriteHeaderBlock(settings, output, outcome.result);
+    if (outcome.result != kResultOk || !RewindForNextPass(input, outcome)) return;
 
-    if (!RewindForNextPass(input, outcome)) return;
     StationTable stations;
-    if (outcome.result == kResultOk) CollectStations(settings, input, stations, outcome);
-    if (outcome.result == kResultReadError) return;
+    CollectStations(settings, input, stations, outcome);
+    if (outcome.result != kResultOk) return;
     WriteStationLines(stations, output, outcome.result);
+    if (outcome.result != kResultOk || !RewindForNextPass(input, outcome)) return;
 
-    if (!RewindForNextPass(input, outcome)) return;
-    if (outcome.result == kResultOk) ConvertVectorGroups(settings, input, output, outcome);
+    ConvertVectorGroups(settings, input, output, outcome);
 }
 
 }  // namespace

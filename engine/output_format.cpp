@@ -51,7 +51,8 @@ void WriteDatumCommentLine(TextWriter& output, bool ellipsoidRead, int& result) 
 
 void WriteHeaderBlock(const ConversionSettings& settings, TextWriter& output, int& result) {
     result = kResultOk;
-    std::string datum = "$DATUM\n  " + settings.datumName + "\n  ";
+    // The name has a width of at least 1: an empty one is written as one blank.
+    std::string datum = "$DATUM\n  " + (settings.datumName.empty() ? " " : settings.datumName) + "\n  ";
     AppendFixed(datum, settings.semiMajorAxis, kSemiMajorAxisDecimals);
     datum += "\n  ";
     // A sphere (a equal to b) has no finite inverse flattening; 0 is its usual notation.

@@ -12,14 +12,17 @@ bool IsDataLine(const char* buffer) { return buffer[0] != '\0' && buffer[0] != '
 
 void ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result) {
     result = kResultOk;
+    const std::size_t maxBytes = static_cast<std::size_t>(bufferSize - 3);
     for (;;) {
         ++lineCounter;
-        std::size_t count = input.ReadLine(buffer, static_cast<std::size_t>(bufferSize - 3));
-        if (count > 0) {
-            TrimTrailing(buffer);
-        } else if (input.Failed()) {
+        std::size_t count = input.ReadLine(buffer, maxBytes);
+        if (count == maxBytes && buffer[count - 1] != '\n') input.SkipRestOfLine();
+        if (input.Failed()) {
             result = kResultReadError;
             return;
+        }
+        if (count > 0) {
+            TrimTrailing(buffer);
         } else {
             buffer[0] = '\0';
         }

@@ -9,11 +9,12 @@
 
 namespace iob {
 
-// Reads the next data line into `buffer` (of `bufferSize` bytes, at most
-// bufferSize - 3 of them from one line; a longer line comes in pieces, each
-// a line of its own). Comment lines ("!" in column 1) and blank lines are
-// skipped; trailing blanks, the line end among them, are removed. Every read
-// adds 1 to `lineCounter`. Outcomes:
+// Reads the next data line into `buffer` (of `bufferSize` bytes). A line is
+// cut to its first bufferSize - 3 bytes; the rest of a longer line, up to its
+// line end, is read past and lost, so that it never reads as a record of its
+// own. Comment lines ("!" in column 1) and blank lines are skipped; trailing
+// blanks, the line end among them, are removed. Every physical line read, and
+// the read that meets the end of the data, adds 1 to `lineCounter`. Outcomes:
 //   data line   - result 0, buffer holds it; input.AtEnd() is set only when
 //                 it was the file's last line and had no line end;
 //   end of data - result 0, input.AtEnd() set, buffer holds no data line;

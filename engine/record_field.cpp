@@ -18,6 +18,13 @@ void ExtractName(const char* line, int length, Field field, int maxLength, char 
     std::strcpy(name, text);
 }
 
+bool RefuseNameWithSemicolon(const char* name, ConversionOutcome& outcome) {
+    if (std::strchr(name, ';') == nullptr) return false;
+    outcome.result = kResultSemicolonInName;
+    outcome.failingText = name;
+    return true;
+}
+
 double ExtractUnitFactor(const char* line, int length, Field field, double customUnitFactor) {
     char code[3];
     return UnitFactor(ExtractField(field.column, field.width, line, length, code), customUnitFactor);

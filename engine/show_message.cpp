@@ -65,13 +65,30 @@ void ShowTooManyElements(const std::string& recordType, int line) {
     ShowMessage(kMsgTooManyElements, 0, recordType.c_str(), line);
 }
 
+void ShowSemicolonInName(const std::string& name, int line) {
+    ShowMessage(kMsgSemicolonInName, 0, name.c_str(), line);
+}
+void ShowInvalidUnitFactor(int line) { ShowMessage(kMsgInvalidUnitFactor, 0, line); }
+void ShowUnsupportedRecord(const std::string& recordType, int line) {
+    ShowMessage(kMsgUnsupportedRecord, 0, recordType.c_str(), line);
+}
+
 void ShowConversionFailure(const ConversionOutcome& outcome) {
     switch (outcome.result) {
     case kResultUnsupportedSetting:
-        ShowUnsupportedSetting(outcome.unsupportedSetting, outcome.settingRecordType);
+        ShowUnsupportedSetting(outcome.failingText, outcome.failingRecordType);
         break;
     case kResultTooManyElements:
         ShowTooManyElements("ELEM", outcome.failingLine);
+        break;
+    case kResultSemicolonInName:
+        ShowSemicolonInName(outcome.failingText, outcome.failingLine);
+        break;
+    case kResultInvalidUnitFactor:
+        ShowInvalidUnitFactor(outcome.failingLine);
+        break;
+    case kResultUnsupportedRecord:
+        ShowUnsupportedRecord(outcome.failingRecordType, outcome.failingLine);
         break;
     default:
         break;

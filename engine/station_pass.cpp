@@ -1,5 +1,7 @@
 #include "station_pass.h"
 
+#include <cmath>
+
 #include "pass_frame.h"
 #include "record_field.h"
 
@@ -30,8 +32,10 @@ bool IsLetterInEitherCase(const char* text, char upper) {
     return text[0] != '\0' && text[1] == '\0' && (text[0] == upper || text[0] == upper - 'A' + 'a');
 }
 
-// Degrees + minutes x 0.01 + seconds x 0.0001, summed in this order, times
-// the sign of the hemisphere letter: 45 30 12.3456 N -> 45.30123456.
+// Degrees + minutes x 0.01 + seconds x 0.0001 times the sign of the
+// hemisphere letter: 45 30 12.3456 N -> 45.30123456. A minus sign on the
+// degrees (even on "-0") negates the whole angle, minutes and seconds too:
+// -45 30 N -> -45.30, not -44.70.
 double PackedAngle(const char* line, int length, Field hemisphere, Field degrees, Field minutes,
                    Field seconds, char negativeLetter) {
     char letter[2];
@@ -40,6 +44,7 @@ double PackedAngle(const char* line, int length, Field hemisphere, Field degrees
     double d = ExtractNumber(degrees.column, degrees.width, line, length);
     double m = ExtractNumber(minutes.column, minutes.width, line, length);
     double s = ExtractNumber(seconds.column, seconds.width, line, length);
+    if (std::signbit(d)) return ((std::fabs(d) + m * 0.01) + s * 0.0001) * sign * -1.0;
     return ((m * 0.01 + s * 0.0001) + d) * sign;
 }
 
@@ -64,7 +69,9 @@ void CollectStations(const ConversionSettings& settings, TextReader& input, Stat
                      ConversionOutcome& outcome) {
     RunPass(input, outcome, [&](const char* recordType, const char* line, int lineLength) {
         if (!IsStationRecord(recordType)) return;
-        stations.push_back(ParseStationRecord(line, lineLength, settings.customUnitFactor));
+        StationRecord station = ParseStationRecord(line, lineLength, settings.customUnitFactor);
+        if (RefuseNameWithSemicolon(station.name, outcome)) return;
+        stations.push_back(station);
     });
 }
 

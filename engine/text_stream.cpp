@@ -84,6 +84,12 @@ std::size_t TextReader::ReadLine(char* buffer, std::size_t maxBytes) {
     return count;
 }
 
+std::size_t TextReader::SkipRestOfLine() {
+    std::size_t skipped = 0;
+    for (int byte = NextByte(); byte != EOF && byte != '\n'; byte = NextByte()) ++skipped;
+    return skipped;
+}
+
 bool TextReader::Rewind() {
     if (std::fseek(file_, 0, SEEK_SET) != 0) return false;
     std::clearerr(file_);

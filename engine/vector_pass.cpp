@@ -45,6 +45,12 @@ struct VectorGroup {
     }
 };
 
+// The covariance headers other than COV: weight matrices, correlations and
+// generated covariances.
+bool IsUnsupportedCovarianceHeader(const char* recordType) {
+    return IsRecordType(recordType, "WGT ") || IsRecordType(recordType, "CORR") || IsRecordType(recordType, "GENC");
+}
+
 // True when the field, as far as the line reaches, holds blank bytes only:
 // what trimming would leave empty.
 bool FieldIsBlank(const char* line, int length, Field field) {
@@ -76,16 +82,22 @@ bool ApplyCovRecord(const char* line, int length, double customUnitFactor, Covar
     char diagonal[5];
     cov.diagonal = std::strcmp(ExtractField(kCovDiagonal.column, kCovDiagonal.width, line, length, diagonal),
                                "DIAG") == 0;
-    double* values[5] = {&cov.commonAddend, &cov.commonScale, &cov.varianceAddend, &cov.varianceScale,
-                         &cov.distancePpm};
+    // The addends are covariances, in the square of the record's unit; a
+    // value that this record leaves blank keeps what an earlier one set, in
+    // square metres already.
+    double factor = ExtractUnitFactor(line, length, kCovUnit, customUnitFactor);
+    const double squareFactor = factor * factor;
+    struct CovValue {
+        double* value;
+        bool isAddend;
+    };
+    const CovValue values[5] = {{&cov.commonAddend, true}, {&cov.commonScale, false}, {&cov.varianceAddend, true},
+                                {&cov.varianceScale, false}, {&cov.distancePpm, false}};
     for (int i = 0; i < 5; ++i) {
         if (FieldIsBlank(line, length, kCovValues[i])) continue;
-        *values[i] = ExtractNumber(kCovValues[i].column, kCovValues[i].width, line, length);
+        double value = ExtractNumber(kCovValues[i].column, kCovValues[i].width, line, length);
+        *values[i].value = values[i].isAddend ? value * squareFactor : value;
     }
-    // Every COV record scales the addends again, whether or not it set them.
-    double factor = ExtractUnitFactor(line, length, kCovUnit, customUnitFactor);
-    cov.commonAddend *= factor;
-    cov.varianceAddend *= factor;
     return true;
 }
 
@@ -149,19 +161,24 @@ void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, 
     const double customUnitFactor = settings.customUnitFactor;
 
     auto handleDxyz = [&](const char* line, int length) {
-        group.vectors.push_back(ParseVectorRecord(line, length, customUnitFactor));
+        VectorRecord vector = ParseVectorRecord(line, length, customUnitFactor);
+        if (RefuseNameWithSemicolon(vector.fromStation, outcome)) return;
+        if (RefuseNameWithSemicolon(vector.toStation, outcome)) return;
+        group.vectors.push_back(vector);
     };
     auto handleCov = [&](const char* line, int length) {
         char setting[3];
         if (!ApplyCovRecord(line, length, customUnitFactor, group.cov, setting)) {
             result = kResultUnsupportedSetting;
-            outcome.unsupportedSetting = setting;
-            outcome.settingRecordType = "COV ";
+            outcome.failingText = setting;
+            outcome.failingRecordType = "COV ";
         }
     };
     auto handleElem = [&](const char* line, int length) {
         if (group.elementCount == 0) ClearBlocks(group.vectors);
+        // Covariances are in the square of the record's unit.
         double factor = ExtractUnitFactor(line, length, kElemUnit, customUnitFactor);
+        const double squareFactor = factor * factor;
         const long long n = group.Order();
         const long long target = group.Target();
         for (Field field : kElemValues) {
@@ -173,7 +190,7 @@ void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, 
             ++group.elementCount;
             auto [row, column] = PackedIndex(n, group.elementCount, group.cov.diagonal);
             StoreElement(group.vectors, row, column,
-                         ExtractNumber(field.column, field.width, line, length) * factor);
+                         ExtractNumber(field.column, field.width, line, length) * squareFactor);
         }
         if (group.elementCount != target) return;
         ApplyCovarianceSettings(group.cov, group.vectors);
@@ -189,6 +206,11 @@ void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, 
             handleCov(line, length);
         } else if (IsRecordType(recordType, "ELEM")) {
             handleElem(line, length);
+        } else if (IsUnsupportedCovarianceHeader(recordType)) {
+            // Their values are weights or correlations: read as covariances
+            // they would be plainly wrong, so they are refused.
+            result = kResultUnsupportedRecord;
+            outcome.failingRecordType = recordType;
         }
         // GRP, 3DD and every other record change nothing.
     });

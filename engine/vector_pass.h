@@ -31,9 +31,10 @@ std::pair<long long, long long> PackedIndex(long long n, long long k, bool diago
 void ApplyCovarianceSettings(const CovarianceSettings& cov, std::vector<VectorRecord>& vectors);
 
 // Converts every complete group of the input. Sets the result to 5014 on a
-// read error, 5013 on a write error, 5111 for a COV setting other than "CT"
-// and 5112 for an ELEM value beyond its group's target; the last two are
-// shown through ShowMessage. Throws std::bad_alloc when a group cannot grow.
+// read error, 5013 on a write error, 5111 for a COV setting other than "CT",
+// 5112 for an ELEM value beyond its group's target, 5113 for a station name
+// holding ';' and 5115 for a WGT, CORR or GENC record. Throws std::bad_alloc
+// when a group cannot grow.
 void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, TextWriter& output,
                          ConversionOutcome& outcome);
 

@@ -54,6 +54,17 @@ read-error)
 unsupported-setting)
     printf ' COV  XY\n' >cov.iob
     expect 1 "" "iob2quorvane: Currently no support for 'XY' setting in record 'COV '" -- cov.iob out.txt ;;
+semicolon-in-name)
+    printf ' PLH      A;B\n' >name.iob
+    expect 1 "" "iob2quorvane: Station name 'A;B' on line 1 contains ';', which a QUORVANE file cannot hold" \
+        -- name.iob out.txt ;;
+invalid-unit-factor)
+    printf ' TITL t\n LUNT xx 0\n' >lunt.iob
+    expect 1 "" "iob2quorvane: Invalid unit factor in record 'LUNT' on line 2" -- lunt.iob out.txt
+    [ "$(cat out.txt)" = "$(printf '! IOB File Record Type TITL - t\r')" ] || fail "output: $(cat out.txt)" ;;
+unsupported-record)
+    printf ' WGT  CT DIAG\n' >wgt.iob
+    expect 1 "" "iob2quorvane: Currently no support for record 'WGT ' on line 1" -- wgt.iob out.txt ;;
 usage)
     expect 2 "" "Usage: iob2quorvane IOB_FILE OUTPUT_FILE (see iob2quorvane --help)" -- only-one
     expect 2 "" "Usage: iob2quorvane IOB_FILE OUTPUT_FILE (see iob2quorvane --help)" -- ;;

@@ -3,7 +3,8 @@
 namespace iob {
 
 std::string CheckConversion(const Conversion& run) {
-    const bool showsItsOwnMessage = run.result == 5111 || run.result == 5112;
+    // 5111 to 5115 are failures that only the conversion can tell.
+    const bool showsItsOwnMessage = run.result >= 5111 && run.result <= 5115;
     if (run.result != 0 && run.result != 5001 && !showsItsOwnMessage) {
         return "unexpected result " + std::to_string(run.result);
     }
@@ -13,6 +14,11 @@ std::string CheckConversion(const Conversion& run) {
     if (showsItsOwnMessage && run.messages[0].number != static_cast<unsigned>(run.result)) {
         return "message " + std::to_string(run.messages[0].number) + " for result " + std::to_string(run.result);
     }
+    // An invalid LUNT factor ends the conversion in pass 1, before the
+    // header; a ';' in a station name in pass 2, before the station lines.
+    const bool endsBeforeTheHeader = run.result == 5114;
+    const bool mayEndBeforeTheStations = endsBeforeTheHeader || run.result == 5113;
+    if (run.output.empty() && endsBeforeTheHeader) return "";
     if (run.output.size() < 2 || run.output.compare(run.output.size() - 2, 2, "\r\n") != 0) {
         return "output does not end with CR LF";
     }
@@ -21,9 +27,10 @@ std::string CheckConversion(const Conversion& run) {
     for (std::size_t at = run.output.find('\n'); at != std::string::npos; at = run.output.find('\n', at + 1)) {
         if (at == 0 || run.output[at - 1] != '\r') return "LF without CR at byte " + std::to_string(at);
     }
-    if (run.output.find("$DATUM\r\n") == std::string::npos ||
+    if (!endsBeforeTheHeader && run.output.find("$DATUM\r\n") == std::string::npos) return "header missing";
+    if (!mayEndBeforeTheStations &&
         run.output.find("\r\n! IOB-File Record Type PLH or PLO\r\n") == std::string::npos) {
-        return "header or station comment missing";
+        return "station comment missing";
     }
     return "";
 }

@@ -95,6 +95,19 @@ TEST(RewindFailure, PipeInputGives5014AfterTheHeader) {
     EXPECT_EQ(run.output, CleanOutput().substr(0, CleanOutput().find("! IOB-File Record Type PLH")));
 }
 
+// Nothing is attempted after the first failure, so a write error is not
+// hidden behind the rewind that a pipe refuses.
+TEST(WriteFailure, FirstLineOnAPipeGives5013) {
+    MemoryFile input{IobLines(kNetwork)};
+    input.seekable = false;
+    MemoryFile output;
+    output.failWritesAfter = 0;
+    ConversionSettings settings;
+    Conversion run = Convert(input, output, settings);
+    EXPECT_EQ(run.result, 5013);
+    EXPECT_EQ(run.output, "");
+}
+
 // A write that fails in the middle of output line `line`: the output takes
 // part of it, so the C library reports the short write at once and the
 // refused writes count exactly what the engine tried after the failure.

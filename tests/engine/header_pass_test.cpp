@@ -82,7 +82,8 @@ TEST(HeaderPass, EllipsoidWithoutMinorAxisHasFlatteningOne) {
 TEST(HeaderPass, EllipsoidLineEndingBeforeColumn7GivesEmptyDatumAndASphere) {
     ConversionSettings settings;
     Conversion run = Convert(IobLines({" ELIP"}), settings);
-    EXPECT_EQ(run.output, HeaderWith("! IOB File Record Type ELIP", "", "0.0000", "0.0000000"));
+    // The name is written with a width of at least 1: two blanks and one more.
+    EXPECT_EQ(run.output, HeaderWith("! IOB File Record Type ELIP", " ", "0.0000", "0.0000000"));
     EXPECT_TRUE(std::isnan(settings.inverseFlattening));
 }
 
@@ -98,10 +99,25 @@ TEST(HeaderPass, LaterEllipsoidReplacesEarlier) {
     EXPECT_EQ(settings.inverseFlattening, 6.0);
 }
 
-TEST(HeaderPass, UnitRecordEndingBeforeColumn10SetsFactorZero) {
+// A factor that is no finite positive number ends the conversion in pass 1;
+// the title lines written before it stay, and the settings keep their factor.
+TEST(HeaderPass, UnusableUnitFactorGives5114WithItsLine) {
+    for (const char* lunt : {" LUNT xx", " LUNT xx         ", " LUNT xx abc", " LUNT xx 0.0", " LUNT xx -0.3048",
+                             " LUNT xx 1e999", " LUNT xx -0"}) {
+        ConversionSettings settings;
+        Conversion run = Convert(IobLines({" TITL Net", "! comment", lunt, " TITL never"}), settings);
+        EXPECT_EQ(run.result, 5114) << lunt;
+        EXPECT_EQ(run.output, OutputLines({"! IOB File Record Type TITL - Net"})) << lunt;
+        ASSERT_EQ(run.messages.size(), 1u) << lunt;
+        EXPECT_EQ(run.messages[0].text, "Invalid unit factor in record 'LUNT' on line 3") << lunt;
+        EXPECT_EQ(settings.customUnitFactor, 1.0) << lunt;
+    }
+}
+
+TEST(HeaderPass, TinyPositiveUnitFactorIsKept) {
     ConversionSettings settings;
-    Convert(IobLines({" LUNT xx"}), settings);
-    EXPECT_EQ(settings.customUnitFactor, 0.0);
+    EXPECT_EQ(Convert(IobLines({" LUNT xx 1e-300"}), settings).result, 0);
+    EXPECT_EQ(settings.customUnitFactor, 1e-300);
 }
 
 TEST(HeaderPass, SettingsCarryIntoTheNextConversion) {
@@ -132,6 +148,22 @@ TEST(PassFrame, RecordTypeIsCutFromColumn2) {
 TEST(PassFrame, LastLineWithoutLineEndIsConverted) {
     Conversion run = Convert(" TITL no line end");
     EXPECT_EQ(run.output.substr(0, 43), "! IOB File Record Type TITL - no line end\r\n");
+}
+
+// The tail of an over-long line is lost with it: a " END" there ends no pass.
+TEST(PassFrame, TailOfAnOverLongLineIsNoRecord) {
+    const std::string comment = "!" + std::string(256, 'c') + " END " + std::string(38, 'c');  // 300 bytes
+    const std::string station = " PLH      BM-2041      N 45 30 12.345600 W 75 05 59.876543      123.456 ft";
+    Conversion run = Convert(IobLines({comment, station}));
+    EXPECT_EQ(run.result, 0);
+    EXPECT_NE(run.output.find("$GEO_COMPACT; BM-2041; 45.3012345600;"), std::string::npos);
+}
+
+TEST(PassFrame, OverLongLineCountsOnceInTheLineOfAMessage) {
+    Conversion run = Convert(IobLines({"!" + std::string(599, 'c'), " ELEM 1.0"}));
+    EXPECT_EQ(run.result, 5112);
+    ASSERT_EQ(run.messages.size(), 1u);
+    EXPECT_EQ(run.messages[0].text, "Too many element values in record 'ELEM' on line 2");
 }
 
 TEST(PassFrame, CrLfInputAndCtrlZ) {

@@ -62,16 +62,33 @@ TEST(ReadDataLine, ExclamationMarkAfterABlankIsData) {
     EXPECT_EQ(ReadDataLines(" ! not a comment\n").lines, Lines{" ! not a comment"});
 }
 
-TEST(ReadDataLine, OverLongLineIsTwoLines) {
-    ReadResult read = ReadDataLines(std::string(300, 'x') + "\n");
-    EXPECT_EQ(read.lines, (Lines{std::string(257, 'x'), std::string(43, 'x')}));
+// Physical lines count: each line once, and the read that meets the end.
+TEST(ReadDataLine, OverLongLineIsOneLineOfItsFirst257Bytes) {
+    ReadResult read = ReadDataLines(std::string(257, 'x') + std::string(43, 'z') + "\n");
+    EXPECT_EQ(read.lines, (Lines{std::string(257, 'x')}));
+    EXPECT_EQ(read.lineCounter, 2);
+}
+
+TEST(ReadDataLine, LineOf257BytesIsOneLine) {
+    ReadResult read = ReadDataLines(std::string(257, 'y') + "\r\nz\n");
+    EXPECT_EQ(read.lines, (Lines{std::string(257, 'y'), "z"}));
     EXPECT_EQ(read.lineCounter, 3);
 }
 
-TEST(ReadDataLine, LineOf257BytesLeavesItsLfAsABlankLine) {
-    ReadResult read = ReadDataLines(std::string(257, 'y') + "\nz\n");
-    EXPECT_EQ(read.lines, (Lines{std::string(257, 'y'), "z"}));
-    EXPECT_EQ(read.lineCounter, 4);
+TEST(ReadDataLine, OverLongLastLineWithoutLineEndIsOneLine) {
+    ReadResult read = ReadDataLines("a\n" + std::string(300, 'w'));
+    EXPECT_EQ(read.lines, (Lines{"a", std::string(257, 'w')}));
+    EXPECT_EQ(read.lineCounter, 2);
+}
+
+TEST(ReadDataLine, NulInsideAnOverLongLineEndsItsText) {
+    std::string line = " PLH ab" + std::string(1, '\0') + std::string(400, 'q') + "\n next\n";
+    EXPECT_EQ(ReadDataLines(line).lines, (Lines{" PLH ab", " next"}));
+}
+
+TEST(ReadDataLine, CtrlZInTheDiscardedTailEndsTheData) {
+    std::string text = std::string(300, 'k') + "\x1a" + "more\n next\n";
+    EXPECT_EQ(ReadDataLines(text).lines, (Lines{std::string(257, 'k')}));
 }
 
 TEST(ReadDataLine, NulEndsTheLineText) {

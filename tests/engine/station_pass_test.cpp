@@ -87,10 +87,22 @@ TEST(StationPass, HemisphereLettersIgnoreCase) {
     EXPECT_GT(station.longitude, 0.0);
 }
 
-TEST(StationPass, MinusSignInsideAFieldJoinsTheSum) {
-    std::string record = kShortRecord;
-    record.replace(24, 3, "-45");  // degrees -45, minutes 30, seconds 12.3456, north
-    EXPECT_EQ(Parse(record).latitude, (30 * 0.01 + 12.3456 * 0.0001) + -45);
+// A minus sign on the degrees negates minutes and seconds too, "-0" as well;
+// the hemisphere letter then turns the sign once more.
+TEST(StationPass, MinusSignOnTheDegreesNegatesTheWholeAngle) {
+    const struct {
+        const char* degrees;
+        char hemisphere;
+        const char* written;
+    } cases[] = {{"-45", 'N', "-45.3012345600"}, {"-45", 'S', "45.3012345600"}, {" -0", 'N', "-0.3012345600"},
+                 {" 45", 'N', "45.3012345600"},  {" 45", 'S', "-45.3012345600"}};
+    for (const auto& c : cases) {
+        std::string record = kShortRecord;
+        record.replace(23, 4, std::string(1, c.hemisphere) + c.degrees);  // minutes 30, seconds 12.3456
+        std::string section = StationSection({record});
+        std::string expected = std::string("$GEO_COMPACT; BM-2041; ") + c.written + ";";
+        EXPECT_EQ(section.substr(35, expected.size()), expected) << c.degrees << c.hemisphere;
+    }
 }
 
 TEST(StationPass, LineEndingAfterTheNameGivesZeros) {
@@ -121,9 +133,22 @@ TEST(StationPass, BlankNameIsWrittenAsNothing) {
     EXPECT_EQ(section.substr(35, 24), "$GEO_COMPACT; ; 45.30123");
 }
 
-TEST(StationPass, SemicolonInANameIsWrittenUnchanged) {
-    std::string section = StationSection({ShortRecord("A;B", 'N', 'W')});
-    EXPECT_EQ(section.substr(35, 19), "$GEO_COMPACT; A;B; ");
+// A ';' would split the name's field in the output: the conversion ends, no
+// station line and not even the station comment is written.
+TEST(StationPass, SemicolonInANameGives5113WithTheNameAsWritten) {
+    Conversion run = Convert(IobLines({ShortRecord("GOOD", 'N', 'W'), " TITL x",
+                                       " PLH     *A;B  LONG NAME TO CUT"}));
+    EXPECT_EQ(run.result, 5113);
+    EXPECT_EQ(run.output, OutputLines({"! IOB File Record Type TITL - x", " ", "$DATUM", "  NAD 83",
+                                       "  6378137.0000", "  298.2572221", "", "$UNITS", "M", "D", "1", "",
+                                       "$NETTYP", "3", ""}));
+    ASSERT_EQ(run.messages.size(), 1u);
+    EXPECT_EQ(run.messages[0].text,
+              "Station name 'A;B  LONG NAME ' on line 3 contains ';', which a QUORVANE file cannot hold");
+}
+
+TEST(StationPass, SemicolonBeyondTheCutIsNotWritten) {
+    EXPECT_EQ(Convert(IobLines({" PLH      ABCDEFGHIJKL;"})).result, 0);
 }
 
 TEST(StationPass, RecordTypesCompareWithCase) {

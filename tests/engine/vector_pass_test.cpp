@@ -172,16 +172,74 @@ TEST(VectorPass, CovAfterTheLastElemBelongsToTheNextGroup) {
                            OutputLines({Line("C", "D", scaled)}));
 }
 
-TEST(VectorPass, SecondCovScalesValues1And3AgainAndKeepsTheOthers) {
-    // Value 1 = 1 km, value 3 = 2 km, value 2 = 3; the second COV (blank
-    // fields, unit km) multiplies values 1 and 3 by 1000 once more.
-    std::string section = VectorSection({Cov({"1", "3", "2"}, "DIAG", "km"), Cov({}, "DIAG", "km"),
+// Values 1 and 3 are covariances: km^2 to m^2 is 1e6, applied once, by the
+// record that sets them. Value 1 = 1 km^2, value 3 = 2 km^2, value 2 = 3:
+// (1e6 + 2e6) x 3. A second COV with blank fields and another unit keeps them.
+TEST(VectorPass, CovAddendsTakeTheSquareOfTheirOwnRecordsUnit) {
+    std::string section = VectorSection({Cov({"1", "3", "2"}, "DIAG", "km"), Cov({}, "DIAG", "ft"),
                                          Dxyz("A", "B"), Elem({"0", "0", "0"})});
     EXPECT_EQ(section, kGroupStart + OutputLines({Line("A", "B",
                                                        "9000000.000000000000; 0.000000000000; "
                                                        "9000000.000000000000; 0.000000000000; "
                                                        "0.000000000000; 9000000.000000000000")}));
 }
+
+TEST(VectorPass, SecondCovScalesOnlyTheAddendsItSets) {
+    // Value 1 = 1 km^2 from the first record; value 3 = 1 ft^2 = 0.09290304 m^2 from the second.
+    std::string section = VectorSection({Cov({"1"}, "DIAG", "km"), Cov({"", "", "1"}, "DIAG", "ft"),
+                                         Dxyz("A", "B"), Elem({"0", "0", "0"})});
+    EXPECT_EQ(section, kGroupStart + OutputLines({Line("A", "B",
+                                                       "1000000.092903040000; 0.000000000000; "
+                                                       "1000000.092903040000; 0.000000000000; "
+                                                       "0.000000000000; 1000000.092903040000")}));
+}
+
+TEST(VectorPass, ElemValuesTakeTheSquareOfTheirUnit) {
+    std::string section = VectorSection({Dxyz("A", "B"), " COV  CT DIAG", Elem({"1.0", "2.0", "1.0"}, "ft")});
+    EXPECT_EQ(section, kGroupStart + OutputLines({Line("A", "B",
+                                                       "0.092903040000; 0.000000000000; 0.185806080000; "
+                                                       "0.000000000000; 0.000000000000; 0.092903040000")}));
+}
+
+// Names are written between "; " separators: a ';' in either name ends the
+// conversion, the from-name checked first, and the group is not written.
+TEST(VectorPass, SemicolonInAVectorsNameGives5113) {
+    const struct {
+        const char* from;
+        const char* to;
+        const char* message;
+    } cases[] = {
+        {"A;1", "B;2", "Station name 'A;1' on line 3 contains ';', which a QUORVANE file cannot hold"},
+        {"A", "B;2", "Station name 'B;2' on line 3 contains ';', which a QUORVANE file cannot hold"},
+    };
+    for (const auto& c : cases) {
+        Conversion run = Convert(IobLines({Dxyz("P", "Q"), " COV  CT DIAG", Dxyz(c.from, c.to),
+                                           Elem({"1", "2", "3"}), Elem({"1", "2", "3"})}));
+        EXPECT_EQ(run.result, 5113);
+        EXPECT_EQ(VectorOutput(run), "");
+        ASSERT_EQ(run.messages.size(), 1u);
+        EXPECT_EQ(run.messages[0].text, c.message);
+    }
+}
+
+// Weights, correlations or generated covariances read as covariances would be
+// plainly wrong: each such header ends the conversion, earlier groups stay.
+TEST(VectorPass, OtherCovarianceHeadersGive5115WithTheTypeAsRead) {
+    for (const char* type : {"WGT ", "CORR", "GENC"}) {
+        Conversion run = Convert(IobLines({Dxyz("A", "B"), " COV  CT DIAG", Elem({"1", "2", "3"}),
+                                           std::string(" ") + type + " CT DIAG", Dxyz("C", "D"),
+                                           Elem({"1", "2", "3"})}));
+        EXPECT_EQ(run.result, 5115) << type;
+        EXPECT_EQ(VectorOutput(run), kGroupStart + OutputLines({Line("A", "B",
+                                                                     "1.000000000000; 0.000000000000; "
+                                                                     "2.000000000000; 0.000000000000; "
+                                                                     "0.000000000000; 3.000000000000")}));
+        ASSERT_EQ(run.messages.size(), 1u);
+        EXPECT_EQ(run.messages[0].text, std::string("Currently no support for record '") + type + "' on line 4");
+    }
+}
+
+TEST(VectorPass, WgtWithoutItsBlankIsSkipped) { EXPECT_EQ(Convert(IobLines({" WGT"})).result, 0); }
 
 TEST(VectorPass, DiagonalCovariancesAreExactZeros) {
     // Value 1 would add to them, a negative value 2 would make them -0.
@@ -235,13 +293,14 @@ TEST(VectorPass, LongLayoutNamesAndColumns) {
 }
 
 TEST(VectorPass, UnitCodesAreTakenUntrimmed) {
-    // " m" in the ELEM unit columns is not "m": the custom factor 2 applies.
+    // " m" in the ELEM unit columns is not "m": the custom factor 2 applies,
+    // squared as the elements are covariances; lengths take it once.
     std::string section = VectorSection({" LUNT xx 2.0", Dxyz("A", "B", "1", "1", "1", "xx"),
                                          Elem({"1", "2", "3"}, " m"), Elem({"4", "5", "6"}, "FT")});
     EXPECT_EQ(section, kGroupStart +
-                           OutputLines({"$GPS_COMPACT; A; B; 2.00000; 2.00000; 2.00000; 2.000000000000; "
-                                        "4.000000000000; 1.219200000000; 6.000000000000; 1.524000000000; "
-                                        "1.828800000000"}));
+                           OutputLines({"$GPS_COMPACT; A; B; 2.00000; 2.00000; 2.00000; 4.000000000000; "
+                                        "8.000000000000; 0.371612160000; 12.000000000000; 0.464515200000; "
+                                        "0.557418240000"}));
 }
 
 TEST(VectorPass, BlankNamesAreWrittenAsNothing) {

@@ -13,6 +13,9 @@ enum ResultCode : int {
     kResultReadError = kMsgReadError,
     kResultUnsupportedSetting = kMsgUnsupportedSetting,
     kResultTooManyElements = kMsgTooManyElements,
+    kResultSemicolonInName = kMsgSemicolonInName,
+    kResultInvalidUnitFactor = kMsgInvalidUnitFactor,
+    kResultUnsupportedRecord = kMsgUnsupportedRecord,
 };
 
 }  // namespace iob

@@ -40,9 +40,12 @@ void ShowWriteError(const std::string& outputName);
 void ShowReadError(int line, const std::string& iobName);
 void ShowUnsupportedSetting(const std::string& setting, const std::string& recordType);
 void ShowTooManyElements(const std::string& recordType, int line);
+void ShowSemicolonInName(const std::string& name, int line);
+void ShowInvalidUnitFactor(int line);
+void ShowUnsupportedRecord(const std::string& recordType, int line);
 
 // The message of a conversion that failed in a way only the conversion can
-// tell: 5111 and 5112. Shows nothing for any other outcome.
+// tell: 5111 to 5115. Shows nothing for any other outcome.
 void ShowConversionFailure(const ConversionOutcome& outcome);
 
 }  // namespace iob

@@ -24,6 +24,10 @@ public:
     // when the read failed (the error indicator is then set), as fgets does.
     std::size_t ReadLine(char* buffer, std::size_t maxBytes);
 
+    // Reads on past the rest of the current line and its LF, or to the end
+    // of the data; returns how many bytes came before the LF.
+    std::size_t SkipRestOfLine();
+
     bool AtEnd() const { return atEnd_; }
     bool Failed() const { return failed_; }
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Writes IOB files that other programs, editors and people might write:
 short and over-long lines, NUL and Ctrl-Z bytes, tabs, bytes above 127,
-wrong record types, junk and huge exponents in numeric fields, endless and
-over-full vector groups, COV settings other than CT, CR-only line ends and
-a last line without a line end.
+wrong record types and the covariance headers other than COV, junk and
+huge exponents in numeric fields (LUNT factors among them), ';' in names,
+endless and over-full vector groups, COV settings other than CT, CR-only
+line ends and a last line without a line end.
 
 Usage: make_nasty_iob.py OUTPUT_DIR [COUNT] [SEED]
 """
@@ -28,7 +29,7 @@ HEADER = [
 NUMBERS = ["1e999", "-1D999", "1e-999", "-0", ".", "+-1", "1.2.3", "0x1p3", "inf", "nan",
            "9" * 40, "1.5D+02", "abc", "\t7", "1e", "-.5e-3"]
 TYPES = ["TITL", "ELIP", "LUNT", "PLH ", "PLO ", "DXYZ", "COV ", "ELEM", "GRP ", "3DD ", "END ",
-         "END", "plh ", "Dxyz", "XXXX", "", "EL", "COV"]
+         "END", "plh ", "Dxyz", "XXXX", "", "EL", "COV", "WGT ", "WGT", "CORR", "GENC"]
 
 
 def mutate(line, rng):
@@ -52,6 +53,10 @@ def mutate(line, rng):
         return line.upper() if rng.random() < 0.5 else line.lower()
     if choice == 7:
         return "".join(rng.choice(" \t0123456789.-+eEdD") for _ in range(rng.randrange(120)))
+    if choice == 8:
+        # A ';' in or near a name field.
+        at = rng.randrange(10, 45)
+        return line[:at] + ";" + line[at + 1:]
     return line
 
 

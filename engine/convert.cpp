@@ -7,6 +7,7 @@
 #include "output_format.h"
 #include "pass_frame.h"
 #include "record_field.h"
+#include "record_types.h"
 #include "station_pass.h"
 #include "vector_pass.h"
 
@@ -32,6 +33,7 @@ void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWrit
         if (IsRecordType(recordType, "TITL")) {
             WriteTitleLine(output, ExtractField(kTitle.column, kTitle.width, line, length, field),
                            outcome.result);
+            if (outcome.result == kResultOk) ++outcome.report.titleLines;
             ellipsoidComment = false;
         } else if (IsRecordType(recordType, "ELIP")) {
             settings.datumName = ExtractField(kDatumName.column, kDatumName.width, line, length, field);
@@ -50,6 +52,9 @@ void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWrit
             }
             settings.customUnitCode = ExtractField(kUnitCode.column, kUnitCode.width, line, length, field);
             settings.customUnitFactor = factor;
+        } else {
+            // Pass 1 sees every record: it accounts for those no pass converts.
+            TallySkippedRecord(recordType, ClassifyRecordType(recordType), outcome.failingLine, outcome.report);
         }
     });
 }
@@ -78,7 +83,7 @@ void ConvertPasses(ConversionSettings& settings, TextReader& input, TextWriter& 
     StationTable stations;
     CollectStations(settings, input, stations, outcome);
     if (outcome.result != kResultOk) return;
-    WriteStationLines(stations, output, outcome.result);
+    outcome.report.stations = WriteStationLines(stations, output, outcome.result);
     if (outcome.result != kResultOk || !RewindForNextPass(input, outcome)) return;
 
     ConvertVectorGroups(settings, input, output, outcome);

@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include <iob/report_text.h>
 #include <iob/show_message.h>
 
 #include "char_class.h"
@@ -87,22 +88,24 @@ ConversionOutcome ConvertAndClose(ConversionSettings& settings, OpenFiles files)
     return outcome;
 }
 
+// The outcome's message, with the report beneath it.
 void ShowOutcome(const ConversionOutcome& outcome, const std::string& iobName, const std::string& outputName) {
+    const std::string details = ReportText(outcome.report);
     switch (outcome.result) {
     case kResultOk:
-        ShowSuccess(outputName);
+        ShowSuccess(outputName, details);
         break;
     case kResultOutOfMemory:
-        ShowOutOfMemory();
+        ShowOutOfMemory(details);
         break;
     case kResultWriteError:
-        ShowWriteError(outputName);
+        ShowWriteError(outputName, details);
         break;
     case kResultReadError:
-        ShowReadError(outcome.failingLine, iobName);
+        ShowReadError(outcome.failingLine, iobName, details);
         break;
     default:
-        ShowConversionFailure(outcome);
+        ShowConversionFailure(outcome, details);
         break;
     }
 }
@@ -124,7 +127,8 @@ std::string TrimFileName(const std::string& name) {
     return name.substr(first, last - first);
 }
 
-int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName) {
+int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName,
+                 std::optional<ConversionReport>& report) {
     outputName = TrimFileName(outputName);
     iobName = TrimFileName(iobName);
     if (int failure = CheckNames(iobName, outputName)) return failure;
@@ -132,7 +136,13 @@ int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string
     if (int failure = OpenBoth(iobName, outputName, files)) return failure;
     ConversionOutcome outcome = ConvertAndClose(settings, files);
     ShowOutcome(outcome, iobName, outputName);
+    report = outcome.report;
     return outcome.result;
+}
+
+int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName) {
+    std::optional<ConversionReport> report;
+    return ConvertFiles(settings, iobName, outputName, report);
 }
 
 }  // namespace iob

@@ -87,12 +87,15 @@ void WriteStationLine(const StationRecord& station, TextWriter& output, int& res
     WriteLine(output, line, result);
 }
 
-void WriteStationLines(const StationTable& stations, TextWriter& output, int& result) {
+int WriteStationLines(const StationTable& stations, TextWriter& output, int& result) {
     WriteTextLine(output, kStationComment, result);
+    int written = 0;
     for (const StationRecord& station : stations) {
         if (result != kResultOk) break;
         WriteStationLine(station, output, result);
+        if (result == kResultOk) ++written;
     }
+    return written;
 }
 
 void WriteGroupStart(TextWriter& output, int& result) {

@@ -40,16 +40,20 @@ void RunPass(TextReader& input, ConversionOutcome& outcome, Handler&& handle) {
     int& result = outcome.result;
     char line[kLineBufferSize];
     char recordType[kRecordTypeWidth + 1] = {};
+    CutLines cut;
     lineCounter = 0;
     while (result == kResultOk) {
-        ReadDataLine(input, kLineBufferSize, line, lineCounter, result);
-        if (result != kResultOk || !IsDataLine(line)) return;
+        ReadDataLine(input, kLineBufferSize, line, lineCounter, result, cut);
+        if (result != kResultOk || !IsDataLine(line)) break;
         int lineLength = static_cast<int>(std::strlen(line));
         ExtractField(kRecordTypeColumn, kRecordTypeWidth, line, lineLength, recordType);
-        if (IsEndRecord(recordType)) return;
+        if (IsEndRecord(recordType)) break;
         handle(recordType, line, lineLength);
-        if (input.AtEnd()) return;
+        if (input.AtEnd()) break;
     }
+    // Every pass reads the same lines, so each counts the cut ones afresh.
+    outcome.report.cutLines = cut.count;
+    outcome.report.firstCutLine = cut.firstLine;
 }
 
 }  // namespace iob

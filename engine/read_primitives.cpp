@@ -11,12 +11,19 @@ namespace iob {
 bool IsDataLine(const char* buffer) { return buffer[0] != '\0' && buffer[0] != '!'; }
 
 void ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result) {
+    CutLines cut;
+    ReadDataLine(input, bufferSize, buffer, lineCounter, result, cut);
+}
+
+void ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result, CutLines& cut) {
     result = kResultOk;
     const std::size_t maxBytes = static_cast<std::size_t>(bufferSize - 3);
     for (;;) {
         ++lineCounter;
         std::size_t count = input.ReadLine(buffer, maxBytes);
-        if (count == maxBytes && buffer[count - 1] != '\n') input.SkipRestOfLine();
+        if (count == maxBytes && buffer[count - 1] != '\n' && input.SkipRestOfLine() > 0) {
+            if (cut.count++ == 0) cut.firstLine = lineCounter;
+        }
         if (input.Failed()) {
             result = kResultReadError;
             return;

@@ -21,6 +21,14 @@ namespace iob {
 //   read error  - result 5014.
 void ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result);
 
+// The lines that ReadDataLine cut: how many, and the line of the first.
+struct CutLines {
+    int count = 0;
+    int firstLine = 0;
+};
+// The same, counting the lines it cuts into `cut`.
+void ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result, CutLines& cut);
+
 // True when `buffer`, as ReadDataLine left it, holds a data line.
 bool IsDataLine(const char* buffer);
 

@@ -25,6 +25,12 @@ std::string FormatMessageV(unsigned messageNumber, va_list args) {
     return text;
 }
 
+// Shows the formatted text with `details`; returns the presenter's answer.
+int Present(unsigned messageNumber, const std::string& text, const std::string& details) {
+    if (!Presenter()) return 0;
+    return Presenter()(messageNumber, 0, text, details);
+}
+
 }  // namespace
 
 MessagePresenter SetMessagePresenter(MessagePresenter presenter) {
@@ -45,50 +51,45 @@ int ShowMessage(unsigned messageNumber, unsigned boxType, ...) {
     std::string text = FormatMessageV(messageNumber, args);
     va_end(args);
     if (!Presenter()) return 0;
-    return Presenter()(messageNumber, boxType, text);
+    return Presenter()(messageNumber, boxType, text, std::string());
 }
 
 void ShowEnterIobName() { ShowMessage(kMsgEnterIobName, 0); }
 void ShowEnterOutputName() { ShowMessage(kMsgEnterOutputName, 0); }
 void ShowCannotOpen(const std::string& fileName) { ShowMessage(kMsgCannotOpen, 0, fileName.c_str()); }
 void ShowSameFile(const std::string& fileName) { ShowMessage(kMsgSameFile, 0, fileName.c_str()); }
-void ShowSuccess(const std::string& outputName) { ShowMessage(kMsgSuccess, 0, outputName.c_str()); }
-void ShowOutOfMemory() { ShowMessage(kMsgOutOfMemory, 0); }
-void ShowWriteError(const std::string& outputName) { ShowMessage(kMsgWriteError, 0, outputName.c_str()); }
-void ShowReadError(int line, const std::string& iobName) {
-    ShowMessage(kMsgReadError, 0, line, iobName.c_str());
+void ShowSuccess(const std::string& outputName, const std::string& details) {
+    Present(kMsgSuccess, FormatMessage(kMsgSuccess, outputName.c_str()), details);
 }
-void ShowUnsupportedSetting(const std::string& setting, const std::string& recordType) {
-    ShowMessage(kMsgUnsupportedSetting, 0, setting.c_str(), recordType.c_str());
+void ShowOutOfMemory(const std::string& details) {
+    Present(kMsgOutOfMemory, FormatMessage(kMsgOutOfMemory), details);
 }
-void ShowTooManyElements(const std::string& recordType, int line) {
-    ShowMessage(kMsgTooManyElements, 0, recordType.c_str(), line);
+void ShowWriteError(const std::string& outputName, const std::string& details) {
+    Present(kMsgWriteError, FormatMessage(kMsgWriteError, outputName.c_str()), details);
 }
-
-void ShowSemicolonInName(const std::string& name, int line) {
-    ShowMessage(kMsgSemicolonInName, 0, name.c_str(), line);
-}
-void ShowInvalidUnitFactor(int line) { ShowMessage(kMsgInvalidUnitFactor, 0, line); }
-void ShowUnsupportedRecord(const std::string& recordType, int line) {
-    ShowMessage(kMsgUnsupportedRecord, 0, recordType.c_str(), line);
+void ShowReadError(int line, const std::string& iobName, const std::string& details) {
+    Present(kMsgReadError, FormatMessage(kMsgReadError, line, iobName.c_str()), details);
 }
 
-void ShowConversionFailure(const ConversionOutcome& outcome) {
+void ShowConversionFailure(const ConversionOutcome& outcome, const std::string& details) {
+    const char* text = outcome.failingText.c_str();
+    const char* type = outcome.failingRecordType.c_str();
+    const int line = outcome.failingLine;
     switch (outcome.result) {
     case kResultUnsupportedSetting:
-        ShowUnsupportedSetting(outcome.failingText, outcome.failingRecordType);
+        Present(kMsgUnsupportedSetting, FormatMessage(kMsgUnsupportedSetting, text, type), details);
         break;
     case kResultTooManyElements:
-        ShowTooManyElements("ELEM", outcome.failingLine);
+        Present(kMsgTooManyElements, FormatMessage(kMsgTooManyElements, "ELEM", line), details);
         break;
     case kResultSemicolonInName:
-        ShowSemicolonInName(outcome.failingText, outcome.failingLine);
+        Present(kMsgSemicolonInName, FormatMessage(kMsgSemicolonInName, text, line), details);
         break;
     case kResultInvalidUnitFactor:
-        ShowInvalidUnitFactor(outcome.failingLine);
+        Present(kMsgInvalidUnitFactor, FormatMessage(kMsgInvalidUnitFactor, line), details);
         break;
     case kResultUnsupportedRecord:
-        ShowUnsupportedRecord(outcome.failingRecordType, outcome.failingLine);
+        Present(kMsgUnsupportedRecord, FormatMessage(kMsgUnsupportedRecord, type, line), details);
         break;
     default:
         break;

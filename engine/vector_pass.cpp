@@ -33,6 +33,7 @@ constexpr Field kElemUnit = {79, 2};
 // The group being collected.
 struct VectorGroup {
     std::vector<VectorRecord> vectors;
+    int firstVectorLine = 0;  // the line of the group's first DXYZ record
     long long elementCount = 0;
     CovarianceSettings cov;
 
@@ -164,6 +165,7 @@ void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, 
         VectorRecord vector = ParseVectorRecord(line, length, customUnitFactor);
         if (RefuseNameWithSemicolon(vector.fromStation, outcome)) return;
         if (RefuseNameWithSemicolon(vector.toStation, outcome)) return;
+        if (group.vectors.empty()) group.firstVectorLine = outcome.failingLine;
         group.vectors.push_back(vector);
     };
     auto handleCov = [&](const char* line, int length) {
@@ -196,6 +198,10 @@ void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, 
         ApplyCovarianceSettings(group.cov, group.vectors);
         WriteGroupStart(output, result);
         if (result == kResultOk) WriteVectorLines(group.vectors, output, result);
+        if (result == kResultOk) {
+            ++outcome.report.groups;
+            outcome.report.vectors += static_cast<int>(group.vectors.size());
+        }
         group.Reset();
     };
 
@@ -214,6 +220,11 @@ void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, 
         }
         // GRP, 3DD and every other record change nothing.
     });
+    // A group still open at the end of the data was never completed.
+    if (result == kResultOk && !group.vectors.empty()) {
+        outcome.report.incompleteGroupVectors = static_cast<int>(group.vectors.size());
+        outcome.report.incompleteGroupLine = group.firstVectorLine;
+    }
 }
 
 }  // namespace iob

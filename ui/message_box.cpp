@@ -1,18 +1,27 @@
 #include "message_box.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 
 #include "application_title.h"
 #include "dialog_templates.h"
 
 iob::MessagePresenter MessageBoxPresenter(QWidget* owner) {
-    return [owner](unsigned, unsigned, const std::string& text) {
+    return [owner](unsigned, unsigned, const std::string& text, const std::string& details) {
         QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
                         QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())),
                         QMessageBox::Ok, owner);
         // File names are shown as typed, even those that look like markup.
         box.setTextFormat(Qt::PlainText);
+        // What a conversion converted and did not, beneath its message; record
+        // types come from the file, so they are plain text too.
+        if (!details.empty()) {
+            box.setInformativeText(QString::fromLocal8Bit(details.data(), static_cast<qsizetype>(details.size())));
+            if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"))) {
+                label->setTextFormat(Qt::PlainText);
+            }
+        }
         // A message shown from within a conversion is read with the ordinary pointer.
         const bool busy = QGuiApplication::overrideCursor() != nullptr;
         if (busy) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);

@@ -65,14 +65,30 @@ invalid-unit-factor)
 unsupported-record)
     printf ' WGT  CT DIAG\n' >wgt.iob
     expect 1 "" "iob2quorvane: Currently no support for record 'WGT ' on line 1" -- wgt.iob out.txt ;;
+report)
+    printf ' DIST A B\n DIST C D\n PLh x\n DXYZ     A            B          1.0 1.0 1.0 m\n' >partial.iob
+    warnings="iob2quorvane: warning: Not converted: 2 DIST records (first on line 1)
+iob2quorvane: warning: Not converted: 1 record of unknown type ('PLh' on line 3)
+iob2quorvane: warning: Not converted: 1 incomplete GPS group of 1 vector at the end (line 4)"
+    expect 0 "" "$warnings" -- partial.iob out.txt
+    expect 0 "" "" -- --quiet partial.iob out.txt
+    expect 0 "" "" -- -q partial.iob out.txt
+    expect 0 "" "iob2quorvane: 0 stations, 0 GPS vectors in 0 groups
+$warnings" -- -v partial.iob out.txt
+    expect 0 "" "iob2quorvane: 3 stations, 3 GPS vectors in 2 groups" -- --verbose "$examples/network.iob" out.txt
+    cmp out.txt "$examples/network.txt" || fail "output differs from network.txt"
+    expect 1 "" "iob2quorvane: Cannot open file missing.iob" -- -v missing.iob out.txt ;;
 usage)
-    expect 2 "" "Usage: iob2quorvane IOB_FILE OUTPUT_FILE (see iob2quorvane --help)" -- only-one
-    expect 2 "" "Usage: iob2quorvane IOB_FILE OUTPUT_FILE (see iob2quorvane --help)" -- ;;
+    usage="Usage: iob2quorvane [-v | -q] IOB_FILE OUTPUT_FILE (see iob2quorvane --help)"
+    expect 2 "" "$usage" -- only-one
+    expect 2 "" "$usage" --
+    expect 2 "" "$usage" -- --loud in.iob out.txt
+    expect 2 "" "$usage" -- -v only-one ;;
 version)
     expect 0 "iob2quorvane $4" "" -- --version ;;
 help)
     "$cli" --help >stdout 2>stderr || fail "exit status $?"
-    head -1 stdout | grep -qx "Usage: iob2quorvane IOB_FILE OUTPUT_FILE" || fail "$(head -1 stdout)" ;;
+    head -1 stdout | grep -qx "Usage: iob2quorvane \[-v | -q\] IOB_FILE OUTPUT_FILE" || fail "$(head -1 stdout)" ;;
 *)
     fail "unknown case $case_name" ;;
 esac

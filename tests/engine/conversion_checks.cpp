@@ -32,6 +32,19 @@ std::string CheckConversion(const Conversion& run) {
         run.output.find("\r\n! IOB-File Record Type PLH or PLO\r\n") == std::string::npos) {
         return "station comment missing";
     }
+    // The report counts what was written.
+    auto occurrences = [&run](const char* what) {
+        int count = 0;
+        for (std::size_t at = run.output.find(what); at != std::string::npos; at = run.output.find(what, at + 1)) {
+            ++count;
+        }
+        return count;
+    };
+    if (run.report.stations != occurrences("\r\n$GEO_COMPACT; ") ||
+        run.report.vectors != occurrences("\r\n$GPS_COMPACT; ") ||
+        run.report.groups != occurrences("\r\n! IOB-File Record Type DXYZ, ELEM\r\n")) {
+        return "report counts differ from the lines written";
+    }
     return "";
 }
 

@@ -7,7 +7,7 @@ namespace iob {
 Conversion Convert(MemoryFile& input, MemoryFile& output, ConversionSettings& settings) {
     Conversion run;
     MessagePresenter previous =
-        SetMessagePresenter([&run](unsigned number, unsigned, const std::string& text) {
+        SetMessagePresenter([&run](unsigned number, unsigned, const std::string& text, const std::string&) {
             run.messages.push_back({number, text});
             return kButtonOk;
         });
@@ -20,6 +20,7 @@ Conversion Convert(MemoryFile& input, MemoryFile& output, ConversionSettings& se
         ShowConversionFailure(outcome);
         run.result = outcome.result;
         run.lineCounter = outcome.failingLine;
+        run.report = outcome.report;
         run.refusedWrites = output.failedWrites;
         writer.Flush();
     }

@@ -22,6 +22,7 @@ struct Conversion {
     int lineCounter = -1;
     std::vector<ShownMessage> messages;
     int refusedWrites = 0;  // writes the output refused while the conversion ran
+    ConversionReport report;
 };
 
 // Converts `iob` (bytes of an IOB file) with `settings`; the two MemoryFiles

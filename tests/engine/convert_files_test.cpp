@@ -25,10 +25,12 @@ protected:
                   ("iob-convert-files-" + std::to_string(::getpid()) + "-" +
                    testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(folder_);
-        previous_ = SetMessagePresenter([this](unsigned number, unsigned boxType, const std::string& text) {
-            messages_.push_back(std::to_string(number) + " " + std::to_string(boxType) + " " + text);
-            return 1;
-        });
+        previous_ = SetMessagePresenter(
+            [this](unsigned number, unsigned boxType, const std::string& text, const std::string& details) {
+                messages_.push_back(std::to_string(number) + " " + std::to_string(boxType) + " " + text);
+                details_.push_back(details);
+                return kButtonOk;
+            });
         WriteFile(Path("net.iob"), " TITL t\n END\n");
     }
     void TearDown() override {
@@ -41,6 +43,7 @@ protected:
     fs::path folder_;
     ConversionSettings settings_;
     std::vector<std::string> messages_;
+    std::vector<std::string> details_;
     MessagePresenter previous_;
 };
 
@@ -139,6 +142,18 @@ TEST_F(ConvertFilesTest, SettingsCarryFromOneConversionToTheNext) {
     Run(Path("net.iob"), Path("second.txt"));
     EXPECT_NE(ReadFileBytes(Path("second.txt")).find("  GRS 1980       \r\n  6378137.0000\r\n  298.2572215\r\n"),
               std::string::npos);
+}
+
+// A conversion's message carries its report; a name or file that fails
+// before any conversion carries none.
+TEST_F(ConvertFilesTest, MessageOfAConversionCarriesTheReport) {
+    WriteFile(Path("dist.iob"), " DIST A B 100.0\n DXYZ     A            B          1.0 1.0 1.0 m\n");
+    Run(Path("dist.iob"), Path("out.txt"));
+    Run(Path("missing.iob"), Path("out.txt"));
+    EXPECT_EQ(details_, (std::vector<std::string>{"0 stations, 0 GPS vectors in 0 groups\n"
+                                                  "Not converted: 1 DIST record (line 1); "
+                                                  "1 incomplete GPS group of 1 vector at the end (line 2)",
+                                                  ""}));
 }
 
 TEST(FormatMessage, FillsInTheOrderGiven) {

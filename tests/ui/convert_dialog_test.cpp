@@ -2,6 +2,7 @@
 // and the one message box that reports the outcome.
 #include <QFile>
 #include <QGuiApplication>
+#include <QMessageBox>
 
 #include "convert_dialog_fixture.h"
 #include "test_files.h"
@@ -26,6 +27,32 @@ TEST_F(ConvertDialogTest, ConvertingTheExampleWritesItsExpectedFileAndReportsSuc
     Convert(ExamplePath("network.iob"), Path("network.txt"));
     EXPECT_EQ(messages_, QStringList{"Success - the results are in " + Path("network.txt")});
     EXPECT_EQ(ReadBytes(Path("network.txt")), ReadBytes(ExamplePath("network.txt")));
+    ExpectScriptDone();
+}
+
+// The message keeps its text; what was converted and what was not stands
+// beneath it, shown whole and as plain text.
+TEST_F(ConvertDialogTest, ReportStandsBeneathTheSuccessText) {
+    QFile iob(Path("partial.iob"));
+    ASSERT_TRUE(iob.open(QIODevice::WriteOnly));
+    iob.write(" DIST <b>A</b> B 100.0\n"
+              " PLH      BM-2041      N 45 30 12.345600 W 75 05 59.876543      123.456 ft\n"
+              " DIST C D 50.0\n"
+              " DXYZ     ALPHA        BRAVO            1234.5678    -2345.6789      345.1234 m\n"
+              " DXYZ     BRAVO        ALPHA            1234.5678    -2345.6789      345.1234 m\n");
+    iob.close();
+    Type(controls_.iobField, Path("partial.iob"));
+    Type(controls_.outputField, Path("out.txt"));
+    SeenBox seen;
+    script_.Then(PressOk(seen));
+    QTest::mouseClick(controls_.convert, Qt::LeftButton);
+    EXPECT_EQ(seen.text, "Success - the results are in " + Path("out.txt"));
+    EXPECT_EQ(seen.informativeText, "1 station, 0 GPS vectors in 0 groups\n"
+                                    "Not converted: 2 DIST records (first on line 1); "
+                                    "1 incomplete GPS group of 2 vectors at the end (line 4)");
+    EXPECT_TRUE(seen.informativeTextIsPlain);
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_TRUE(seen.okIsTheOnlyButton);
     ExpectScriptDone();
 }
 
@@ -105,7 +132,7 @@ TEST_F(ConvertDialogTest, SecondConversionOfTheRunCarriesTheFirstFilesEllipsoid)
 
 TEST_F(ConvertDialogTest, ConversionRunsUnderTheBusyCursor) {
     int shapeWhileConverting = -1;
-    MessagePresenter boxes = SetMessagePresenter([&](unsigned, unsigned, const std::string&) {
+    MessagePresenter boxes = SetMessagePresenter([&](unsigned, unsigned, const std::string&, const std::string&) {
         const QCursor* cursor = QGuiApplication::overrideCursor();
         shapeWhileConverting = cursor != nullptr ? cursor->shape() : -1;
         return 1;

@@ -1,6 +1,7 @@
 #include "modal_script.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -59,6 +60,9 @@ ModalScript::Step PressOk(SeenBox& seen) {
         if (box == nullptr) return;
         seen.caption = box->windowTitle();
         seen.text = box->text();
+        seen.informativeText = box->informativeText();
+        const auto* informative = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+        seen.informativeTextIsPlain = informative != nullptr && informative->textFormat() == Qt::PlainText;
         seen.icon = box->icon();
         seen.okIsTheOnlyButton = box->buttons().size() == 1 && box->button(QMessageBox::Ok) != nullptr;
         seen.owner = box->parentWidget();

@@ -39,6 +39,8 @@ private:
 struct SeenBox {
     QString caption;
     QString text;
+    QString informativeText;
+    bool informativeTextIsPlain = false;
     int icon = 0;
     bool okIsTheOnlyButton = false;
     QWidget* owner = nullptr;

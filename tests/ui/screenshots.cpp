@@ -1,11 +1,50 @@
-// Writes the pictures of the README: the main dialog and the About box,
-// as the program lays them out. Usage: ui_screenshots FOLDER
+// Writes the pictures of the README: the main dialog, the About box and the
+// report of a partial conversion, as the program lays them out.
+// Usage: ui_screenshots FOLDER
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include "about_dialog.h"
 #include "app_icon.h"
 #include "convert_dialog.h"
+#include "convert_dialog_controls.h"
+
+namespace {
+
+// Converts a file with records the converter does not read, grabs the
+// message box that reports it and closes it.
+bool SaveReportPicture(CConvertDialog& dialog, const QString& picture) {
+    QTemporaryDir folder;
+    QFile iob(folder.filePath("survey.iob"));
+    if (!iob.open(QIODevice::WriteOnly)) return false;
+    iob.write(" TITL Control survey 2026\n"
+              " PLH      BM-2041      N 45 30 12.345600 W 75 05 59.876543      123.456 ft\n"
+              " DIST     BM-2041      BM-2042          1234.5678\n"
+              " DIST     BM-2042      BM-2043           987.6543\n"
+              " DXYZ     BM-2041      BM-2042          1234.5678    -2345.6789      345.1234 m\n"
+              " COV  CT DIAG\n"
+              " ELEM                 4.0E-06                 5.0E-07                -3.0E-07 m\n"
+              " DXYZ     BM-2042      BM-2043          1234.5678    -2345.6789      345.1234 m\n");
+    iob.close();
+    ConvertDialogControls controls(dialog);
+    controls.iobField->setText(iob.fileName());
+    controls.outputField->setText(folder.filePath("survey.txt"));
+    bool saved = false;
+    QTimer::singleShot(200, [&saved, &picture] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            saved = box->grab().save(picture);
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    controls.convert->click();
+    return saved;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -18,5 +57,6 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     const bool saved = dialog.grab().save(folder.filePath("main-dialog.png")) &&
                        about.grab().save(folder.filePath("about-box.png"));
-    return saved ? 0 : 1;
+    about.hide();
+    return saved && SaveReportPicture(dialog, folder.filePath("report.png")) ? 0 : 1;
 }

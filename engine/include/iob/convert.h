@@ -11,6 +11,7 @@
 
 #include <string>
 
+#include <iob/conversion_report.h>
 #include <iob/result_codes.h>
 #include <iob/text_stream.h>
 
@@ -37,6 +38,9 @@ struct ConversionOutcome {
     // as read, and the type of the record that holds it (5111, 5115).
     std::string failingText;
     std::string failingRecordType;
+    // What was written, and what was read but not converted; after a
+    // failure, as far as the conversion came.
+    ConversionReport report;
 };
 
 // Converts `input` (positioned at its start) into `output` (empty). Never

@@ -2,6 +2,7 @@
 // streams or two typed file names, with its messages shown.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include <iob/convert.h>
@@ -18,7 +19,8 @@ void ConvertIobFile(ConversionSettings& settings, TextReader& input, TextWriter&
 std::string TrimFileName(const std::string& name);
 
 // Trims both names in place (output first), checks them, opens both files,
-// converts and closes them, then shows exactly one message. Returns 0 on
+// converts and closes them, then shows exactly one message, with the
+// conversion's report as its details once a conversion ran. Returns 0 on
 // success, else the failure's message number:
 //   5023 / 5022  a name is empty (both empty: 5023 only)
 //   5031         a file cannot be opened, or names a folder
@@ -26,5 +28,9 @@ std::string TrimFileName(const std::string& name);
 //   5001, 5013, 5014, 5111-5115  from the conversion; 5013 also when the
 //                output cannot be flushed and closed completely
 int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName);
+// The same, handing the conversion's report to the caller; it stays empty
+// when the names or files failed before a conversion could run.
+int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName,
+                 std::optional<ConversionReport>& report);
 
 }  // namespace iob

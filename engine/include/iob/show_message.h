@@ -16,7 +16,10 @@ constexpr int kButtonOk = 1;
 
 // Shows `text` for message `messageNumber` with the platform's `boxType`
 // (buttons and icon; 0 is one OK button) and returns the pressed button.
-using MessagePresenter = std::function<int(unsigned messageNumber, unsigned boxType, const std::string& text)>;
+// `details`, empty for most messages, is what a conversion converted and did
+// not: a message box shows it beneath the text.
+using MessagePresenter = std::function<int(unsigned messageNumber, unsigned boxType, const std::string& text,
+                                           const std::string& details)>;
 
 // Installs `presenter` and returns the one it replaces. Without a presenter
 // messages are dropped.
@@ -29,23 +32,19 @@ std::string FormatMessage(unsigned messageNumber, ...);
 // Formats message `messageNumber` and shows it; returns the presenter's answer.
 int ShowMessage(unsigned messageNumber, unsigned boxType, ...);
 
-// One function per message, so that every argument's type is checked.
+// One function per message, so that every argument's type is checked. Those
+// that end a conversion take the report's text as their details.
 void ShowEnterIobName();
 void ShowEnterOutputName();
 void ShowCannotOpen(const std::string& fileName);
 void ShowSameFile(const std::string& fileName);
-void ShowSuccess(const std::string& outputName);
-void ShowOutOfMemory();
-void ShowWriteError(const std::string& outputName);
-void ShowReadError(int line, const std::string& iobName);
-void ShowUnsupportedSetting(const std::string& setting, const std::string& recordType);
-void ShowTooManyElements(const std::string& recordType, int line);
-void ShowSemicolonInName(const std::string& name, int line);
-void ShowInvalidUnitFactor(int line);
-void ShowUnsupportedRecord(const std::string& recordType, int line);
+void ShowSuccess(const std::string& outputName, const std::string& details);
+void ShowOutOfMemory(const std::string& details = std::string());
+void ShowWriteError(const std::string& outputName, const std::string& details);
+void ShowReadError(int line, const std::string& iobName, const std::string& details);
 
 // The message of a conversion that failed in a way only the conversion can
-// tell: 5111 to 5115. Shows nothing for any other outcome.
-void ShowConversionFailure(const ConversionOutcome& outcome);
+// tell, 5111 to 5115, with `details`. Shows nothing for any other outcome.
+void ShowConversionFailure(const ConversionOutcome& outcome, const std::string& details = std::string());
 
 }  // namespace iob

@@ -1,0 +1,25 @@
+// The conversion report in words, from the string table: a summary line of
+// what was written and one item per kind of thing that was not converted.
+//   "12 stations, 30 GPS vectors in 10 groups"
+//   "4 DIST records (first on line 17)"
+//   "1 incomplete GPS group of 2 vectors at the end (line 90)"
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <iob/conversion_report.h>
+
+namespace iob {
+
+std::string ReportSummary(const ConversionReport& report);
+
+// One text per kind of record or line that was read but not converted;
+// none for a file converted whole.
+std::vector<std::string> UnconvertedItems(const ConversionReport& report);
+
+// The summary, and on a second line "Not converted: " and the items joined
+// by "; " when there are any.
+std::string ReportText(const ConversionReport& report);
+
+}  // namespace iob

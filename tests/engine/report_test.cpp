@@ -1,0 +1,90 @@
+// What a conversion reports it converted and did not, counted in the passes
+// it already makes, and said in words.
+#include <gtest/gtest.h>
+
+#include <iob/report_text.h>
+
+#include "conversion_run.h"
+
+using namespace iob;
+
+namespace {
+
+const char kStation[] = " PLH      BM-2041      N 45 30 12.345600 W 75 05 59.876543      123.456 ft";
+const char kDxyz[] = " DXYZ     ALPHA        BRAVO            1234.5678    -2345.6789      345.1234 m";
+const char kDiag[] = " COV  CT DIAG";
+const char kElem[] = " ELEM                 4.0E-06                 5.0E-07                -3.0E-07 m";
+
+ConversionReport ReportOf(const std::vector<std::string>& lines) {
+    Conversion run = Convert(IobLines(lines));
+    EXPECT_EQ(run.result, 0);
+    return run.report;
+}
+
+std::size_t Occurrences(const std::string& text, const std::string& what) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++count;
+    return count;
+}
+
+TEST(Report, CleanFileHasNothingToWarnAbout) {
+    ConversionReport report =
+        ReportOf({" TITL Net", kStation, kStation, " GRP  1", kDxyz, kDiag, kElem, " 3DD  x", kDxyz, kDiag, kElem});
+    EXPECT_FALSE(report.HasUnconverted());
+    EXPECT_EQ(report.titleLines, 1);
+    EXPECT_EQ(report.stations, 2);
+    EXPECT_EQ(report.vectors, 2);
+    EXPECT_EQ(report.groups, 2);
+    EXPECT_EQ(ReportText(report), "2 stations, 2 GPS vectors in 2 groups");
+}
+
+TEST(Report, KnownRecordsNotConvertedAreCountedByTypeWithTheFirstLine) {
+    ConversionReport report = ReportOf({"! c", " DIST A B", " AZIM A B", " DIST C D", " PL   x", " PL", " DIR  y"});
+    EXPECT_EQ(UnconvertedItems(report),
+              (std::vector<std::string>{"2 DIST records (first on line 2)", "1 AZIM record (line 3)",
+                                        "2 PL records (first on line 5)", "1 DIR record (line 7)"}));
+}
+
+TEST(Report, UnknownTypesAreComparedWithCaseAndTheFirstThreeListed) {
+    ConversionReport report = ReportOf({" PLh x", " DXZY", "X", " plh y"});
+    EXPECT_EQ(report.unknownRecords, 4);
+    EXPECT_EQ(UnconvertedItems(report),
+              (std::vector<std::string>{"4 records of unknown type ('PLh' on line 1, 'DXZY' on line 2, "
+                                        "'' on line 3, ...)"}));
+}
+
+TEST(Report, IncompleteGroupAtTheEndNamesItsFirstVector) {
+    ConversionReport report = ReportOf({kDxyz, kDiag, kElem, "! c", kDxyz, kDxyz, kElem, " END ", kElem});
+    EXPECT_EQ(report.groups, 1);
+    EXPECT_EQ(UnconvertedItems(report),
+              (std::vector<std::string>{"1 incomplete GPS group of 2 vectors at the end (line 5)"}));
+}
+
+TEST(Report, CutLinesAreCountedOnceWithTheFirst) {
+    ConversionReport report = ReportOf({" TITL x", "!" + std::string(300, 'c'), " TITL " + std::string(260, 't')});
+    EXPECT_EQ(UnconvertedItems(report),
+              (std::vector<std::string>{"2 lines longer than 257 bytes, their ends lost (first on line 2)"}));
+}
+
+TEST(Report, GroupsAndStationsAreCountedAsWritten) {
+    ConversionReport report = ReportOf({kStation, " PLO      B2", kDxyz, kDxyz, kDiag, kElem, kElem});
+    EXPECT_EQ(ReportSummary(report), "2 stations, 2 GPS vectors in 1 group");
+    report.stations = report.vectors = report.groups = 1;
+    EXPECT_EQ(ReportSummary(report), "1 station, 1 GPS vector in 1 group");
+}
+
+TEST(Report, CountsAgreeWithTheOutputOnTheExamples) {
+    for (const char* name : {"network", "stations", "vector", "vector-diag", "header"}) {
+        std::FILE* file = std::fopen((std::string(IOB_EXAMPLES_DIR) + "/" + name + ".iob").c_str(), "rb");
+        ASSERT_NE(file, nullptr) << name;
+        std::string bytes;
+        for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) bytes += static_cast<char>(c);
+        std::fclose(file);
+        Conversion run = Convert(bytes);
+        EXPECT_EQ(static_cast<std::size_t>(run.report.stations), Occurrences(run.output, "$GEO_COMPACT")) << name;
+        EXPECT_EQ(static_cast<std::size_t>(run.report.vectors), Occurrences(run.output, "$GPS_COMPACT")) << name;
+        EXPECT_EQ(static_cast<std::size_t>(run.report.groups), Occurrences(run.output, "DXYZ, ELEM")) << name;
+    }
+}
+
+}  // namespace

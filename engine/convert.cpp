@@ -54,7 +54,10 @@ void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWrit
             settings.customUnitFactor = factor;
         } else {
             // Pass 1 sees every record: it accounts for those no pass converts.
-            TallySkippedRecord(recordType, ClassifyRecordType(recordType), outcome.failingLine, outcome.report);
+            RecordKind kind = ClassifyRecordType(recordType);
+            if (kind == RecordKind::kNotConverted || kind == RecordKind::kUnknown) {
+                TallySkippedRecord(recordType, kind, outcome.failingLine, outcome.report);
+            }
         }
     });
 }

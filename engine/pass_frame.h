@@ -43,9 +43,8 @@ void RunPass(TextReader& input, ConversionOutcome& outcome, Handler&& handle) {
     CutLines cut;
     lineCounter = 0;
     while (result == kResultOk) {
-        ReadDataLine(input, kLineBufferSize, line, lineCounter, result, cut);
+        int lineLength = static_cast<int>(ReadDataLine(input, kLineBufferSize, line, lineCounter, result, cut));
         if (result != kResultOk || !IsDataLine(line)) break;
-        int lineLength = static_cast<int>(std::strlen(line));
         ExtractField(kRecordTypeColumn, kRecordTypeWidth, line, lineLength, recordType);
         if (IsEndRecord(recordType)) break;
         handle(recordType, line, lineLength);

@@ -15,8 +15,10 @@ void ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCoun
     ReadDataLine(input, bufferSize, buffer, lineCounter, result, cut);
 }
 
-void ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result, CutLines& cut) {
+std::size_t ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result,
+                         CutLines& cut) {
     result = kResultOk;
+    std::size_t length = 0;
     const std::size_t maxBytes = static_cast<std::size_t>(bufferSize - 3);
     for (;;) {
         ++lineCounter;
@@ -26,14 +28,13 @@ void ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCoun
         }
         if (input.Failed()) {
             result = kResultReadError;
-            return;
+            return 0;
         }
-        if (count > 0) {
-            TrimTrailing(buffer);
-        } else {
-            buffer[0] = '\0';
-        }
-        if (IsDataLine(buffer) || input.AtEnd()) return;
+        // The text ends at a NUL, if the line holds one; its trailing blanks go.
+        length = std::strlen(buffer);
+        while (length > 0 && IsBlankByte(buffer[length - 1])) --length;
+        buffer[length] = '\0';
+        if (IsDataLine(buffer) || input.AtEnd()) return length;
     }
 }
 

@@ -4,6 +4,8 @@
 // nothing here allocates.
 #pragma once
 
+#include <cstddef>
+
 #include <iob/text_stream.h>
 #include <iob/trim.h>
 
@@ -26,8 +28,10 @@ struct CutLines {
     int count = 0;
     int firstLine = 0;
 };
-// The same, counting the lines it cuts into `cut`.
-void ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result, CutLines& cut);
+// The same, counting the lines it cuts into `cut`; returns the length of
+// the text left in `buffer`.
+std::size_t ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result,
+                         CutLines& cut);
 
 // True when `buffer`, as ReadDataLine left it, holds a data line.
 bool IsDataLine(const char* buffer);

@@ -5,6 +5,8 @@
 
 #include <iob/trim.h>
 
+#include "pass_frame.h"
+
 namespace iob {
 namespace {
 
@@ -36,6 +38,12 @@ std::string TrimmedType(const char* recordType) {
 }  // namespace
 
 RecordKind ClassifyRecordType(const char* recordType) {
+    // Most lines of a file are one of these: they are told apart without a copy.
+    if (IsRecordType(recordType, "ELEM") || IsRecordType(recordType, "DXYZ") ||
+        IsRecordType(recordType, "PLH ") || IsRecordType(recordType, "PLO ") || IsRecordType(recordType, "COV ")) {
+        return RecordKind::kConverted;
+    }
+    if (IsRecordType(recordType, "GRP ") || IsRecordType(recordType, "3DD ")) return RecordKind::kGroupMark;
     char type[5];
     std::strcpy(type, recordType);
     TrimTrailing(type);

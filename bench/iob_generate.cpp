@@ -1,22 +1,31 @@
 // iob_generate: writes a large, well-formed IOB file for the benchmark.
 //
-//   iob_generate MEGABYTES FILE
+//   iob_generate [--profile realistic|fixed] MEGABYTES FILE
 //
 // The file holds a title, an ellipsoid and a custom unit, then stations
-// (a quarter of the bytes; short and long layout, PLH and PLO), then GPS
-// vector groups of 1 to 4 vectors between those stations, each with a GRP
-// record, usually a COV record, and full or diagonal ELEM covariance, then
-// END. Lines end in CR LF. The same size always gives the same file. On
-// success it prints "stations=S vectors=V groups=G bytes=B".
+// (short and long layout, PLH and PLO), then GPS vector groups between
+// those stations, each with a GRP record, usually a COV record, and ELEM
+// covariance, then END. Lines end in CR LF. The same size and profile
+// always give the same file. On success it prints
+// "stations=S vectors=V groups=G bytes=B".
+//
+// realistic (the default): as baseline processors write them: groups of 1
+//   to 6 vectors with full upper triangles in exponent notation of 10 or 11
+//   significant digits ("3.0055316169e-05", "-1.6325567033E-05", some with
+//   D), about 70 % of the records ELEM; DXYZ in both layouts, in metres
+//   and feet; a few more TITL and 3DD records; stations 15 % of the bytes.
+// fixed: stations a quarter of the bytes, groups of 1 to 4 vectors with
+//   full or diagonal covariance in short fixed-point numbers ("%.6E").
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr double kStationShare = 0.25;  // of the file's bytes
+enum class Profile { kRealistic, kFixed };
 
 struct Station {
     std::string name;
@@ -47,15 +56,23 @@ private:
 
 class Generator {
 public:
-    Generator(IobWriter& out, std::size_t targetBytes) : out_(out), target_(targetBytes) {}
+    Generator(IobWriter& out, std::size_t targetBytes, Profile profile)
+        : out_(out), target_(targetBytes), profile_(profile) {}
 
     void Run() {
         out_.Line("! Benchmark network, %zu bytes", target_);
         out_.Line(" TITL Benchmark control network");
         out_.Line(" ELIP GRS 1980           6378137.000  6356752.3141");
         out_.Line(" LUNT us 0.3048006096");
-        while (out_.Bytes() < target_ * kStationShare || stations_.size() < 2) WriteStation();
-        while (out_.Bytes() < target_) WriteGroup();
+        const double stationShare = profile_ == Profile::kRealistic ? 0.15 : 0.25;  // of the file's bytes
+        while (out_.Bytes() < target_ * stationShare || stations_.size() < 2) WriteStation();
+        while (out_.Bytes() < target_) {
+            if (profile_ == Profile::kRealistic) {
+                WriteRealisticGroup();
+            } else {
+                WriteGroup();
+            }
+        }
         out_.Line(" END");
     }
 
@@ -99,18 +116,46 @@ private:
         }
     }
 
-    void WriteVector() {
+    void WriteVector(const char* unit = "m") {
         const Station& from = stations_[random_() % stations_.size()];
         const Station& to = stations_[random_() % stations_.size()];
         double dX = Uniform(-30000.0, 30000.0), dY = Uniform(-30000.0, 30000.0), dZ = Uniform(-5000.0, 5000.0);
         if (from.longName || to.longName) {
-            out_.Line(" DXYZ    *%-31s %-31s %13.4f %13.4f %13.4f m", from.name.c_str(), to.name.c_str(), dX, dY,
-                      dZ);
+            out_.Line(" DXYZ    *%-31s %-31s %13.4f %13.4f %13.4f %s", from.name.c_str(), to.name.c_str(), dX, dY,
+                      dZ, unit);
         } else {
-            out_.Line(" DXYZ     %-12s %-12s %13.4f %13.4f %13.4f m", from.name.c_str(), to.name.c_str(), dX, dY,
-                      dZ);
+            out_.Line(" DXYZ     %-12s %-12s %13.4f %13.4f %13.4f %s", from.name.c_str(), to.name.c_str(), dX, dY,
+                      dZ, unit);
         }
         ++vectors_;
+    }
+
+    // An element in exponent notation with 10 or 11 significant digits, its
+    // exponent letter e, E or now and then D.
+    std::string ExponentText(double value) {
+        char text[32];
+        const int decimals = Chance(0.5) ? 10 : 9;
+        const int letter = Between(0, 9);
+        std::snprintf(text, sizeof text, letter < 5 ? "%.*e" : "%.*E", decimals, value);
+        if (letter == 9) *std::strchr(text, 'E') = 'D';
+        return text;
+    }
+
+    void WriteRealisticGroup() {
+        int vectors = Between(1, 6);
+        if (Chance(0.02)) out_.Line(" TITL Session %zu", groups_ + 1);
+        out_.Line(Chance(0.8) ? " GRP  %zu" : " 3DD  %zu", groups_ + 1);
+        out_.Line(" COV  CT      %10s %10.1f %10s %10s %10.1f%23sm", "", Uniform(1.0, 3.0), "0.000001", "",
+                  Uniform(0.5, 2.0), "");
+        const char* unit = Chance(0.8) ? "m" : "ft";
+        for (int i = 0; i < vectors; ++i) WriteVector(unit);
+        std::vector<double> values = Elements(vectors, false);
+        for (std::size_t i = 0; i < values.size(); i += 3) {
+            std::string fields[3];
+            for (std::size_t j = 0; j < 3 && i + j < values.size(); ++j) fields[j] = ExponentText(values[i + j]);
+            out_.Line(" ELEM %23s %23s %23s m", fields[0].c_str(), fields[1].c_str(), fields[2].c_str());
+        }
+        ++groups_;
     }
 
     // The upper triangle of the group's matrix row by row (or its diagonal):
@@ -160,6 +205,7 @@ private:
 
     IobWriter& out_;
     std::size_t target_;
+    Profile profile_;
     std::mt19937_64 random_{20260401};
     std::vector<Station> stations_;
     std::size_t vectors_ = 0;
@@ -169,10 +215,20 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    Profile profile = Profile::kRealistic;
+    if (argc == 5 && std::strcmp(argv[1], "--profile") == 0) {
+        if (std::strcmp(argv[2], "fixed") == 0) {
+            profile = Profile::kFixed;
+        } else if (std::strcmp(argv[2], "realistic") != 0) {
+            argc = 0;  // an unknown profile is wrong usage
+        }
+        argv += 2;
+        argc -= 2;
+    }
     char* end = nullptr;
     double megabytes = argc == 3 ? std::strtod(argv[1], &end) : 0.0;
     if (argc != 3 || *end != '\0' || !(megabytes > 0.0)) {
-        std::fprintf(stderr, "Usage: iob_generate MEGABYTES FILE\n");
+        std::fprintf(stderr, "Usage: iob_generate [--profile realistic|fixed] MEGABYTES FILE\n");
         return 2;
     }
     std::FILE* file = std::fopen(argv[2], "wb");
@@ -181,7 +237,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     IobWriter writer(file);
-    Generator generator(writer, static_cast<std::size_t>(megabytes * 1e6));
+    Generator generator(writer, static_cast<std::size_t>(megabytes * 1e6), profile);
     generator.Run();
     if (std::fclose(file) != 0) {
         std::perror(argv[2]);

@@ -3,10 +3,12 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <system_error>
+
+#include <fast_float/fast_float.h>
 
 #include "char_class.h"
-#include "decimal_shortcuts.h"
-#include "portability.h"
+#include "fixed_notation.h"
 
 namespace iob {
 namespace {
@@ -14,39 +16,29 @@ namespace {
 }  // namespace
 
 double ParseNumber(const char* text, const char* end) {
-    double value;
-    if (ReadShortDecimal(text, end, value)) return value;
-
-    // Copy the part that fits the grammar, spelling the exponent letter 'e',
-    // so that strtod sees nothing it would read differently (hex, inf, nan).
-    char number[kMaxNumberText + 4];
-    std::size_t length = 0;
-    auto keep = [&](char c) { if (length < kMaxNumberText) number[length++] = c; };
-    auto at = [end](const char* q, bool (*test)(char)) { return q < end && test(*q); };
-    auto isSign = [](char c) { return c == '+' || c == '-'; };
-    auto isExponentLetter = [](char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; };
     const char* p = text;
-    while (at(p, IsCSpace)) ++p;
-    if (at(p, isSign)) keep(*p++);
-    bool sawDigit = false;
-    bool sawPoint = false;
-    for (; at(p, IsAsciiDigit) || (p < end && *p == '.' && !sawPoint); ++p) {
-        sawDigit |= IsAsciiDigit(*p);
-        sawPoint |= *p == '.';
-        keep(*p);
-    }
-    if (!sawDigit) return 0.0;
-    if (at(p, isExponentLetter)) {
-        const char* sign = p + 1;
-        const char* digits = at(sign, isSign) ? sign + 1 : sign;
-        if (at(digits, IsAsciiDigit)) {
-            keep('e');
-            if (digits != sign) keep(*sign);
-            for (; at(digits, IsAsciiDigit); ++digits) keep(*digits);
-        }
-    }
-    number[length] = '\0';
-    return StrtodInCLocale(number);
+    // Numbers stand right-aligned in their fields: skip whole words of blanks first.
+    while (end - p >= 8 && std::memcmp(p, "        ", 8) == 0) p += 8;
+    while (p < end && IsCSpace(*p)) ++p;
+    // fast_float reads the grammar's [-] digits-and-a-point [exponent] exactly
+    // and in no locale; what it reads beyond that ("inf", "nan") must not
+    // start the text, and a '+' it does not read is passed over.
+    if (p < end && *p == '+') ++p;
+    const char* digits = p < end && *p == '-' ? p + 1 : p;
+    if (!(digits < end && (IsAsciiDigit(*digits) || *digits == '.'))) return 0.0;
+    double value = 0.0;
+    fast_float::from_chars_result read = fast_float::from_chars(p, end, value);
+    if (read.ec != std::errc()) return 0.0;  // a point without a digit
+    // A D exponent (FORTRAN's) is read again with the letter spelled 'e'.
+    const char* letter = read.ptr;
+    if (letter == end || (*letter != 'D' && *letter != 'd')) return value;
+    const char* exponent = letter + 1 < end && (letter[1] == '+' || letter[1] == '-') ? letter + 2 : letter + 1;
+    if (!(exponent < end && IsAsciiDigit(*exponent))) return value;
+    while (exponent < end && IsAsciiDigit(*exponent)) ++exponent;
+    std::string spelled(p, exponent);
+    spelled[static_cast<std::size_t>(letter - p)] = 'e';
+    fast_float::from_chars(spelled.data(), spelled.data() + spelled.size(), value);
+    return value;
 }
 
 double ParseNumber(const char* text) { return ParseNumber(text, text + std::strlen(text)); }

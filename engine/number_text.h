@@ -2,7 +2,6 @@
 // whatever the process locale says.
 #pragma once
 
-#include <cstddef>
 #include <string>
 
 namespace iob {
@@ -13,9 +12,8 @@ namespace iob {
 //   "1.5D+02" -> 150.0     "  -12.5abc" -> -12.5     "abc" -> 0.0
 //   "-0" -> -0.0           "1e999" -> inf            "1.5e" -> 1.5
 //   "inf", "nan", "0x10" -> 0.0 (only the leading 0 of "0x10" is a number)
-// White space is space, tab, LF, VT, FF and CR. The number part may be up to
-// kMaxNumberText bytes long (fields are at most 99 bytes wide).
-constexpr std::size_t kMaxNumberText = 120;
+// White space is space, tab, LF, VT, FF and CR. Values are exact (correctly
+// rounded), out of range ones give +/-inf or +/-0.
 double ParseNumber(const char* text);
 // The same for the bytes from `text` up to `end`, read in place.
 double ParseNumber(const char* text, const char* end);

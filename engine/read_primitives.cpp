@@ -87,6 +87,7 @@ bool EqualIgnoringAsciiCase(const char* a, const char* b) {
 }  // namespace
 
 double UnitFactor(const char* code, double customFactor) {
+    if ((code[0] == 'm' || code[0] == 'M') && code[1] == '\0') return 1.0;  // by far the most frequent
     for (const UnitEntry& unit : kUnitTable) {
         if (AsciiLower(code[0]) != unit.code[0]) continue;  // the table's codes are lower case
         if (EqualIgnoringAsciiCase(code, unit.code)) return unit.metresPerUnit;

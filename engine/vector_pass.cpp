@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "number_text.h"
 #include "output_format.h"
@@ -36,6 +37,31 @@ struct VectorGroup {
     int firstVectorLine = 0;  // the line of the group's first DXYZ record
     long long elementCount = 0;
     CovarianceSettings cov;
+    // Where the last element went. The next one goes one column further
+    // along its row, unless a vector or a DIAG flag changed the matrix since.
+    struct Place {
+        long long order = -1, count = 0, row = 0, column = 0;
+        bool diagonal = false;
+    } last;
+
+    // The (row, column) of element `elementCount`.
+    std::pair<long long, long long> NextPlace() {
+        const long long n = Order();
+        const bool follows = last.order == n && last.diagonal == cov.diagonal && last.count + 1 == elementCount;
+        if (follows && cov.diagonal) {
+            last.row = last.column = elementCount;
+        } else if (follows && last.column < n) {
+            ++last.column;
+        } else if (follows) {
+            last.column = ++last.row;
+        } else {
+            std::tie(last.row, last.column) = PackedIndex(n, elementCount, cov.diagonal);
+        }
+        last.order = n;
+        last.diagonal = cov.diagonal;
+        last.count = elementCount;
+        return {last.row, last.column};
+    }
 
     long long Order() const { return 3 * static_cast<long long>(vectors.size()); }
     long long Target() const { return cov.diagonal ? Order() : Order() * (Order() + 1) / 2; }
@@ -43,6 +69,7 @@ struct VectorGroup {
         vectors.clear();
         elementCount = 0;
         cov = CovarianceSettings{};
+        last = Place{};
     }
 };
 
@@ -181,7 +208,6 @@ void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, 
         // Covariances are in the square of the record's unit.
         double factor = ExtractUnitFactor(line, length, kElemUnit, customUnitFactor);
         const double squareFactor = factor * factor;
-        const long long n = group.Order();
         const long long target = group.Target();
         for (Field field : kElemValues) {
             if (FieldIsBlank(line, length, field)) continue;
@@ -190,7 +216,7 @@ void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, 
                 return;
             }
             ++group.elementCount;
-            auto [row, column] = PackedIndex(n, group.elementCount, group.cov.diagonal);
+            auto [row, column] = group.NextPlace();
             StoreElement(group.vectors, row, column,
                          ExtractNumber(field.column, field.width, line, length) * squareFactor);
         }

@@ -1,4 +1,4 @@
-#include "decimal_shortcuts.h"
+#include "fixed_notation.h"
 
 #include <cmath>
 #include <cstdint>
@@ -9,13 +9,6 @@
 
 namespace iob {
 namespace {
-
-// Every power of ten up to 10^22 is a double exactly, so one multiplication
-// or division by it rounds once, as reading the decimal text exactly does.
-constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-constexpr int kMaxExactPower = 22;
-constexpr std::uint64_t kMaxExactInteger = std::uint64_t{1} << 53;
 
 constexpr std::uint64_t kDecimalScales[] = {1,         10,         100,         1000,         10000,
                                             100000,    1000000,    10000000,    100000000,    1000000000,
@@ -35,55 +28,7 @@ char* PutTwoDigits(char* p, std::uint64_t pair) {
     return p;
 }
 
-// Adds the digits from `p` on to `digits`; returns the end of the digit run.
-const char* ReadDigits(const char* p, const char* end, std::uint64_t& digits) {
-    for (; p < end && IsAsciiDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
-    return p;
-}
-
 }  // namespace
-
-bool ReadShortDecimal(const char* text, const char* end, double& value) {
-    const char* p = text;
-    // Numbers stand right-aligned in their fields: skip whole words of blanks first.
-    while (end - p >= 8 && std::memcmp(p, "        ", 8) == 0) p += 8;
-    while (p < end && IsCSpace(*p)) ++p;
-    bool negative = p < end && *p == '-';
-    if (p < end && (*p == '+' || *p == '-')) ++p;
-    // 19 digits cannot overflow 64 bits; a longer number is left to the general path.
-    const char* digitsEnd = end - p > 19 ? p + 19 : end;
-    std::uint64_t digits = 0;
-    const char* integerStart = p;
-    const char* integerEnd = ReadDigits(p, digitsEnd, digits);
-    p = integerEnd;
-    int fractionDigits = 0;
-    if (p < digitsEnd && *p == '.') {
-        p = ReadDigits(p + 1, digitsEnd, digits);
-        fractionDigits = static_cast<int>(p - integerEnd - 1);
-    }
-    if (p == digitsEnd && digitsEnd != end) return false;
-    if (integerEnd == integerStart && fractionDigits == 0) return false;  // no digit
-
-    int exponent = 0;
-    if (p < end && (*p == 'E' || *p == 'e' || *p == 'D' || *p == 'd')) {
-        // Without a digit after the letter and its sign, the number ends before the letter.
-        const char* q = p + 1;
-        bool negativeExponent = q < end && *q == '-';
-        if (q < end && (*q == '+' || *q == '-')) ++q;
-        for (int exponentDigits = 0; q < end && IsAsciiDigit(*q); ++q) {
-            if (++exponentDigits > 4) return false;
-            exponent = exponent * 10 + (*q - '0');
-        }
-        if (negativeExponent) exponent = -exponent;
-    }
-
-    int power = exponent - fractionDigits;
-    if (digits > kMaxExactInteger || power < -kMaxExactPower || power > kMaxExactPower) return false;
-    double magnitude = static_cast<double>(digits);
-    magnitude = power < 0 ? magnitude / kExactPowers[-power] : magnitude * kExactPowers[power];
-    value = negative ? -magnitude : magnitude;
-    return true;
-}
 
 bool AppendShortFixed(std::string& out, double value, int decimals) {
     if (!std::isfinite(value) || decimals < 1 || decimals > kMaxDecimals) return false;

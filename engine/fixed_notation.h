@@ -1,0 +1,16 @@
+// Fixed notation for the numbers of a QUORVANE file, bit for bit what
+// std::to_chars (printf's "%f") gives, in a third of its instructions: with
+// to_chars alone a realistic 10 MB file takes 504 M instructions instead of
+// 428 M (callgrind), most of it here. Declines what it cannot do exactly.
+#pragma once
+
+#include <string>
+
+namespace iob {
+
+// Appends finite `value` with 1 to 12 `decimals` as printf's "%1.<d>f" in
+// the C locale does. Declines, appending nothing, for other values and
+// when the rounded value times 10^decimals reaches 2^64.
+bool AppendShortFixed(std::string& out, double value, int decimals);
+
+}  // namespace iob

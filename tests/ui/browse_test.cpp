@@ -2,6 +2,7 @@
 // into the fields and what Cancel leaves.
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QListView>
 #include <QScreen>
@@ -126,14 +127,33 @@ TEST_F(ConvertDialogTest, CancelledBrowseChangesNeitherField) {
     ExpectScriptDone();
 }
 
-TEST_F(ConvertDialogTest, BothBrowseDialogsStartInTheExecutablesFolderWhateverTheFieldsHold) {
-    Type(controls_.iobField, Path("in.iob"));
-    Type(controls_.outputField, Path("out.txt"));
+TEST_F(ConvertDialogTest, EachBrowseDialogStartsInTheFolderOfItsOwnFieldsName) {
+    QDir(folder_.path()).mkpath("jobs");
+    QDir(folder_.path()).mkpath("results");
+    Type(controls_.iobField, Path("jobs/in.iob"));
+    Type(controls_.outputField, Path("results/out.txt"));
     SeenFileDialog iob, output;
     script_.Then(Cancel(iob)).Then(Cancel(output));
     QTest::mouseClick(controls_.browseIob, Qt::LeftButton);
     QTest::mouseClick(controls_.browseOutput, Qt::LeftButton);
-    EXPECT_EQ(iob.directory, QCoreApplication::applicationDirPath());
+    EXPECT_EQ(iob.directory, Path("jobs"));
+    EXPECT_EQ(output.directory, Path("results"));
+}
+
+TEST_F(ConvertDialogTest, BrowseStartsInTheOtherFieldsFolderWhenItsOwnIsMissing) {
+    Type(controls_.iobField, Path("gone/in.iob"));
+    Type(controls_.outputField, Path("out.txt"));
+    SeenFileDialog iob;
+    script_.Then(Cancel(iob));
+    QTest::mouseClick(controls_.browseIob, Qt::LeftButton);
+    EXPECT_EQ(iob.directory, folder_.path());
+}
+
+// The test binary's folder is the build's, where the user may write.
+TEST_F(ConvertDialogTest, WithBothFieldsBlankBrowseStartsInTheProgramsOwnWritableFolder) {
+    SeenFileDialog output;
+    script_.Then(Cancel(output));
+    QTest::mouseClick(controls_.browseOutput, Qt::LeftButton);
     EXPECT_EQ(output.directory, QCoreApplication::applicationDirPath());
 }
 

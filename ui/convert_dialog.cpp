@@ -115,6 +115,8 @@ void CConvertDialog::BrowseForFile(BrowseSelector selector) {
     }
     dialog->setDirectory(BrowseStartFolder(places, FileSystemFolderChecks()));
     dialog->setWindowTitle(QString::fromUtf8(iob::LoadString(iob ? iob::kMsgIobBrowseTitle : iob::kMsgOutputBrowseTitle)));
+    // It has no owner to take the icon from.
+    dialog->setWindowIcon(icon_);
     if (dialog->exec() != QDialog::Accepted) return;
     const std::string chosen = QFile::encodeName(ChosenPathCase(dialog->selectedFiles().value(0))).toStdString();
     (iob ? iobFileName_ : outputFileName_) = chosen;

@@ -4,11 +4,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QListView>
 #include <QScreen>
+#include <QTreeView>
 
 #include <iob/string_table.h>
 
+#include "app_icon.h"
 #include "browse_file_dialog.h"
 #include "browse_placement.h"
 #include "convert_dialog_fixture.h"
@@ -24,6 +27,8 @@ struct SeenFileDialog {
     QStringList filters;
     QString currentFilter;
     QRect frame;
+    QSize size;
+    QImage icon;
 };
 
 QFileDialog* AsFileDialog(QWidget* window, SeenFileDialog& seen) {
@@ -39,6 +44,8 @@ QFileDialog* AsFileDialog(QWidget* window, SeenFileDialog& seen) {
     for (int i = 0; i < types->count(); ++i) seen.filters.append(types->itemText(i));
     seen.currentFilter = types->currentText();
     seen.frame = dialog->frameGeometry();
+    seen.size = dialog->size();
+    seen.icon = dialog->windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
     return dialog;
 }
 
@@ -171,6 +178,48 @@ TEST_F(ConvertDialogTest, BrowseDialogIsPlacedByThePositioningRuleOverTheDesktop
     QTest::mouseClick(controls_.browseIob, Qt::LeftButton);
     const QScreen* screen = QGuiApplication::primaryScreen();
     EXPECT_EQ(seen.frame.topLeft(), BrowseDialogPosition(screen->virtualGeometry(), seen.frame.size(), screen->size()));
+}
+
+TEST_F(ConvertDialogTest, BrowseDialogOpensLargeWithTheProgramsIcon) {
+    SeenFileDialog seen;
+    script_.Then(Cancel(seen));
+    QTest::mouseClick(controls_.browseOutput, Qt::LeftButton);
+    const QSize available = QGuiApplication::primaryScreen()->availableSize();
+    EXPECT_EQ(seen.size, QSize(std::max(720, available.width() * 2 / 3), std::max(460, available.height() * 2 / 3)));
+    EXPECT_EQ(seen.icon, QPixmap(AppIconXpm()).toImage().convertToFormat(QImage::Format_ARGB32));
+}
+
+// Long sizes, type names and dates: each column at least as wide as what it
+// shows, and the last one ending inside the view.
+TEST_F(ConvertDialogTest, DetailViewShowsEveryColumnWhole) {
+    WriteBytes(Path("a-rather-long-survey-network-name.iob"), QByteArray(1234567, 'x'));
+    WriteBytes(Path("net.txt"), "x");
+    CBrowseFileDialog browse(LoadString(kMsgIobFilter), nullptr);
+    browse.setDirectory(folder_.path());
+    browse.selectNameFilter(browse.nameFilters().value(1));
+    browse.setViewMode(QFileDialog::Detail);
+    browse.show();
+    ListedNames(browse, 2);
+    auto* details = browse.findChild<QTreeView*>("treeView");
+    QHeaderView* header = details->header();
+    ASSERT_EQ(header->count(), 4);
+    QTest::qWait(50);
+    for (int column = 0; column < header->count(); ++column) {
+        const int shown = static_cast<QAbstractItemView*>(details)->sizeHintForColumn(column);
+        EXPECT_GE(header->sectionSize(column), shown) << "column " << column;
+        EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << "heading " << column;
+    }
+    EXPECT_LE(header->length(), details->viewport()->width());
+}
+
+TEST_F(ConvertDialogTest, OtherFileDialogsKeepQtsInteractiveColumns) {
+    { CBrowseFileDialog browse(LoadString(kMsgIobFilter), nullptr); }
+    QFileDialog other;
+    other.setOption(QFileDialog::DontUseNativeDialog);
+    QHeaderView* header = other.findChild<QTreeView*>("treeView")->header();
+    for (int column = 0; column < header->count(); ++column) {
+        EXPECT_EQ(header->sectionResizeMode(column), QHeaderView::Interactive) << "column " << column;
+    }
 }
 
 TEST_F(ConvertDialogTest, AllFilesListsNamesWithoutADotToo) {

@@ -43,6 +43,7 @@ struct SeenAbout {
     QString title;
     QPoint centre;
     QImage picture;
+    QStringList texts;
 };
 
 // Notes the About box and ends it with `key`, or with "OK" for Qt::Key_unknown.
@@ -50,7 +51,13 @@ ModalScript::Step ReadAbout(SeenAbout& seen, Qt::Key key) {
     return [&seen, key](QWidget* window) {
         seen.title = window->windowTitle();
         seen.centre = window->frameGeometry().center();
-        for (QLabel* label : window->findChildren<QLabel*>()) seen.picture = label->pixmap().toImage();
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (label->pixmap().isNull()) {
+                seen.texts.append(label->text());
+            } else {
+                seen.picture = label->pixmap().toImage();
+            }
+        }
         if (key == Qt::Key_unknown) {
             QTest::mouseClick(window->findChild<QPushButton*>(), Qt::LeftButton);
         } else {
@@ -112,6 +119,14 @@ TEST_F(ConvertDialogTest, AboutBoxClosesWithEscapeAndLeavesTheDialogUnchanged) {
     EXPECT_TRUE(dialog_.isVisible());
     EXPECT_EQ(controls_.iobField->text(), "typed.iob");
     ExpectScriptDone();
+}
+
+TEST_F(ConvertDialogTest, AboutBoxNamesTheVersionWhatTheProgramDoesAndItsLicence) {
+    SeenAbout about;
+    script_.Then(Choose("&About IobToQuorvane...")).Then(ReadAbout(about, Qt::Key_Escape));
+    RightClick(dialog_);
+    EXPECT_EQ(about.texts, (QStringList{"IobToQuorvane " IOB_PROJECT_VERSION,
+                                        "Converts GeoLab IOB files into QUORVANE input files", "MIT License"}));
 }
 
 TEST_F(ConvertDialogTest, AboutBoxShowsTheApplicationIcon) {

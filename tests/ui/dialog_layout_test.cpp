@@ -124,20 +124,6 @@ TEST(AboutDialogLayout, KeepsTheTemplatesSizeWhenTheTextsFit) {
     EXPECT_EQ(about->size(), QSize(std::ceil(235 * unit), std::ceil(55 * metrics.height() / 8)));
 }
 
-TEST(AboutDialogLayout, TextsStandBetweenTheIconAndOk) {
-    CConvertDialog owner;
-    auto about = MakeAbout(&owner);
-    const QList<QLabel*> labels = about->findChildren<QLabel*>();
-    const QWidget* ok = about->findChild<QPushButton*>();
-    ASSERT_EQ(labels.size(), 4);
-    for (const QLabel* text : labels.mid(1)) {
-        EXPECT_GT(text->x(), labels[0]->geometry().right()) << text->text().toStdString();
-        EXPECT_EQ(text->font(), about->font());
-    }
-    EXPECT_LT(labels[1]->geometry().right(), ok->x());
-    EXPECT_LT(labels[3]->geometry().right(), ok->x());
-}
-
 TEST(AboutDialogLayout, OkIsTheDefaultButton) {
     CConvertDialog owner;
     auto about = MakeAbout(&owner);

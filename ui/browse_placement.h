@@ -1,7 +1,7 @@
-// Where and how large a browse dialog opens: centred over a reference rectangle (its
-// owner's window, or the whole desktop), then pushed back onto the primary
-// screen from the top and left and from the bottom and right, in that
-// order. A dialog larger than the screen keeps a negative coordinate.
+// Where and how large a browse dialog opens: centred over a reference
+// rectangle (its owner's window, or the whole desktop), then pushed back onto
+// the primary screen from the top and left and from the bottom and right, in
+// that order. A dialog larger than the screen keeps a negative coordinate.
 #pragma once
 
 #include <QPoint>

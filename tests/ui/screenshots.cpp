@@ -8,11 +8,12 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <iob/string_table.h>
+
 #include "about_dialog.h"
 #include "app_icon.h"
 #include "browse_file_dialog.h"
 #include "convert_dialog.h"
-#include "string_table.h"
 
 namespace {
 
@@ -50,8 +51,8 @@ int main(int argc, char** argv) {
     dialog.show();
     CAboutDialog about(QIcon(QPixmap(AppIconXpm())), &dialog);
     about.show();
-    CBrowseFileDialog browse(LoadString(kMsgIobFilter), nullptr);
-    browse.setWindowTitle(QString::fromUtf8(LoadString(kMsgIobBrowseTitle)));
+    CBrowseFileDialog browse(iob::LoadString(iob::kMsgIobFilter), nullptr);
+    browse.setWindowTitle(QString::fromUtf8(iob::LoadString(iob::kMsgIobBrowseTitle)));
     browse.setDirectory(jobs.path());
     browse.setViewMode(QFileDialog::Detail);
     browse.show();

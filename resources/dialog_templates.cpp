@@ -2,9 +2,14 @@
 
 namespace {
 
+// The three texts stand between the icon and "OK"; the long middle line
+// runs below "OK". IOB_VERSION is the project's version, from the build.
 const ControlTemplate kAboutControls[] = {
     {ControlKind::kIcon, kIdNone, "", 11, 17, 20, 20},
     {ControlKind::kDefaultButton, kIdOk, "OK", 188, 7, 40, 14},
+    {ControlKind::kText, kIdNone, "IobToQuorvane " IOB_VERSION, 40, 12, 140, 8},
+    {ControlKind::kText, kIdNone, "Converts GeoLab IOB files into QUORVANE input files", 40, 24, 188, 8},
+    {ControlKind::kText, kIdNone, "MIT License", 40, 36, 140, 8},
 };
 
 // Texts 14 and 15 stand between text 5 and text 6 but were added last, so

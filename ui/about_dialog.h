@@ -1,5 +1,6 @@
-// The About box (template 100): the application icon and "OK". "OK",
-// Enter, Escape and the close box end it.
+// The About box (template 100): the application icon, the program's name
+// and version, what it does and its licence, and "OK". "OK", Enter, Escape
+// and the close box end it.
 #pragma once
 
 #include <QDialog>

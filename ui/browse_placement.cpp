@@ -1,5 +1,7 @@
 #include "browse_placement.h"
 
+#include <algorithm>
+
 QPoint BrowseDialogPosition(const QRect& reference, const QSize& dialog, const QSize& screen) {
     // Integer division truncates towards zero, also for a dialog larger than the reference.
     int x = reference.left() + (reference.width() - dialog.width()) / 2;
@@ -9,4 +11,8 @@ QPoint BrowseDialogPosition(const QRect& reference, const QSize& dialog, const Q
     if (y + dialog.height() > screen.height()) y = screen.height() - dialog.height() - 2;
     if (x + dialog.width() > screen.width()) x = screen.width() - dialog.width() - 2;
     return QPoint(x, y);
+}
+
+QSize BrowseDialogSize(const QSize& available) {
+    return QSize(std::max(720, available.width() * 2 / 3), std::max(460, available.height() * 2 / 3));
 }

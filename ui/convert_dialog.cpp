@@ -1,6 +1,7 @@
 #include "convert_dialog.h"
 
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include "about_dialog.h"
 #include "app_icon.h"
 #include "browse_file_dialog.h"
+#include "browse_start_folder.h"
 #include "busy_cursor.h"
 #include "dialog_builder.h"
 #include "message_box.h"
@@ -102,15 +104,19 @@ void CConvertDialog::OnAbout() {
 // keeps what the user typed into the other one.
 void CConvertDialog::BrowseForFile(BrowseSelector selector) {
     const bool iob = selector == kBrowseIob;
-    const std::string startFolder = BrowseStartFolder(GetModuleDirectory());
+    const BrowseStartPlaces places{FieldTextOf(iob ? iobFileName_ : outputFileName_),
+                                   FieldTextOf(iob ? outputFileName_ : iobFileName_), QDir::currentPath(),
+                                   FieldTextOf(ProgramBrowseFolder(GetModuleDirectory())), QDir::homePath()};
     std::unique_ptr<CBrowseFileDialog> dialog(
         new (std::nothrow) CBrowseFileDialog(iob::LoadString(iob ? iob::kMsgIobFilter : iob::kMsgOutputFilter), nullptr));
     if (!dialog) {
         iob::ShowOutOfMemory();
         return;
     }
-    dialog->setDirectory(FieldTextOf(startFolder));
+    dialog->setDirectory(BrowseStartFolder(places, FileSystemFolderChecks()));
     dialog->setWindowTitle(QString::fromUtf8(iob::LoadString(iob ? iob::kMsgIobBrowseTitle : iob::kMsgOutputBrowseTitle)));
+    // It has no owner to take the icon from.
+    dialog->setWindowIcon(icon_);
     if (dialog->exec() != QDialog::Accepted) return;
     const std::string chosen = QFile::encodeName(ChosenPathCase(dialog->selectedFiles().value(0))).toStdString();
     (iob ? iobFileName_ : outputFileName_) = chosen;

@@ -3,9 +3,12 @@
 #include "convert_dialog.h"
 
 CConverterApp::CConverterApp(int& argc, char** argv) : application_(argc, argv) {
-    // Wayland compositors find the window's icon and name through the
-    // installed desktop entry.
+    // Docks tie a window to its launcher: on Wayland through the desktop
+    // entry's name, on X11 through the window class, which Qt takes from the
+    // application name and the desktop entry names as StartupWMClass. Set
+    // here, it holds for a renamed copy too.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.iobtoquorvane.IobToQuorvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("IobToQuorvane"));
 }
 
 int CConverterApp::Run() {

@@ -25,7 +25,7 @@ std::string DirectoryOfPath(const std::string& path) {
 
 std::string GetModuleDirectory() { return DirectoryOfPath(ExecutablePath()); }
 
-std::string BrowseStartFolder(const std::string& moduleDirectory) {
+std::string ProgramBrowseFolder(const std::string& moduleDirectory) {
     std::string folder = DirectoryOfPath(moduleDirectory);
     std::vector<char> buffer(folder.begin(), folder.end());
     buffer.push_back('\0');

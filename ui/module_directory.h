@@ -1,4 +1,4 @@
-// The folder of the running executable, where both browse dialogs start.
+// The folder of the running executable, where a browse dialog may start.
 #pragma once
 
 #include <string>
@@ -12,6 +12,7 @@ std::string DirectoryOfPath(const std::string& path);
 // The folder of the running executable, ending in its separator.
 std::string GetModuleDirectory();
 
-// The folder a browse dialog starts in, from the executable's folder: the
-// same folder without trailing backslashes, so "C:\\" gives "C:".
-std::string BrowseStartFolder(const std::string& moduleDirectory);
+// The program's own folder as a browse dialog is given it, from the
+// executable's folder: the same folder without trailing backslashes, so
+// "C:\\" gives "C:".
+std::string ProgramBrowseFolder(const std::string& moduleDirectory);

@@ -41,3 +41,19 @@ TEST(BrowseDialogPosition, DialogNoTallerThanTheScreenStaysOnIt) {
 TEST(BrowseDialogPosition, DialogWiderThanTheScreenEndsLeftOfIt) {
     EXPECT_EQ(BrowseDialogPosition(kDesktop, QSize(1025, 400), kScreen).x(), 1024 - 1025 - 2);
 }
+
+TEST(BrowseDialogSize, IsTwoThirdsOfTheAvailableScreenAndAtLeast720By460) {
+    const struct {
+        QSize available;
+        QSize expected;
+    } cases[] = {
+        {QSize(1920, 1040), QSize(1280, 693)},
+        {QSize(2560, 1400), QSize(1706, 933)},
+        {QSize(1024, 740), QSize(720, 493)},
+        {QSize(800, 600), QSize(720, 460)},
+        {QSize(640, 480), QSize(720, 460)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(BrowseDialogSize(c.available), c.expected) << c.available.width() << " x " << c.available.height();
+    }
+}

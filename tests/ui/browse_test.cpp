@@ -2,12 +2,16 @@
 // into the fields and what Cancel leaves.
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QListView>
 #include <QScreen>
+#include <QTreeView>
 
 #include <iob/string_table.h>
 
+#include "app_icon.h"
 #include "browse_file_dialog.h"
 #include "browse_placement.h"
 #include "convert_dialog_fixture.h"
@@ -23,6 +27,8 @@ struct SeenFileDialog {
     QStringList filters;
     QString currentFilter;
     QRect frame;
+    QSize size;
+    QImage icon;
 };
 
 QFileDialog* AsFileDialog(QWidget* window, SeenFileDialog& seen) {
@@ -38,6 +44,8 @@ QFileDialog* AsFileDialog(QWidget* window, SeenFileDialog& seen) {
     for (int i = 0; i < types->count(); ++i) seen.filters.append(types->itemText(i));
     seen.currentFilter = types->currentText();
     seen.frame = dialog->frameGeometry();
+    seen.size = dialog->size();
+    seen.icon = dialog->windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
     return dialog;
 }
 
@@ -126,14 +134,33 @@ TEST_F(ConvertDialogTest, CancelledBrowseChangesNeitherField) {
     ExpectScriptDone();
 }
 
-TEST_F(ConvertDialogTest, BothBrowseDialogsStartInTheExecutablesFolderWhateverTheFieldsHold) {
-    Type(controls_.iobField, Path("in.iob"));
-    Type(controls_.outputField, Path("out.txt"));
+TEST_F(ConvertDialogTest, EachBrowseDialogStartsInTheFolderOfItsOwnFieldsName) {
+    QDir(folder_.path()).mkpath("jobs");
+    QDir(folder_.path()).mkpath("results");
+    Type(controls_.iobField, Path("jobs/in.iob"));
+    Type(controls_.outputField, Path("results/out.txt"));
     SeenFileDialog iob, output;
     script_.Then(Cancel(iob)).Then(Cancel(output));
     QTest::mouseClick(controls_.browseIob, Qt::LeftButton);
     QTest::mouseClick(controls_.browseOutput, Qt::LeftButton);
-    EXPECT_EQ(iob.directory, QCoreApplication::applicationDirPath());
+    EXPECT_EQ(iob.directory, Path("jobs"));
+    EXPECT_EQ(output.directory, Path("results"));
+}
+
+TEST_F(ConvertDialogTest, BrowseStartsInTheOtherFieldsFolderWhenItsOwnIsMissing) {
+    Type(controls_.iobField, Path("gone/in.iob"));
+    Type(controls_.outputField, Path("out.txt"));
+    SeenFileDialog iob;
+    script_.Then(Cancel(iob));
+    QTest::mouseClick(controls_.browseIob, Qt::LeftButton);
+    EXPECT_EQ(iob.directory, folder_.path());
+}
+
+// The test binary's folder is the build's, where the user may write.
+TEST_F(ConvertDialogTest, WithBothFieldsBlankBrowseStartsInTheProgramsOwnWritableFolder) {
+    SeenFileDialog output;
+    script_.Then(Cancel(output));
+    QTest::mouseClick(controls_.browseOutput, Qt::LeftButton);
     EXPECT_EQ(output.directory, QCoreApplication::applicationDirPath());
 }
 
@@ -151,6 +178,48 @@ TEST_F(ConvertDialogTest, BrowseDialogIsPlacedByThePositioningRuleOverTheDesktop
     QTest::mouseClick(controls_.browseIob, Qt::LeftButton);
     const QScreen* screen = QGuiApplication::primaryScreen();
     EXPECT_EQ(seen.frame.topLeft(), BrowseDialogPosition(screen->virtualGeometry(), seen.frame.size(), screen->size()));
+}
+
+TEST_F(ConvertDialogTest, BrowseDialogOpensLargeWithTheProgramsIcon) {
+    SeenFileDialog seen;
+    script_.Then(Cancel(seen));
+    QTest::mouseClick(controls_.browseOutput, Qt::LeftButton);
+    const QSize available = QGuiApplication::primaryScreen()->availableSize();
+    EXPECT_EQ(seen.size, QSize(std::max(720, available.width() * 2 / 3), std::max(460, available.height() * 2 / 3)));
+    EXPECT_EQ(seen.icon, QPixmap(AppIconXpm()).toImage().convertToFormat(QImage::Format_ARGB32));
+}
+
+// Long sizes, type names and dates: each column at least as wide as what it
+// shows, and the last one ending inside the view.
+TEST_F(ConvertDialogTest, DetailViewShowsEveryColumnWhole) {
+    WriteBytes(Path("a-rather-long-survey-network-name.iob"), QByteArray(1234567, 'x'));
+    WriteBytes(Path("net.txt"), "x");
+    CBrowseFileDialog browse(LoadString(kMsgIobFilter), nullptr);
+    browse.setDirectory(folder_.path());
+    browse.selectNameFilter(browse.nameFilters().value(1));
+    browse.setViewMode(QFileDialog::Detail);
+    browse.show();
+    ListedNames(browse, 2);
+    auto* details = browse.findChild<QTreeView*>("treeView");
+    QHeaderView* header = details->header();
+    ASSERT_EQ(header->count(), 4);
+    QTest::qWait(50);
+    for (int column = 0; column < header->count(); ++column) {
+        const int shown = static_cast<QAbstractItemView*>(details)->sizeHintForColumn(column);
+        EXPECT_GE(header->sectionSize(column), shown) << "column " << column;
+        EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << "heading " << column;
+    }
+    EXPECT_LE(header->length(), details->viewport()->width());
+}
+
+TEST_F(ConvertDialogTest, OtherFileDialogsKeepQtsInteractiveColumns) {
+    { CBrowseFileDialog browse(LoadString(kMsgIobFilter), nullptr); }
+    QFileDialog other;
+    other.setOption(QFileDialog::DontUseNativeDialog);
+    QHeaderView* header = other.findChild<QTreeView*>("treeView")->header();
+    for (int column = 0; column < header->count(); ++column) {
+        EXPECT_EQ(header->sectionResizeMode(column), QHeaderView::Interactive) << "column " << column;
+    }
 }
 
 TEST_F(ConvertDialogTest, AllFilesListsNamesWithoutADotToo) {

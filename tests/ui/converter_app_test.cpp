@@ -2,6 +2,7 @@
 // main dialog modally and returns when it ends. Each test makes its own
 // application, as the program does.
 #include <QDialog>
+#include <QFile>
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -60,4 +61,22 @@ TEST(CConverterApp, ArgumentsBeyondTheToolkitsAreIgnored) {
     EXPECT_EQ(argc, 2);
     EXPECT_EQ(seen.iobField, "");
     EXPECT_EQ(seen.outputField, "");
+}
+
+// The window class of X11 is Qt's application name.
+TEST(CConverterApp, WindowClassIsTheDesktopEntrysStartupWMClassWhateverTheExecutableIsCalled) {
+    int argc = 1;
+    char name[] = "/opt/survey/renamed-copy";
+    char* argv[] = {name, nullptr};
+    CConverterApp application(argc, argv);
+    QFile entry(IOB_DESKTOP_ENTRY);
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+    QString startupClass;
+    while (!entry.atEnd()) {
+        const QString line = QString::fromUtf8(entry.readLine()).trimmed();
+        if (line.startsWith("StartupWMClass=")) startupClass = line.mid(15);
+    }
+    EXPECT_EQ(startupClass, "IobToQuorvane");
+    EXPECT_EQ(QCoreApplication::applicationName(), startupClass);
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.iobtoquorvane.IobToQuorvane");
 }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -103,6 +104,24 @@ TEST(AboutDialogLayout, OkTextFitsAndTheIconKeepsItsSize) {
     ExpectNoControlsOverlap(*about);
     QLabel* icon = about->findChild<QLabel*>();
     EXPECT_EQ(icon->size(), QSize(32, 32));
+}
+
+TEST(AboutDialogLayout, TextsStillFitInALargerFont) {
+    LargeFont font;
+    CConvertDialog owner;
+    auto about = MakeAbout(&owner);
+    ExpectEveryTextFits(*about);
+    ExpectNoControlsOverlap(*about);
+}
+
+// 235 x 55 units of the dialog's font, unless a text needs more.
+TEST(AboutDialogLayout, KeepsTheTemplatesSizeWhenTheTextsFit) {
+    CConvertDialog owner;
+    auto about = MakeAbout(&owner);
+    const QFontMetricsF metrics(about->font());
+    const double unit = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52 / 4;
+    ASSERT_LE(metrics.horizontalAdvance("Converts GeoLab IOB files into QUORVANE input files"), 188 * unit);
+    EXPECT_EQ(about->size(), QSize(std::ceil(235 * unit), std::ceil(55 * metrics.height() / 8)));
 }
 
 TEST(AboutDialogLayout, OkIsTheDefaultButton) {

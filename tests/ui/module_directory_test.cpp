@@ -31,11 +31,11 @@ TEST(DirectoryOfPath, BlanksAroundThePathAreTrimmedFirst) {
     EXPECT_EQ(DirectoryOfPath("  /home/surveyor/jobs \t"), "/home/surveyor/");
 }
 
-TEST(BrowseStartFolder, FolderLosesItsTrailingBackslash) {
-    EXPECT_EQ(BrowseStartFolder("C:\\Tools\\Conv\\"), "C:\\Tools\\Conv");
+TEST(ProgramBrowseFolder, FolderLosesItsTrailingBackslash) {
+    EXPECT_EQ(ProgramBrowseFolder("C:\\Tools\\Conv\\"), "C:\\Tools\\Conv");
 }
 
-TEST(BrowseStartFolder, RootFolderOfADriveGivesTheDriveAlone) { EXPECT_EQ(BrowseStartFolder("C:\\"), "C:"); }
+TEST(ProgramBrowseFolder, RootFolderOfADriveGivesTheDriveAlone) { EXPECT_EQ(ProgramBrowseFolder("C:\\"), "C:"); }
 
 TEST(GetModuleDirectory, IsTheFolderOfTheRunningExecutable) {
     EXPECT_EQ(GetModuleDirectory(), QFile::encodeName(QCoreApplication::applicationDirPath() + "/").toStdString());

@@ -1,25 +1,52 @@
-// Writes the pictures of the README: the main dialog, the About box and the
-// report of a partial conversion, as the program lays them out.
+// Writes the pictures of the README: the main dialog, the About box, the
+// IOB Browse dialog over a folder of the examples and the report of a
+// partial conversion, as the program lays them out.
 // Usage: ui_screenshots FOLDER
 #include <QApplication>
 #include <QDir>
-#include <QFile>
+#include <QElapsedTimer>
+#include <QListView>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
+
+#include <iob/string_table.h>
 
 #include "about_dialog.h"
 #include "app_icon.h"
+#include "browse_file_dialog.h"
 #include "convert_dialog.h"
 #include "convert_dialog_controls.h"
 
 namespace {
 
+// The examples, copied into a folder whose name says what it holds.
+bool CopyExamples(const QTemporaryDir& jobs) {
+    const QDir examples(QStringLiteral(IOB_EXAMPLES_DIR));
+    for (const QString& name : examples.entryList(QDir::Files)) {
+        if (!QFile::copy(examples.filePath(name), jobs.filePath(name))) return false;
+    }
+    return true;
+}
+
+// The file dialog reads its folder in a thread of its own; waits until it lists `rows` names.
+void WaitForListing(QFileDialog& dialog, int rows) {
+    const auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    QElapsedTimer timer;
+    timer.start();
+    while (list->model()->rowCount(list->rootIndex()) < rows && timer.elapsed() < 5000) {
+        QApplication::processEvents();
+        QThread::msleep(10);
+    }
+    QApplication::processEvents();
+}
+
 // Converts a file with records the converter does not read, grabs the
 // message box that reports it and closes it.
-bool SaveReportPicture(CConvertDialog& dialog, const QString& picture) {
-    QTemporaryDir folder;
-    QFile iob(folder.filePath("survey.iob"));
+bool SaveReportPicture(CConvertDialog& dialog, const QTemporaryDir& jobs, const QString& picture) {
+    QFile iob(jobs.filePath("survey.iob"));
     if (!iob.open(QIODevice::WriteOnly)) return false;
     iob.write(" TITL Control survey 2026\n"
               " PLH      BM-2041      N 45 30 12.345600 W 75 05 59.876543      123.456 ft\n"
@@ -32,7 +59,7 @@ bool SaveReportPicture(CConvertDialog& dialog, const QString& picture) {
     iob.close();
     ConvertDialogControls controls(dialog);
     controls.iobField->setText(iob.fileName());
-    controls.outputField->setText(folder.filePath("survey.txt"));
+    controls.outputField->setText(jobs.filePath("survey.txt"));
     bool saved = false;
     QTimer::singleShot(200, [&saved, &picture] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -50,13 +77,23 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     if (argc != 2) return 2;
     const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QTemporaryDir jobs(QDir::tempPath() + QStringLiteral("/survey-jobs-XXXXXX"));
+    if (!CopyExamples(jobs)) return 1;
+
     CConvertDialog dialog;
     dialog.show();
     CAboutDialog about(QIcon(QPixmap(AppIconXpm())), &dialog);
     about.show();
-    QApplication::processEvents();
+    CBrowseFileDialog browse(iob::LoadString(iob::kMsgIobFilter), nullptr);
+    browse.setWindowTitle(QString::fromUtf8(iob::LoadString(iob::kMsgIobBrowseTitle)));
+    browse.setDirectory(jobs.path());
+    browse.setViewMode(QFileDialog::Detail);
+    browse.show();
+    WaitForListing(browse, 5);
     const bool saved = dialog.grab().save(folder.filePath("main-dialog.png")) &&
-                       about.grab().save(folder.filePath("about-box.png"));
+                       about.grab().save(folder.filePath("about-box.png")) &&
+                       browse.grab().save(folder.filePath("browse-dialog.png"));
     about.hide();
-    return saved && SaveReportPicture(dialog, folder.filePath("report.png")) ? 0 : 1;
+    browse.hide();
+    return saved && SaveReportPicture(dialog, jobs, folder.filePath("report.png")) ? 0 : 1;
 }

@@ -1,7 +1,9 @@
-// The window menu stand-in of the main dialog and the About box it opens.
+// The window menu stand-in of the main dialog, the About box it opens and
+// the frame both dialogs ask for.
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QWindow>
 
 #include "app_icon.h"
 #include "convert_dialog_fixture.h"
@@ -41,16 +43,25 @@ ModalScript::Step Choose(const QString& entry) {
 
 struct SeenAbout {
     QString title;
+    Qt::WindowFlags flags;
     QPoint centre;
     QImage picture;
+    QStringList texts;
 };
 
 // Notes the About box and ends it with `key`, or with "OK" for Qt::Key_unknown.
 ModalScript::Step ReadAbout(SeenAbout& seen, Qt::Key key) {
     return [&seen, key](QWidget* window) {
         seen.title = window->windowTitle();
+        seen.flags = window->windowHandle()->flags();
         seen.centre = window->frameGeometry().center();
-        for (QLabel* label : window->findChildren<QLabel*>()) seen.picture = label->pixmap().toImage();
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (label->pixmap().isNull()) {
+                seen.texts.append(label->text());
+            } else {
+                seen.picture = label->pixmap().toImage();
+            }
+        }
         if (key == Qt::Key_unknown) {
             QTest::mouseClick(window->findChild<QPushButton*>(), Qt::LeftButton);
         } else {
@@ -62,7 +73,22 @@ ModalScript::Step ReadAbout(SeenAbout& seen, Qt::Key key) {
 // Through the window, as the platform delivers it, so that Qt makes the context menu event.
 void RightClick(QWidget& window) { QTest::mouseClick(window.windowHandle(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5)); }
 
-const QStringList kWindowMenu = {"Mi&nimize", "&Close", "-", "&About IobToQuorvane..."};
+// No Minimize: the frame has no minimise box.
+const QStringList kWindowMenu = {"&Close", "-", "&About IobToQuorvane..."};
+
+// What the frame asks of the window manager, as the platform is given it.
+void ExpectACloseButtonOnly(Qt::WindowFlags flags) {
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog);
+    for (Qt::WindowType wanted : {Qt::CustomizeWindowHint, Qt::WindowTitleHint, Qt::WindowSystemMenuHint,
+                                  Qt::WindowCloseButtonHint}) {
+        EXPECT_TRUE(flags.testFlag(wanted)) << std::hex << wanted;
+    }
+    for (Qt::WindowType unwanted : {Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint,
+                                    Qt::WindowContextHelpButtonHint, Qt::WindowFullscreenButtonHint,
+                                    Qt::WindowShadeButtonHint, Qt::FramelessWindowHint}) {
+        EXPECT_FALSE(flags.testFlag(unwanted)) << std::hex << unwanted;
+    }
+}
 
 }  // namespace
 
@@ -73,6 +99,8 @@ TEST_F(ConvertDialogTest, RightClickOffersTheWindowCommandsAndTheAboutEntryBelow
     EXPECT_EQ(entries, kWindowMenu);
     ExpectScriptDone();
 }
+
+TEST_F(ConvertDialogTest, FrameAsksForACloseButtonOnly) { ExpectACloseButtonOnly(dialog_.windowHandle()->flags()); }
 
 TEST_F(ConvertDialogTest, MenuKeyOpensTheWindowMenu) {
     QStringList entries;
@@ -112,6 +140,21 @@ TEST_F(ConvertDialogTest, AboutBoxClosesWithEscapeAndLeavesTheDialogUnchanged) {
     EXPECT_TRUE(dialog_.isVisible());
     EXPECT_EQ(controls_.iobField->text(), "typed.iob");
     ExpectScriptDone();
+}
+
+TEST_F(ConvertDialogTest, AboutBoxNamesTheVersionWhatTheProgramDoesAndItsLicence) {
+    SeenAbout about;
+    script_.Then(Choose("&About IobToQuorvane...")).Then(ReadAbout(about, Qt::Key_Escape));
+    RightClick(dialog_);
+    EXPECT_EQ(about.texts, (QStringList{"IobToQuorvane " IOB_PROJECT_VERSION,
+                                        "Converts GeoLab IOB files into QUORVANE input files", "MIT License"}));
+}
+
+TEST_F(ConvertDialogTest, AboutBoxFrameAsksForACloseButtonOnly) {
+    SeenAbout about;
+    script_.Then(Choose("&About IobToQuorvane...")).Then(ReadAbout(about, Qt::Key_Escape));
+    RightClick(dialog_);
+    ExpectACloseButtonOnly(about.flags);
 }
 
 TEST_F(ConvertDialogTest, AboutBoxShowsTheApplicationIcon) {

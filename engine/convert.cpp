@@ -28,7 +28,18 @@ constexpr Field kUnitFactor = {10, 16};
 // tells whether it is still due.
 void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWriter& output,
                        bool& ellipsoidComment, ConversionOutcome& outcome) {
-    RunPass(input, outcome, [&](const char* recordType, const char* line, int length) {
+    // Pass 1 sees every record: it accounts for those no pass converts.
+    auto tally = [&outcome](const char* recordType, int line) {
+        RecordKind kind = ClassifyRecordType(recordType);
+        if (kind == RecordKind::kNotConverted || kind == RecordKind::kUnknown) {
+            TallySkippedRecord(recordType, kind, line, outcome.report);
+        }
+    };
+    auto wanted = [](const char* recordType) {
+        return IsRecordType(recordType, "TITL") || IsRecordType(recordType, "ELIP") ||
+               IsRecordType(recordType, "LUNT");
+    };
+    RunPass(input, outcome, wanted, tally, [&](const char* recordType, const char* line, int length) {
         char field[kTitle.width + 1];
         if (IsRecordType(recordType, "TITL")) {
             WriteTitleLine(output, ExtractField(kTitle.column, kTitle.width, line, length, field),
@@ -53,11 +64,7 @@ void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWrit
             settings.customUnitCode = ExtractField(kUnitCode.column, kUnitCode.width, line, length, field);
             settings.customUnitFactor = factor;
         } else {
-            // Pass 1 sees every record: it accounts for those no pass converts.
-            RecordKind kind = ClassifyRecordType(recordType);
-            if (kind == RecordKind::kNotConverted || kind == RecordKind::kUnknown) {
-                TallySkippedRecord(recordType, kind, outcome.failingLine, outcome.report);
-            }
+            tally(recordType, outcome.failingLine);
         }
     });
 }

@@ -67,7 +67,8 @@ StationRecord ParseStationRecord(const char* line, int lineLength, double custom
 
 void CollectStations(const ConversionSettings& settings, TextReader& input, StationTable& stations,
                      ConversionOutcome& outcome) {
-    RunPass(input, outcome, [&](const char* recordType, const char* line, int lineLength) {
+    RunPass(input, outcome, IsStationRecord, [](const char*, int) {},
+            [&](const char* recordType, const char* line, int lineLength) {
         if (!IsStationRecord(recordType)) return;
         StationRecord station = ParseStationRecord(line, lineLength, settings.customUnitFactor);
         if (RefuseNameWithSemicolon(station.name, outcome)) return;

@@ -66,6 +66,19 @@ TEST(Report, CutLinesAreCountedOnceWithTheFirst) {
               (std::vector<std::string>{"2 lines longer than 257 bytes, their ends lost (first on line 2)"}));
 }
 
+// Lines a pass passes over unread count as read: their lines and cut ones.
+TEST(Report, LinesPassedOverCountLikeLinesRead) {
+    const std::string longElem = " ELEM" + std::string(300, '1');
+    Conversion run = Convert(IobLines({"! c", longElem, " DIST A B  \0", " DIST C D", " PLH      A;B"}));
+    EXPECT_EQ(run.result, 5113);
+    ASSERT_EQ(run.messages.size(), 1u);
+    EXPECT_EQ(run.messages[0].text,
+              "Station name 'A;B' on line 5 contains ';', which a QUORVANE file cannot hold");
+    EXPECT_EQ(run.report.cutLines, 1);
+    EXPECT_EQ(run.report.firstCutLine, 2);
+    EXPECT_EQ(UnconvertedItems(run.report)[0], "2 DIST records (first on line 3)");
+}
+
 TEST(Report, GroupsAndStationsAreCountedAsWritten) {
     ConversionReport report = ReportOf({kStation, " PLO      B2", kDxyz, kDxyz, kDiag, kElem, kElem});
     EXPECT_EQ(ReportSummary(report), "2 stations, 2 GPS vectors in 1 group");

@@ -28,6 +28,16 @@ public:
     // of the data; returns how many bytes came before the LF.
     std::size_t SkipRestOfLine();
 
+    // The bytes buffered from the read position on, as they stand in the
+    // file: CR LF not yet read as LF, but the data already cut at its 0x1A.
+    // A reader may look ahead there and pass over whole lines it has no use
+    // for, up to and including an LF, without copying them.
+    std::size_t Buffered(const char*& bytes) const {
+        bytes = buffer_.data() + position_;
+        return length_ - position_;
+    }
+    void PassOver(std::size_t count) { position_ += count; }
+
     bool AtEnd() const { return atEnd_; }
     bool Failed() const { return failed_; }
 

@@ -81,7 +81,7 @@ void ConvertPasses(ConversionSettings& settings, TextReader& input, TextWriter& 
     WriteStationLines(stations, output, outcome.result);
     if (outcome.result != kResultOk || !RewindForNextPass(input, outcome)) return;
 
-    ConvertVectorGroups(settings, input, output, outcome);
+    ConvertVectorGroups(settings, stations, input, output, outcome);
 }
 
 }  // namespace

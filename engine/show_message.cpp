@@ -72,6 +72,10 @@ void ShowInvalidUnitFactor(int line) { ShowMessage(kMsgInvalidUnitFactor, 0, lin
 void ShowUnsupportedRecord(const std::string& recordType, int line) {
     ShowMessage(kMsgUnsupportedRecord, 0, recordType.c_str(), line);
 }
+void ShowNoStationPosition(const std::string& name, int line) {
+    ShowMessage(kMsgNoStationPosition, 0, name.c_str(), line);
+}
+void ShowWeightsNotInvertible(int line) { ShowMessage(kMsgWeightsNotInvertible, 0, line); }
 
 void ShowConversionFailure(const ConversionOutcome& outcome) {
     switch (outcome.result) {
@@ -89,6 +93,12 @@ void ShowConversionFailure(const ConversionOutcome& outcome) {
         break;
     case kResultUnsupportedRecord:
         ShowUnsupportedRecord(outcome.failingRecordType, outcome.failingLine);
+        break;
+    case kResultNoStationPosition:
+        ShowNoStationPosition(outcome.failingText, outcome.failingLine);
+        break;
+    case kResultWeightsNotInvertible:
+        ShowWeightsNotInvertible(outcome.failingLine);
         break;
     default:
         break;

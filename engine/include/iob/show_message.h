@@ -43,9 +43,11 @@ void ShowTooManyElements(const std::string& recordType, int line);
 void ShowSemicolonInName(const std::string& name, int line);
 void ShowInvalidUnitFactor(int line);
 void ShowUnsupportedRecord(const std::string& recordType, int line);
+void ShowNoStationPosition(const std::string& name, int line);
+void ShowWeightsNotInvertible(int line);
 
 // The message of a conversion that failed in a way only the conversion can
-// tell: 5111 to 5115. Shows nothing for any other outcome.
+// tell: 5111 to 5117. Shows nothing for any other outcome.
 void ShowConversionFailure(const ConversionOutcome& outcome);
 
 }  // namespace iob

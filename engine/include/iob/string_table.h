@@ -19,6 +19,8 @@ enum MessageNumber : unsigned {
     kMsgSemicolonInName = 5113,
     kMsgInvalidUnitFactor = 5114,
     kMsgUnsupportedRecord = 5115,
+    kMsgNoStationPosition = 5116,
+    kMsgWeightsNotInvertible = 5117,
     kMsgIobFilter = 7001,
     kMsgIobBrowseTitle = 7002,
     kMsgOutputFilter = 7011,

@@ -9,7 +9,9 @@ constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
 
 // The dot product of two rows of three, summed as ((a0 b0 + a1 b1) + a2 b2):
 // one fixed order, so that every build writes the same digits.
-double RowTimesRow(const double (&a)[3], const double (&b)[3]) { return (a[0] * b[0] + a[1] * b[1]) + a[2] * b[2]; }
+double RowTimesRow(const double (&a)[3], const double (&b)[3]) {
+    return (a[0] * b[0] + a[1] * b[1]) + a[2] * b[2];
+}
 
 }  // namespace
 
@@ -41,7 +43,8 @@ Matrix3 TurnBlock(const Matrix3& axes, const Matrix3& block) {
 }
 
 Covariance TurnToGeocentric(const Covariance& local, const StationRecord& station) {
-    const Matrix3 block = {{{local.xx, local.xy, local.xz}, {local.xy, local.yy, local.yz}, {local.xz, local.yz, local.zz}}};
+    const Matrix3 block = {
+        {{local.xx, local.xy, local.xz}, {local.xy, local.yy, local.yz}, {local.xz, local.yz, local.zz}}};
     const Matrix3 c = TurnBlock(LocalFrameAxes(station.latitudeDegrees, station.longitudeDegrees), block);
     // The output holds the lower triangle, row by row.
     return {c.m[0][0], c.m[1][0], c.m[1][1], c.m[2][0], c.m[2][1], c.m[2][2]};

@@ -54,7 +54,8 @@ struct VectorGroup {
 };
 
 bool IsCovarianceHeader(const char* recordType) {
-    return IsRecordType(recordType, "COV ") || IsRecordType(recordType, "WGT ") || IsRecordType(recordType, "GENC");
+    return IsRecordType(recordType, "COV ") || IsRecordType(recordType, "WGT ") ||
+           IsRecordType(recordType, "GENC");
 }
 
 // True when the field, as far as the line reaches, holds blank bytes only:
@@ -89,7 +90,8 @@ bool ApplyCovarianceHeader(const char* line, int length, double customUnitFactor
     if (!localFrame && std::strcmp(setting, "CT") != 0) return false;
     cov.localFrame = localFrame;
     char form[5];
-    cov.diagonal = std::strcmp(ExtractField(kHeaderForm.column, kHeaderForm.width, line, length, form), "DIAG") == 0;
+    ExtractField(kHeaderForm.column, kHeaderForm.width, line, length, form);
+    cov.diagonal = std::strcmp(form, "DIAG") == 0;
     // The addends are covariances, in the square of the record's unit; a
     // value that this record leaves blank keeps what an earlier one set, in
     // square metres already.

@@ -37,7 +37,9 @@ void WeightMatrix::Grow(std::size_t order) {
     // A vector that joins the group after some weights adds rows and columns.
     std::vector<double> grown(order * order, 0.0);
     for (std::size_t column = 0; column < order_; ++column) {
-        for (std::size_t row = 0; row < order_; ++row) grown[column * order + row] = elements_[column * order_ + row];
+        for (std::size_t row = 0; row < order_; ++row) {
+            grown[column * order + row] = elements_[column * order_ + row];
+        }
     }
     elements_.swap(grown);
     order_ = order;

@@ -108,17 +108,12 @@ TEST(StationPass, MinusSignOnTheDegreesNegatesTheWholeAngle) {
 // Decimal degrees come from the fields, not from the packed number: 45 30
 // is 45.5 degrees exactly, though 45.30 as a double is 45.2999...
 TEST(StationPass, DecimalDegreesFromTheFieldsWithTheirSigns) {
-    const struct {
-        const char* degrees;
-        char hemisphere;
-        double latitude;
-    } cases[] = {{" 45", 'N', 45.5 + 12.3456 / 3600}, {" 45", 'S', -(45.5 + 12.3456 / 3600)},
-                 {" -0", 'N', -(0.5 + 12.3456 / 3600)}, {"-45", 'S', 45.5 + 12.3456 / 3600}};
-    for (const auto& c : cases) {
-        std::string record = kShortRecord;
-        record.replace(23, 4, std::string(1, c.hemisphere) + c.degrees);
-        StationRecord station = Parse(record);
-        EXPECT_EQ(station.latitudeDegrees, c.latitude) << c.degrees << c.hemisphere;
+    const double seconds = 12.3456 / 3600;
+    const std::pair<const char*, double> cases[] = {
+        {"N 45", 45.5 + seconds}, {"S 45", -(45.5 + seconds)}, {"N -0", -(0.5 + seconds)}, {"S-45", 45.5 + seconds}};
+    for (const auto& [fields, degrees] : cases) {
+        StationRecord station = Parse(std::string(kShortRecord).replace(23, 4, fields));
+        EXPECT_EQ(station.latitudeDegrees, degrees) << fields;
         EXPECT_EQ(station.longitudeDegrees, -((75 + 5 / 60.0) + 59.876543 / 3600));
     }
 }

@@ -1,7 +1,7 @@
 #!/bin/sh
 # A small run of the benchmark's tools: the generated file converts in full
 # (every station, every vector and every group reaches the output), and the
-# floor and the launcher run.  Usage: smoke_test.sh BIN_DIR
+# floor, the launcher and the timing of a WGT group run.  Usage: smoke_test.sh BIN_DIR
 set -eu
 bin=$1
 work=$(mktemp -d)
@@ -23,4 +23,6 @@ done
 
 "$bin/io_floor" "$work/net.iob" "$work/floor.out" 12345
 [ "$(wc -c <"$work/floor.out")" -eq 12345 ]
+
+python3 "$(dirname "$0")/wgt_group.py" --build "$bin/.." --vectors 4 --runs 1 --work "$work" | grep -q '^WGT group of 4 vectors'
 echo "smoke run passed: $counts"

@@ -96,7 +96,7 @@ void ConvertPasses(ConversionSettings& settings, TextReader& input, TextWriter& 
     outcome.report.stations = WriteStationLines(stations, output, outcome.result);
     if (outcome.result != kResultOk || !RewindForNextPass(input, outcome)) return;
 
-    ConvertVectorGroups(settings, input, output, outcome);
+    ConvertVectorGroups(settings, stations, input, output, outcome);
 }
 
 }  // namespace

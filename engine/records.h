@@ -13,6 +13,9 @@ struct StationRecord {
     double latitude;
     double longitude;
     double height;
+    // Latitude and longitude in decimal degrees, for turning local covariances.
+    double latitudeDegrees;
+    double longitudeDegrees;
 };
 
 // Stations in file order. A deque grows without copying what it holds, so

@@ -91,6 +91,12 @@ void ShowConversionFailure(const ConversionOutcome& outcome, const std::string& 
     case kResultUnsupportedRecord:
         Present(kMsgUnsupportedRecord, FormatMessage(kMsgUnsupportedRecord, type, line), details);
         break;
+    case kResultNoStationPosition:
+        Present(kMsgNoStationPosition, FormatMessage(kMsgNoStationPosition, text, line), details);
+        break;
+    case kResultWeightsNotInvertible:
+        Present(kMsgWeightsNotInvertible, FormatMessage(kMsgWeightsNotInvertible, line), details);
+        break;
     default:
         break;
     }

@@ -32,20 +32,28 @@ bool IsLetterInEitherCase(const char* text, char upper) {
     return text[0] != '\0' && text[1] == '\0' && (text[0] == upper || text[0] == upper - 'A' + 'a');
 }
 
+struct Angle {
+    double packed;   // DD.MMSSsssss
+    double degrees;  // decimal degrees
+};
+
 // Degrees + minutes x 0.01 + seconds x 0.0001 times the sign of the
 // hemisphere letter: 45 30 12.3456 N -> 45.30123456. A minus sign on the
 // degrees (even on "-0") negates the whole angle, minutes and seconds too:
-// -45 30 N -> -45.30, not -44.70.
-double PackedAngle(const char* line, int length, Field hemisphere, Field degrees, Field minutes,
-                   Field seconds, char negativeLetter) {
+// -45 30 N -> -45.30, not -44.70. The decimal degrees come from the same
+// fields, not from the packed number, whose binary value is not the decimals
+// typed (45.30 taken apart gives 29' 99.99").
+Angle ReadAngle(const char* line, int length, Field hemisphere, Field degrees, Field minutes, Field seconds,
+                char negativeLetter) {
     char letter[2];
     ExtractField(hemisphere.column, hemisphere.width, line, length, letter);
     double sign = IsLetterInEitherCase(letter, negativeLetter) ? -1.0 : 1.0;
     double d = ExtractNumber(degrees.column, degrees.width, line, length);
     double m = ExtractNumber(minutes.column, minutes.width, line, length);
     double s = ExtractNumber(seconds.column, seconds.width, line, length);
-    if (std::signbit(d)) return ((std::fabs(d) + m * 0.01) + s * 0.0001) * sign * -1.0;
-    return ((m * 0.01 + s * 0.0001) + d) * sign;
+    double decimal = ((std::fabs(d) + m / 60.0) + s / 3600.0) * sign;
+    if (std::signbit(d)) return {((std::fabs(d) + m * 0.01) + s * 0.0001) * sign * -1.0, decimal * -1.0};
+    return {((m * 0.01 + s * 0.0001) + d) * sign, decimal};
 }
 
 }  // namespace
@@ -56,10 +64,14 @@ StationRecord ParseStationRecord(const char* line, int lineLength, double custom
     StationRecord station{};
     ExtractName(line, lineLength, layout.name, layout.maxNameLength, station.name);
 
-    station.latitude = PackedAngle(line, lineLength, layout.latitudeHemisphere, layout.latitudeDegrees,
-                                   layout.latitudeMinutes, layout.latitudeSeconds, 'S');
-    station.longitude = PackedAngle(line, lineLength, layout.longitudeHemisphere, layout.longitudeDegrees,
-                                    layout.longitudeMinutes, layout.longitudeSeconds, 'W');
+    Angle latitude = ReadAngle(line, lineLength, layout.latitudeHemisphere, layout.latitudeDegrees,
+                               layout.latitudeMinutes, layout.latitudeSeconds, 'S');
+    Angle longitude = ReadAngle(line, lineLength, layout.longitudeHemisphere, layout.longitudeDegrees,
+                                layout.longitudeMinutes, layout.longitudeSeconds, 'W');
+    station.latitude = latitude.packed;
+    station.longitude = longitude.packed;
+    station.latitudeDegrees = latitude.degrees;
+    station.longitudeDegrees = longitude.degrees;
     station.height = ExtractUnitFactor(line, lineLength, layout.heightUnit, customUnitFactor) *
                      ExtractNumber(layout.height.column, layout.height.width, line, lineLength);
     return station;

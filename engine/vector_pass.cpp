@@ -2,13 +2,16 @@
 
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <tuple>
 
-#include "number_text.h"
+#include "covariance_frames.h"
 #include "output_format.h"
 #include "pass_frame.h"
 #include "record_field.h"
+#include "station_index.h"
+#include "weight_matrix.h"
 
 namespace iob {
 namespace {
@@ -21,11 +24,14 @@ struct VectorLayout {
 constexpr VectorLayout kShortLayout = {{11, 12}, {24, 12}, {37, 13}, {51, 13}, {65, 13}, {79, 2}, 12};
 constexpr VectorLayout kLongLayout = {{11, 31}, {43, 31}, {75, 13}, {89, 13}, {103, 13}, {117, 2}, 15};
 
-// COV columns: the setting, the DIAG flag, values 1 to 5 and the unit of values 1 and 3.
-constexpr Field kCovSetting = {7, 2};
-constexpr Field kCovDiagonal = {10, 4};
-constexpr Field kCovValues[5] = {{15, 10}, {26, 10}, {37, 10}, {48, 10}, {59, 10}};
-constexpr Field kCovUnit = {92, 2};
+// Columns of the covariance headers COV, WGT and GENC: the frame, the form
+// (UPPR or DIAG), values 1 to 5, the height terms and the unit of the addends.
+constexpr Field kHeaderFrame = {7, 2};
+constexpr Field kHeaderForm = {10, 4};
+constexpr Field kHeaderValues[5] = {{15, 10}, {26, 10}, {37, 10}, {48, 10}, {59, 10}};
+constexpr Field kHeightAddend = {70, 10};
+constexpr Field kHeightScale = {81, 10};
+constexpr Field kHeaderUnit = {92, 2};
 
 // ELEM columns: three element values and their unit.
 constexpr Field kElemValues[3] = {{7, 23}, {31, 23}, {55, 23}};
@@ -34,6 +40,7 @@ constexpr Field kElemUnit = {79, 2};
 // The group being collected.
 struct VectorGroup {
     std::vector<VectorRecord> vectors;
+    WeightMatrix couplings;  // under WGT only
     int firstVectorLine = 0;  // the line of the group's first DXYZ record
     long long elementCount = 0;
     CovarianceSettings cov;
@@ -67,16 +74,16 @@ struct VectorGroup {
     long long Target() const { return cov.diagonal ? Order() : Order() * (Order() + 1) / 2; }
     void Reset() {
         vectors.clear();
+        couplings.Clear();
         elementCount = 0;
         cov = CovarianceSettings{};
         last = Place{};
     }
 };
 
-// The covariance headers other than COV: weight matrices, correlations and
-// generated covariances.
-bool IsUnsupportedCovarianceHeader(const char* recordType) {
-    return IsRecordType(recordType, "WGT ") || IsRecordType(recordType, "CORR") || IsRecordType(recordType, "GENC");
+bool IsCovarianceHeader(const char* recordType) {
+    return IsRecordType(recordType, "COV ") || IsRecordType(recordType, "WGT ") ||
+           IsRecordType(recordType, "GENC");
 }
 
 // True when the field, as far as the line reaches, holds blank bytes only:
@@ -102,30 +109,39 @@ VectorRecord ParseVectorRecord(const char* line, int length, double customUnitFa
     return vector;
 }
 
-// Returns false, with `setting` holding the offending text, for a setting other than "CT".
-bool ApplyCovRecord(const char* line, int length, double customUnitFactor, CovarianceSettings& cov,
-                    char (&setting)[3]) {
-    ExtractField(kCovSetting.column, kCovSetting.width, line, length, setting);
-    if (std::strcmp(setting, "CT") != 0) return false;
-    char diagonal[5];
-    cov.diagonal = std::strcmp(ExtractField(kCovDiagonal.column, kCovDiagonal.width, line, length, diagonal),
-                               "DIAG") == 0;
+// Reads a COV, WGT or GENC record into the group's settings. Returns false,
+// with `setting` holding the offending text, for a frame other than "CT" or "LG".
+bool ApplyCovarianceHeader(const char* line, int length, double customUnitFactor, CovarianceSettings& cov,
+                           char (&setting)[3]) {
+    ExtractField(kHeaderFrame.column, kHeaderFrame.width, line, length, setting);
+    const bool localFrame = std::strcmp(setting, "LG") == 0;
+    if (!localFrame && std::strcmp(setting, "CT") != 0) return false;
+    cov.localFrame = localFrame;
+    char form[5];
+    ExtractField(kHeaderForm.column, kHeaderForm.width, line, length, form);
+    cov.diagonal = std::strcmp(form, "DIAG") == 0;
     // The addends are covariances, in the square of the record's unit; a
     // value that this record leaves blank keeps what an earlier one set, in
     // square metres already.
-    double factor = ExtractUnitFactor(line, length, kCovUnit, customUnitFactor);
+    double factor = ExtractUnitFactor(line, length, kHeaderUnit, customUnitFactor);
     const double squareFactor = factor * factor;
-    struct CovValue {
-        double* value;
-        bool isAddend;
+    auto read = [&](Field field, double& value, bool isAddend) {
+        if (FieldIsBlank(line, length, field)) return;
+        double number = ExtractNumber(field.column, field.width, line, length);
+        value = isAddend ? number * squareFactor : number;
     };
-    const CovValue values[5] = {{&cov.commonAddend, true}, {&cov.commonScale, false}, {&cov.varianceAddend, true},
-                                {&cov.varianceScale, false}, {&cov.distancePpm, false}};
-    for (int i = 0; i < 5; ++i) {
-        if (FieldIsBlank(line, length, kCovValues[i])) continue;
-        double value = ExtractNumber(kCovValues[i].column, kCovValues[i].width, line, length);
-        *values[i].value = values[i].isAddend ? value * squareFactor : value;
-    }
+    read(kHeaderValues[0], cov.commonAddend, true);
+    read(kHeaderValues[1], cov.commonScale, false);
+    read(kHeaderValues[2], cov.varianceAddend, true);
+    read(kHeaderValues[3], cov.varianceScale, false);
+    read(kHeaderValues[4], cov.distancePpm, false);
+    auto readHeightTerm = [&](Field field, std::optional<double>& term, bool isAddend) {
+        if (FieldIsBlank(line, length, field)) return;
+        term.emplace();
+        read(field, *term, isAddend);
+    };
+    readHeightTerm(kHeightAddend, cov.heightAddend, true);
+    readHeightTerm(kHeightScale, cov.heightScale, false);
     return true;
 }
 
@@ -133,11 +149,16 @@ void ClearBlocks(std::vector<VectorRecord>& vectors) {
     for (VectorRecord& vector : vectors) std::memset(vector.block, 0, sizeof vector.block);
 }
 
-// Stores element (row, column) when it lies in one vector's own block.
-void StoreElement(std::vector<VectorRecord>& vectors, long long row, long long column, double value) {
+// Stores element (row, column) in its vector's own block. Elements that
+// couple two vectors are kept only as weights, which the inversion needs.
+void StoreElement(VectorGroup& group, long long row, long long column, double value) {
     long long vector = (row - 1) / 3;
-    if ((column - 1) / 3 != vector) return;
-    vectors[static_cast<std::size_t>(vector)].block[(row - 1) % 3][(column - 1) % 3] = value;
+    if ((column - 1) / 3 == vector) {
+        group.vectors[static_cast<std::size_t>(vector)].block[(row - 1) % 3][(column - 1) % 3] = value;
+    } else if (group.cov.weights) {
+        group.couplings.StoreCoupling(static_cast<std::size_t>(group.Order()), static_cast<std::size_t>(row),
+                                      static_cast<std::size_t>(column), value);
+    }
 }
 
 }  // namespace
@@ -174,19 +195,66 @@ void ApplyCovarianceSettings(const CovarianceSettings& cov, std::vector<VectorRe
         Covariance& c = v.covariance;
         c.xx = variance(block[0][0]);
         c.yy = variance(block[1][1]);
-        // The height variance takes its element after the addends.
-        c.zz = ((((s + cov.commonAddend) + cov.varianceAddend) + block[2][2]) * cov.commonScale) * cov.varianceScale;
+        // The height variance takes its element after the addends, then the
+        // height terms around the scales.
+        double zz = ((s + cov.commonAddend) + cov.varianceAddend) + block[2][2];
+        if (cov.heightAddend) zz = zz + *cov.heightAddend;
+        zz = (zz * cov.commonScale) * cov.varianceScale;
+        if (cov.heightScale) zz = zz * *cov.heightScale;
+        c.zz = zz;
         c.xy = covariance(block[0][1]);
         c.xz = covariance(block[0][2]);
         c.yz = covariance(block[1][2]);
     }
 }
 
-void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, TextWriter& output,
-                         ConversionOutcome& outcome) {
+void ConvertVectorGroups(const ConversionSettings& settings, const StationTable& stations, TextReader& input,
+                         TextWriter& output, ConversionOutcome& outcome) {
     int& result = outcome.result;
     VectorGroup group;
     const double customUnitFactor = settings.customUnitFactor;
+    std::optional<StationIndex> stationIndex;  // built for the first local group
+    std::vector<const StationRecord*> positions;
+
+    // The positions of the group's from-stations; false, naming the first
+    // that has none, when one is missing.
+    auto findPositions = [&]() {
+        if (!stationIndex) stationIndex.emplace(stations);
+        positions.clear();
+        for (const VectorRecord& vector : group.vectors) {
+            const StationRecord* station = stationIndex->Find(vector.fromStation);
+            if (station == nullptr) {
+                outcome.failingText = vector.fromStation;
+                return false;
+            }
+            positions.push_back(station);
+        }
+        return true;
+    };
+    // Nothing of a group is written before all of it is known to convert.
+    auto writeGroup = [&]() {
+        if (group.cov.weights && !group.couplings.InvertInto(group.vectors, group.cov.diagonal)) {
+            result = kResultWeightsNotInvertible;
+            return;
+        }
+        if (group.cov.localFrame && !findPositions()) {
+            result = kResultNoStationPosition;
+            return;
+        }
+        ApplyCovarianceSettings(group.cov, group.vectors);
+        if (group.cov.localFrame) {
+            for (std::size_t i = 0; i < group.vectors.size(); ++i) {
+                group.vectors[i].covariance = TurnToGeocentric(group.vectors[i].covariance, *positions[i]);
+            }
+        }
+        WriteGroupStart(output, result);
+        if (result == kResultOk) WriteVectorLines(group.vectors, output, result);
+        if (result == kResultOk) {
+            ++outcome.report.groups;
+            outcome.report.vectors += static_cast<int>(group.vectors.size());
+        }
+        group.Reset();
+    };
 
     auto handleDxyz = [&](const char* line, int length) {
         VectorRecord vector = ParseVectorRecord(line, length, customUnitFactor);
@@ -195,17 +263,27 @@ void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, 
         if (group.vectors.empty()) group.firstVectorLine = outcome.failingLine;
         group.vectors.push_back(vector);
     };
-    auto handleCov = [&](const char* line, int length) {
+    auto handleHeader = [&](const char* recordType, const char* line, int length) {
         char setting[3];
-        if (!ApplyCovRecord(line, length, customUnitFactor, group.cov, setting)) {
+        if (!ApplyCovarianceHeader(line, length, customUnitFactor, group.cov, setting)) {
             result = kResultUnsupportedSetting;
             outcome.failingText = setting;
-            outcome.failingRecordType = "COV ";
+            outcome.failingRecordType = recordType;
+            return;
+        }
+        group.cov.weights = IsRecordType(recordType, "WGT ");
+        if (IsRecordType(recordType, "GENC")) {
+            // Generated from the header's constants alone: no ELEM follows.
+            ClearBlocks(group.vectors);
+            writeGroup();
         }
     };
     auto handleElem = [&](const char* line, int length) {
-        if (group.elementCount == 0) ClearBlocks(group.vectors);
-        // Covariances are in the square of the record's unit.
+        if (group.elementCount == 0) {
+            ClearBlocks(group.vectors);
+            group.couplings.Clear();
+        }
+        // Covariances are in the square of the record's unit, weights in its inverse.
         double factor = ExtractUnitFactor(line, length, kElemUnit, customUnitFactor);
         const double squareFactor = factor * factor;
         const long long target = group.Target();
@@ -217,30 +295,22 @@ void ConvertVectorGroups(const ConversionSettings& settings, TextReader& input, 
             }
             ++group.elementCount;
             auto [row, column] = group.NextPlace();
-            StoreElement(group.vectors, row, column,
-                         ExtractNumber(field.column, field.width, line, length) * squareFactor);
+            double value = ExtractNumber(field.column, field.width, line, length);
+            StoreElement(group, row, column, group.cov.weights ? value / squareFactor : value * squareFactor);
         }
-        if (group.elementCount != target) return;
-        ApplyCovarianceSettings(group.cov, group.vectors);
-        WriteGroupStart(output, result);
-        if (result == kResultOk) WriteVectorLines(group.vectors, output, result);
-        if (result == kResultOk) {
-            ++outcome.report.groups;
-            outcome.report.vectors += static_cast<int>(group.vectors.size());
-        }
-        group.Reset();
+        if (group.elementCount == target) writeGroup();
     };
 
     RunPass(input, outcome, [&](const char* recordType, const char* line, int length) {
         if (IsRecordType(recordType, "DXYZ")) {
             handleDxyz(line, length);
-        } else if (IsRecordType(recordType, "COV ")) {
-            handleCov(line, length);
+        } else if (IsCovarianceHeader(recordType)) {
+            handleHeader(recordType, line, length);
         } else if (IsRecordType(recordType, "ELEM")) {
             handleElem(line, length);
-        } else if (IsUnsupportedCovarianceHeader(recordType)) {
-            // Their values are weights or correlations: read as covariances
-            // they would be plainly wrong, so they are refused.
+        } else if (IsRecordType(recordType, "CORR")) {
+            // Its element order is not documented: read as covariances its
+            // values would be plainly wrong, so it is refused.
             result = kResultUnsupportedRecord;
             outcome.failingRecordType = recordType;
         }

@@ -25,6 +25,8 @@ const StringEntry kStringTable[] = {
     {kMsgSemicolonInName, "Station name '%s' on line %d contains ';', which a QUORVANE file cannot hold"},
     {kMsgInvalidUnitFactor, "Invalid unit factor in record 'LUNT' on line %d"},
     {kMsgUnsupportedRecord, "Currently no support for record '%s' on line %d"},
+    {kMsgNoStationPosition, "No position for station '%s' to turn the local covariances on line %d"},
+    {kMsgWeightsNotInvertible, "The weight matrix of the group ending on line %d cannot be inverted"},
     {kReportStation, "%d station"},
     {kReportStations, "%d stations"},
     {kReportVector, "%d GPS vector"},

@@ -63,8 +63,16 @@ invalid-unit-factor)
     expect 1 "" "iob2quorvane: Invalid unit factor in record 'LUNT' on line 2" -- lunt.iob out.txt
     [ "$(cat out.txt)" = "$(printf '! IOB File Record Type TITL - t\r')" ] || fail "output: $(cat out.txt)" ;;
 unsupported-record)
-    printf ' WGT  CT DIAG\n' >wgt.iob
-    expect 1 "" "iob2quorvane: Currently no support for record 'WGT ' on line 1" -- wgt.iob out.txt ;;
+    printf ' CORR CT DIAG\n' >corr.iob
+    expect 1 "" "iob2quorvane: Currently no support for record 'CORR' on line 1" -- corr.iob out.txt ;;
+no-station-position)
+    printf ' DXYZ     ALPHA        BRAVO\n COV  LG DIAG\n ELEM %23s %23s %23s\n' 1 2 3 >lg.iob
+    expect 1 "" "iob2quorvane: No position for station 'ALPHA' to turn the local covariances on line 3" \
+        -- lg.iob out.txt ;;
+weights-not-invertible)
+    printf ' DXYZ     ALPHA        BRAVO\n WGT  CT DIAG\n ELEM %23s %23s %23s\n' 1 0 3 >wgt.iob
+    expect 1 "" "iob2quorvane: The weight matrix of the group ending on line 3 cannot be inverted" \
+        -- wgt.iob out.txt ;;
 report)
     printf ' DIST A B\n DIST C D\n PLh x\n DXYZ     A            B          1.0 1.0 1.0 m\n' >partial.iob
     warnings="iob2quorvane: warning: Not converted: 2 DIST records (first on line 1)

@@ -3,8 +3,8 @@
 namespace iob {
 
 std::string CheckConversion(const Conversion& run) {
-    // 5111 to 5115 are failures that only the conversion can tell.
-    const bool showsItsOwnMessage = run.result >= 5111 && run.result <= 5115;
+    // 5111 to 5117 are failures that only the conversion can tell.
+    const bool showsItsOwnMessage = run.result >= 5111 && run.result <= 5117;
     if (run.result != 0 && run.result != 5001 && !showsItsOwnMessage) {
         return "unexpected result " + std::to_string(run.result);
     }

@@ -19,6 +19,7 @@ TEST_P(Example, GivesItsExpectedOutput) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, Example,
-                         testing::Values("header", "stations", "vector", "vector-diag", "network"));
+                         testing::Values("header", "stations", "vector", "vector-diag", "network", "genc-ct-uppr",
+                                         "cov-lg-diag", "wgt-diag", "wgt-uppr", "height-terms"));
 
 }  // namespace

@@ -105,6 +105,19 @@ TEST(StationPass, MinusSignOnTheDegreesNegatesTheWholeAngle) {
     }
 }
 
+// Decimal degrees come from the fields, not from the packed number: 45 30
+// is 45.5 degrees exactly, though 45.30 as a double is 45.2999...
+TEST(StationPass, DecimalDegreesFromTheFieldsWithTheirSigns) {
+    const double seconds = 12.3456 / 3600;
+    const std::pair<const char*, double> cases[] = {
+        {"N 45", 45.5 + seconds}, {"S 45", -(45.5 + seconds)}, {"N -0", -(0.5 + seconds)}, {"S-45", 45.5 + seconds}};
+    for (const auto& [fields, degrees] : cases) {
+        StationRecord station = Parse(std::string(kShortRecord).replace(23, 4, fields));
+        EXPECT_EQ(station.latitudeDegrees, degrees) << fields;
+        EXPECT_EQ(station.longitudeDegrees, -((75 + 5 / 60.0) + 59.876543 / 3600));
+    }
+}
+
 TEST(StationPass, LineEndingAfterTheNameGivesZeros) {
     StationRecord station = Parse(" PLH      LONELY");
     EXPECT_STREQ(station.name, "LONELY");

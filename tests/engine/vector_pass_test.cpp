@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <sstream>
+
 #include "conversion_run.h"
 #include "vector_pass.h"
 
@@ -40,12 +43,13 @@ std::string LongDxyz(const std::string& from, const std::string& to) {
     return line;
 }
 
-// COV values 1-5 in their columns; an empty text leaves a field blank.
+// COV values 1-5, then the height addend and scale, in their columns; an
+// empty text leaves a field blank.
 std::string Cov(const std::vector<std::string>& values, const std::string& flag = "",
                 const std::string& unit = "m", const std::string& setting = "CT") {
     std::string line = " COV  " + setting;
     Put(line, 10, flag);
-    const int columns[] = {15, 26, 37, 48, 59};
+    const int columns[] = {15, 26, 37, 48, 59, 70, 81};
     for (std::size_t i = 0; i < values.size(); ++i) Put(line, columns[i], RightAligned(values[i], 10));
     Put(line, 92, unit);
     return line;
@@ -56,6 +60,17 @@ std::string Elem(const std::vector<std::string>& values, const std::string& unit
     const int columns[] = {7, 31, 55};
     for (std::size_t i = 0; i < values.size(); ++i) Put(line, columns[i], RightAligned(values[i], 23));
     Put(line, 79, unit);
+    return line;
+}
+
+// The same layout under another covariance header: WGT or GENC.
+std::string Typed(const char* type, std::string header) { return header.replace(1, 4, type); }
+
+std::string Plh(const std::string& name, const std::string& latitude, const std::string& longitude) {
+    std::string line = " PLH";
+    Put(line, 11, name);
+    Put(line, 24, "N" + RightAligned(latitude, 3));
+    Put(line, 42, "E" + RightAligned(longitude, 3));
     return line;
 }
 
@@ -222,21 +237,18 @@ TEST(VectorPass, SemicolonInAVectorsNameGives5113) {
     }
 }
 
-// Weights, correlations or generated covariances read as covariances would be
-// plainly wrong: each such header ends the conversion, earlier groups stay.
-TEST(VectorPass, OtherCovarianceHeadersGive5115WithTheTypeAsRead) {
-    for (const char* type : {"WGT ", "CORR", "GENC"}) {
-        Conversion run = Convert(IobLines({Dxyz("A", "B"), " COV  CT DIAG", Elem({"1", "2", "3"}),
-                                           std::string(" ") + type + " CT DIAG", Dxyz("C", "D"),
-                                           Elem({"1", "2", "3"})}));
-        EXPECT_EQ(run.result, 5115) << type;
-        EXPECT_EQ(VectorOutput(run), kGroupStart + OutputLines({Line("A", "B",
-                                                                     "1.000000000000; 0.000000000000; "
-                                                                     "2.000000000000; 0.000000000000; "
-                                                                     "0.000000000000; 3.000000000000")}));
-        ASSERT_EQ(run.messages.size(), 1u);
-        EXPECT_EQ(run.messages[0].text, std::string("Currently no support for record '") + type + "' on line 4");
-    }
+// Correlations read as covariances would be plainly wrong: a CORR header
+// ends the conversion, earlier groups stay.
+TEST(VectorPass, CorrGives5115) {
+    Conversion run = Convert(IobLines({Dxyz("A", "B"), " COV  CT DIAG", Elem({"1", "2", "3"}), " CORR CT DIAG",
+                                       Dxyz("C", "D"), Elem({"1", "2", "3"})}));
+    EXPECT_EQ(run.result, 5115);
+    EXPECT_EQ(VectorOutput(run), kGroupStart + OutputLines({Line("A", "B",
+                                                                 "1.000000000000; 0.000000000000; "
+                                                                 "2.000000000000; 0.000000000000; "
+                                                                 "0.000000000000; 3.000000000000")}));
+    ASSERT_EQ(run.messages.size(), 1u);
+    EXPECT_EQ(run.messages[0].text, "Currently no support for record 'CORR' on line 4");
 }
 
 TEST(VectorPass, WgtWithoutItsBlankIsSkipped) { EXPECT_EQ(Convert(IobLines({" WGT"})).result, 0); }
@@ -383,6 +395,114 @@ TEST(VectorPass, DiagonalFlagSetAfterSomeValuesLeavesNoPlaceForMore) {
 TEST(VectorPass, NonNumericValueStillCounts) {
     std::string section = VectorSection({Dxyz("A", "B"), Elem({"x", "2", "3"}), Elem({"4", "5", "6"})});
     EXPECT_NE(section.find("0.000000000000; 2.000000000000; 4.000000000000"), std::string::npos) << section;
+}
+
+// The six covariance numbers of the last $GPS_COMPACT line; none without one.
+std::vector<double> SixNumbers(const std::string& section) {
+    std::size_t at = section.rfind("$GPS_COMPACT");
+    if (at == std::string::npos) return {};
+    std::istringstream line(section.substr(at, section.find('\r', at) - at));
+    std::vector<double> fields;
+    for (std::string field; std::getline(line, field, ';');) fields.push_back(std::strtod(field.c_str(), nullptr));
+    return std::vector<double>(fields.end() - 6, fields.end());
+}
+
+// Headers that change within a group, and LG at the equator. Every result
+// is a short binary fraction; an inverse or a rotation may still be off in
+// its last bit.
+TEST(CovarianceForms, EachFormGivesItsCovariance) {
+    const struct {
+        std::vector<std::string> records;
+        std::vector<double> six;  // xx xy yy xz yz zz
+    } cases[] = {
+        // (The examples show each form alone.) The kind in force when the group completes decides whether it is inverted.
+        {{Typed("WGT ", Cov({}, "DIAG")), Dxyz("A", "B"), Elem({"4"}), Cov({}, "DIAG"), Elem({"", "2", "5"})},
+         {4, 0, 2, 0, 0, 5}},
+        {{Cov({}, "DIAG"), Dxyz("A", "B"), Elem({"4"}), Typed("WGT ", Cov({}, "DIAG")), Elem({"", "2", "5"})},
+         {0.25, 0, 0.5, 0, 0, 0.2}},
+        // GENC: the constants alone (value 2 kept from the COV), stored elements ignored.
+        {{Cov({"", "2"}), Dxyz("A", "B"), Elem({"7"}), Typed("GENC", Cov({"1", "", "0.5"}, "DIAG"))},
+         {3, 0, 3, 0, 0, 3}},
+        // Height addend 1, then scale 2, kept over a later header's blank
+        // fields, and reset when the group is written.
+        {{Cov({"", "", "", "", "", "1", "2"}, "DIAG"), Cov({}, "DIAG"), Dxyz("A", "B"), Elem({"1", "1", "1"})},
+         {1, 0, 1, 0, 0, 4}},
+        {{Cov({"", "", "", "", "", "1", "2"}, "DIAG"), Dxyz("A", "B"), Elem({"1", "1", "1"}), " COV  CT DIAG",
+          Dxyz("C", "D"), Elem({"1", "1", "1"})},
+         {1, 0, 1, 0, 0, 1}},
+        // LG at 0 N 0 E, the first ALPHA: north is Z, east Y, up X.
+        {{Plh("ALPHA", "0", "0"), Plh("ALPHA", "45", "75"), Cov({}, "DIAG", "m", "LG"), Dxyz("ALPHA", "B"),
+          Elem({"1", "2", "3"})},
+         {3, 0, 2, 0, 0, 1}},
+    };
+    for (const auto& c : cases) {
+        Conversion run = Convert(IobLines(c.records));
+        ASSERT_EQ(run.result, 0) << c.records.back();
+        std::vector<double> six = SixNumbers(run.output);
+        ASSERT_EQ(six.size(), 6u);
+        for (int i = 0; i < 6; ++i) EXPECT_NEAR(six[i], c.six[i], 1e-12) << c.records.back() << " number " << i;
+    }
+}
+
+TEST(CovarianceForms, GencWritesItsGroupAtOnce) {
+    EXPECT_EQ(VectorSection({" GENC CT"}), kGroupStart);
+    Conversion run = Convert(IobLines({Dxyz("A", "B"), " GENC CT DIAG", Elem({"1", "2", "3"})}));
+    EXPECT_EQ(run.result, 5112);
+    EXPECT_EQ(run.messages.at(0).text, "Too many element values in record 'ELEM' on line 3");
+}
+
+// A vector joining a WGT group after some weights keeps them in place, the
+// couplings among them: the same group as with all vectors first.
+TEST(CovarianceForms, VectorJoiningAfterSomeWeightsKeepsTheirPlaces) {
+    std::vector<std::string> values, weights;
+    for (int row = 0; row < 9; ++row) {
+        for (int column = row; column < 9; ++column) {
+            values.push_back(row == column ? "100" : std::to_string((row + 2 * column) % 5 - 2));
+        }
+    }
+    for (std::size_t k = 0; k < values.size(); k += 3) {
+        weights.push_back(Elem({values[k], values[k + 1], values[k + 2]}));
+    }
+    std::vector<std::string> first = {Dxyz("A", "B"), Dxyz("B", "C"), Dxyz("C", "D"), " WGT  CT"};
+    first.insert(first.end(), weights.begin(), weights.end());
+    std::vector<std::string> late = {Dxyz("A", "B"), Dxyz("B", "C"), " WGT  CT", weights[0], weights[1],
+                                     Dxyz("C", "D")};
+    late.insert(late.end(), weights.begin() + 2, weights.end());
+    EXPECT_EQ(SixNumbers(VectorSection(first)).size(), 6u);
+    EXPECT_EQ(VectorSection(late), VectorSection(first));
+}
+
+// The group fails as a whole; earlier groups stay. The weights are tested
+// before the from-stations are looked up.
+TEST(CovarianceForms, UnconvertibleGroupsGive5111Or5116Or5117) {
+    const std::string notInverted = "The weight matrix of the group ending on line ";
+    const struct {
+        std::vector<std::string> records;
+        std::string message;
+    } cases[] = {
+        {{" WGT  CT", Elem({"1", "1", "0"}), Elem({"1", "0", "1"})}, notInverted + "7 cannot be inverted"},
+        {{" WGT  CT", Elem({"1", "0", "0"}), Elem({"-1", "0", "1"})}, notInverted + "7 cannot be inverted"},
+        {{" WGT  CT DIAG", Elem({"1", "0", "1"})}, notInverted + "6 cannot be inverted"},
+        {{" WGT  CT DIAG", Elem({"1", "1e999", "1"})}, notInverted + "6 cannot be inverted"},
+        {{" WGT  LG DIAG", Elem({"1", "-2", "1"})}, notInverted + "6 cannot be inverted"},
+        {{" COV  LG DIAG", Elem({"1", "2", "3"})},
+         "No position for station 'A' to turn the local covariances on line 6"},
+        {{Plh("A", "10", "20"), Dxyz("C", "D"), Dxyz("E", "F"), " GENC LG"},
+         "No position for station 'C' to turn the local covariances on line 8"},
+        {{" WGT  XY"}, "Currently no support for 'XY' setting in record 'WGT '"},
+        {{" GENC"}, "Currently no support for '' setting in record 'GENC'"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> records = {" COV  CT DIAG", Dxyz("P", "Q"), Elem({"1", "2", "3"}),
+                                            Dxyz("A", "B")};
+        records.insert(records.end(), c.records.begin(), c.records.end());
+        Conversion run = Convert(IobLines(records));
+        ASSERT_EQ(run.messages.size(), 1u) << c.message;
+        EXPECT_EQ(run.messages[0].text, c.message);
+        EXPECT_EQ(static_cast<unsigned>(run.result), run.messages[0].number);
+        EXPECT_NE(run.output.find("$GPS_COMPACT; P; Q"), std::string::npos) << c.message;
+        EXPECT_EQ(run.output.find("$GPS_COMPACT; P; Q"), run.output.rfind("$GPS_COMPACT")) << c.message;
+    }
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Writes IOB files that other programs, editors and people might write:
 short and over-long lines, NUL and Ctrl-Z bytes, tabs, bytes above 127,
-wrong record types and the covariance headers other than COV, junk and
-huge exponents in numeric fields (LUNT factors among them), ';' in names,
-endless and over-full vector groups, COV settings other than CT, CR-only
-line ends and a last line without a line end.
+wrong record types, every covariance header (COV, WGT, GENC, CORR) in the
+CT and LG frames with height terms, weights that cannot be inverted and
+from-stations without a position, junk and huge exponents in numeric fields
+(LUNT factors among them), ';' in names, endless and over-full vector groups,
+frames other than CT and LG, CR-only line ends and a last line without a
+line end.
 
 Usage: make_nasty_iob.py OUTPUT_DIR [COUNT] [SEED]
 """
@@ -21,6 +23,18 @@ DXYZ_LONG = (" DXYZ    *" + "FIRST STATION OF MANY".ljust(32) + "SECOND".ljust(3
 COV = " COV  CT                        2.0   0.000001                   1.0                       m"
 COV_DIAG = " COV  CT DIAG                   2.0   0.000001                   1.0                       m"
 ELEM = " ELEM                 4.0E-06                 5.0E-07                -3.0E-07 m"
+# ALPHA is the from-station of DXYZ, so that LG groups find its position.
+STATION_ALPHA = " PLH      ALPHA        N 45  0  0.000000 W 75  0  0.000000      100.000 m"
+# WGT, GENC and LG forms of the COV headers, some with height terms (columns 70-90).
+HEADERS = [
+    " WGT  CT DIAG                   1.5                                                        m",
+    " WGT  LG                        2.0                                                        m",
+    " GENC CT UPPR    4.0E-07        2.0    3.0E-06        1.5        1.0                       m",
+    " GENC LG DIAG    4.0E-07                                                                   m",
+    " COV  LG DIAG                                                    1.0                       m",
+    " COV  CT                                                                   3.0        4.0 cm",
+]
+WEIGHTS = " ELEM                 2.5E+05                 1.0E+05                 4.0E+04 m"
 HEADER = [
     " TITL Nasty network",
     " ELIP GRS 1980           6378137.000  6356752.3141",
@@ -48,7 +62,7 @@ def mutate(line, rng):
         number = rng.choice(NUMBERS)
         return line[:at] + number + line[at + len(number):]
     if choice == 5:
-        return line[:6] + rng.choice(["XY", "ct", "C", "  ", "CT"]) + line[8:]
+        return line[:6] + rng.choice(["XY", "ct", "C", "  ", "CT", "LG", "lg"]) + line[8:]
     if choice == 6:
         return line.upper() if rng.random() < 0.5 else line.lower()
     if choice == 7:
@@ -76,8 +90,12 @@ def nasty_file(rng):
             lines += [rng.choice([COV, COV_DIAG]), DXYZ, DXYZ, ELEM]
         elif kind == 4:
             lines.append(rng.choice(["! comment", "", " \t ", " END ", " GRP  1", " 3DD  x"]))
+        elif kind == 5:
+            # Another covariance form: weights, generated or local covariances.
+            lines += [STATION_ALPHA] if rng.random() < 0.7 else []
+            lines += [rng.choice(HEADERS), DXYZ] + [rng.choice([WEIGHTS, ELEM])] * rng.randrange(1, 8)
         else:
-            lines.append(rng.choice([DXYZ, COV, COV_DIAG, ELEM, ELEM, STATION_SHORT]))
+            lines.append(rng.choice([DXYZ, COV, COV_DIAG, ELEM, ELEM, WEIGHTS, STATION_SHORT] + HEADERS))
     lines = [mutate(line, rng) if rng.random() < 0.3 else line for line in lines]
     ending = rng.choice(["\n", "\r\n", "\r\n", "\r"])
     text = ending.join(lines)

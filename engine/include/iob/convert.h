@@ -31,11 +31,11 @@ struct ConversionSettings {
 struct ConversionOutcome {
     int result = kResultOk;  // a ResultCode
     // The line of the pass that failed, counted from 1: meaningful after 5014
-    // (0 when the input could not be rewound) and 5112 to 5115. It counts the
+    // (0 when the input could not be rewound) and 5112 to 5117. It counts the
     // lines of the pass running, so otherwise it is the last pass's last line.
     int failingLine = 0;
-    // What the message quotes: the setting (5111) or the station name (5113)
-    // as read, and the type of the record that holds it (5111, 5115).
+    // What the message quotes: the setting (5111) or the station name (5113,
+    // 5116) as read, and the type of the record that holds it (5111, 5115).
     std::string failingText;
     std::string failingRecordType;
     // What was written, and what was read but not converted; after a

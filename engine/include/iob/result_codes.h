@@ -16,6 +16,8 @@ enum ResultCode : int {
     kResultSemicolonInName = kMsgSemicolonInName,
     kResultInvalidUnitFactor = kMsgInvalidUnitFactor,
     kResultUnsupportedRecord = kMsgUnsupportedRecord,
+    kResultNoStationPosition = kMsgNoStationPosition,
+    kResultWeightsNotInvertible = kMsgWeightsNotInvertible,
 };
 
 }  // namespace iob

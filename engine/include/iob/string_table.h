@@ -19,6 +19,8 @@ enum MessageNumber : unsigned {
     kMsgSemicolonInName = 5113,
     kMsgInvalidUnitFactor = 5114,
     kMsgUnsupportedRecord = 5115,
+    kMsgNoStationPosition = 5116,
+    kMsgWeightsNotInvertible = 5117,
     // The conversion report, in pieces; singular and plural each have their own.
     kReportStation = 6001,
     kReportStations = 6002,

@@ -1,0 +1,44 @@
+// The weight matrix of a WGT group, and its inverse: the group's covariances.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "records.h"
+
+namespace iob {
+
+// Replaces `matrix`, a symmetric matrix of order `order` given by its upper
+// triangle (element (row, column), 0-based, row <= column, at
+// column x order + row), with its full inverse, through a Cholesky
+// factorisation. Returns false, leaving `matrix` spoilt, when the matrix is
+// not positive definite, or an element of it or of the inverse is not finite.
+bool InvertWeights(std::vector<double>& matrix, std::size_t order);
+
+// Each vector keeps its own 3 x 3 block of weights in its VectorRecord, as
+// it does under COV; this holds the weights that couple two vectors, which
+// only the inversion needs. Its storage is the full matrix, 8 (3n)^2 bytes
+// for n vectors, taken when the first coupling arrives or the group is inverted.
+class WeightMatrix {
+public:
+    // Stores weight (row, column), 1-based, row <= column, of a group whose
+    // matrix has order `order` now; earlier weights keep their places.
+    void StoreCoupling(std::size_t order, std::size_t row, std::size_t column, double weight);
+
+    // Forgets every weight and gives the storage back.
+    void Clear();
+
+    // Inverts the group's weights, the blocks of `vectors` and the couplings
+    // stored, and gives each vector its block of the inverse. A diagonal
+    // matrix (DIAG) is inverted weight by weight, each of which must be
+    // finite and > 0. Returns false when the matrix cannot be inverted.
+    bool InvertInto(std::vector<VectorRecord>& vectors, bool diagonal);
+
+private:
+    void Grow(std::size_t order);
+
+    std::size_t order_ = 0;
+    std::vector<double> elements_;  // order_ x order_, column by column
+};
+
+}  // namespace iob

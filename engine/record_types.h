@@ -7,7 +7,7 @@
 namespace iob {
 
 enum class RecordKind {
-    kConverted,     // TITL, ELIP, LUNT, PLH, PLO, DXYZ, COV, ELEM, END, and the headers refused with 5115
+    kConverted,     // TITL, ELIP, LUNT, PLH, PLO, DXYZ, COV, WGT, GENC, ELEM, END, and CORR (refused with 5115)
     kGroupMark,     // GRP and 3DD: they only mark groups
     kNotConverted,  // observations and coordinates the converter does not read: DIST, AZIM, NEH, ...
     kUnknown,       // no record type of the format: a likely typo ("PLh ", "DXZY")

@@ -72,6 +72,15 @@ TEST(ConvertDialogLayout, EveryStaticTextAndButtonTextFits) {
     ExpectEveryTextFits(dialog);
 }
 
+// The dialog names every record type the converter converts.
+TEST(ConvertDialogLayout, RecordListNamesWhatIsConverted) {
+    CConvertDialog dialog;
+    QStringList texts;
+    for (QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
+    EXPECT_TRUE(texts.contains(
+        "'IOB' File records currently supported include: TITL, ELIP, LUNT, PLH, PLO, DXYZ, COV, WGT, GENC, ELEM, END"));
+}
+
 TEST(ConvertDialogLayout, NoControlsOverlap) {
     CConvertDialog dialog;
     ExpectNoControlsOverlap(dialog);

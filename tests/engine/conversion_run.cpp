@@ -20,11 +20,13 @@ Conversion Convert(MemoryFile& input, MemoryFile& output, ConversionSettings& se
         ShowConversionFailure(outcome);
         run.result = outcome.result;
         run.lineCounter = outcome.failingLine;
+#ifdef IOB_FAILING_STREAMS
         run.refusedWrites = output.failedWrites;
+#endif
         writer.Flush();
     }
-    std::fclose(in);
-    std::fclose(out);
+    input.Close(in);
+    output.Close(out);
     SetMessagePresenter(previous);
     run.output = output.data;
     return run;

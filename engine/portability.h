@@ -4,8 +4,10 @@
 #pragma once
 
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <locale.h>
+#include <sys/stat.h>
 
 namespace iob {
 
@@ -21,6 +23,18 @@ inline double StrtodInCLocale(const char* text) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     return strtod_l(text, nullptr, cLocale);
 }
+#endif
+
+// Whether fseek can take the stream back to its start. glibc's fseek
+// fails by itself on a pipe; Windows' reports success there, and the next
+// read goes on where the last one stopped, so only a file on disk will do.
+#ifdef _WIN32
+inline bool CanRewind(std::FILE* file) {
+    struct _stat64 status;
+    return _fstat64(_fileno(file), &status) == 0 && (status.st_mode & _S_IFMT) == _S_IFREG;
+}
+#else
+inline bool CanRewind(std::FILE*) { return true; }
 #endif
 
 // Exact products of two 64-bit numbers (GCC and Clang have the type on every

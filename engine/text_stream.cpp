@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "portability.h"
+
 namespace iob {
 namespace {
 constexpr std::size_t kReadChunk = 64 * 1024;
@@ -91,7 +93,7 @@ std::size_t TextReader::SkipRestOfLine() {
 }
 
 bool TextReader::Rewind() {
-    if (std::fseek(file_, 0, SEEK_SET) != 0) return false;
+    if (!CanRewind(file_) || std::fseek(file_, 0, SEEK_SET) != 0) return false;
     std::clearerr(file_);
     position_ = length_ = 0;
     sourceEnded_ = sourceFailed_ = atEnd_ = failed_ = false;

@@ -1,9 +1,10 @@
 // iob2quorvane: converts one GeoLab IOB file into a QUORVANE input file from
 // the command line, with the checks and messages of the dialog's "Convert Data".
 #include <cstdio>
-#include <cstring>
 #include <exception>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include <iob/convert_files.h>
 #include <iob/show_message.h>
@@ -26,16 +27,17 @@ void PrintHelp() {
         kProgram);
 }
 
-int Run(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+// `arguments` are those after the program name, in UTF-8.
+int Run(const std::vector<std::string>& arguments) {
+    if (arguments.size() == 1 && arguments[0] == "--help") {
         PrintHelp();
         return 0;
     }
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    if (arguments.size() == 1 && arguments[0] == "--version") {
         std::printf("%s %s\n", kProgram, IOB_VERSION);
         return 0;
     }
-    if (argc != 3) {
+    if (arguments.size() != 2) {
         std::fprintf(stderr, "Usage: %s IOB_FILE OUTPUT_FILE (see %s --help)\n", kProgram, kProgram);
         return 2;
     }
@@ -46,18 +48,35 @@ int Run(int argc, char** argv) {
         return iob::kButtonOk;
     });
     iob::ConversionSettings settings;
-    std::string iobName = argv[1];
-    std::string outputName = argv[2];
+    std::string iobName = arguments[0];
+    std::string outputName = arguments[1];
     return iob::ConvertFiles(settings, iobName, outputName) == iob::kResultOk ? 0 : 1;
 }
 
-}  // namespace
+#ifdef _WIN32
+std::string Utf8(const wchar_t* argument) { return std::filesystem::path(argument).u8string(); }
+#else
+std::string Utf8(const char* argument) { return argument; }  // the bytes as they are
+#endif
 
-int main(int argc, char** argv) {
+template <typename Char>
+int Main(int argc, Char** argv) {
     try {
-        return Run(argc, argv);
+        std::vector<std::string> arguments;
+        for (int i = 1; i < argc; ++i) arguments.push_back(Utf8(argv[i]));
+        return Run(arguments);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s: %s\n", kProgram, error.what());
         return 1;
     }
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// The arguments in UTF-16: main's would come in the ANSI code page, which
+// cannot spell most names of other scripts.
+int wmain(int argc, wchar_t** argv) { return Main(argc, argv); }
+#else
+int main(int argc, char** argv) { return Main(argc, argv); }
+#endif

@@ -147,7 +147,10 @@ TEST_F(ConvertFilesTest, NamesInOtherScriptsAreUtf8) {
 }
 
 TEST_F(ConvertFilesTest, FullDiskGives5013) {
-    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    // Wine reaches /dev/full too, though std::filesystem does not see it there.
+    std::FILE* probe = std::fopen("/dev/full", "wb");
+    if (probe == nullptr) GTEST_SKIP() << "no /dev/full";
+    std::fclose(probe);
     EXPECT_EQ(Run(Path("net.iob"), "/dev/full"), 5013);
     EXPECT_EQ(messages_, Messages{"5013 0 File write error /dev/full"});
 }

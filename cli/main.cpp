@@ -1,10 +1,11 @@
 // iob2quorvane: converts one GeoLab IOB file into a QUORVANE input file from
 // the command line, with the checks and messages of the dialog's "Convert Data".
 #include <cstdio>
-#include <cstring>
 #include <exception>
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <iob/convert_files.h>
 #include <iob/report_text.h>
@@ -50,19 +51,20 @@ void PrintReport(const iob::ConversionReport& report, Verbosity verbosity) {
     }
 }
 
-int Run(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+// `arguments` are those after the program name, in UTF-8.
+int Run(const std::vector<std::string>& arguments) {
+    if (arguments.size() == 1 && arguments[0] == "--help") {
         PrintHelp();
         return 0;
     }
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    if (arguments.size() == 1 && arguments[0] == "--version") {
         std::printf("%s %s\n", kProgram, IOB_VERSION);
         return 0;
     }
     Verbosity verbosity = Verbosity::kWarnings;
-    int first = 1;
-    for (; first < argc && argv[first][0] == '-' && argv[first][1] != '\0'; ++first) {
-        const std::string option = argv[first];
+    std::size_t first = 0;
+    for (; first < arguments.size() && arguments[first].size() > 1 && arguments[first][0] == '-'; ++first) {
+        const std::string& option = arguments[first];
         if (option == "-v" || option == "--verbose") {
             verbosity = Verbosity::kVerbose;
         } else if (option == "-q" || option == "--quiet") {
@@ -71,7 +73,7 @@ int Run(int argc, char** argv) {
             return Usage();
         }
     }
-    if (argc - first != 2) return Usage();
+    if (arguments.size() - first != 2) return Usage();
 
     iob::SetMessagePresenter([](unsigned messageNumber, unsigned, const std::string& text, const std::string&) {
         // Success is silent, as command-line tools are; the report follows.
@@ -79,21 +81,38 @@ int Run(int argc, char** argv) {
         return iob::kButtonOk;
     });
     iob::ConversionSettings settings;
-    std::string iobName = argv[first];
-    std::string outputName = argv[first + 1];
+    std::string iobName = arguments[first];
+    std::string outputName = arguments[first + 1];
     std::optional<iob::ConversionReport> report;
     int result = iob::ConvertFiles(settings, iobName, outputName, report);
     if (report) PrintReport(*report, verbosity);
     return result == iob::kResultOk ? 0 : 1;
 }
 
-}  // namespace
+#ifdef _WIN32
+std::string Utf8(const wchar_t* argument) { return std::filesystem::path(argument).u8string(); }
+#else
+std::string Utf8(const char* argument) { return argument; }  // the bytes as they are
+#endif
 
-int main(int argc, char** argv) {
+template <typename Char>
+int Main(int argc, Char** argv) {
     try {
-        return Run(argc, argv);
+        std::vector<std::string> arguments;
+        for (int i = 1; i < argc; ++i) arguments.push_back(Utf8(argv[i]));
+        return Run(arguments);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s: %s\n", kProgram, error.what());
         return 1;
     }
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// The arguments in UTF-16: main's would come in the ANSI code page, which
+// cannot spell most names of other scripts.
+int wmain(int argc, wchar_t** argv) { return Main(argc, argv); }
+#else
+int main(int argc, char** argv) { return Main(argc, argv); }
+#endif

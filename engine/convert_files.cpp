@@ -9,6 +9,7 @@
 #include <iob/show_message.h>
 
 #include "char_class.h"
+#include "file_names.h"
 
 namespace iob {
 namespace {
@@ -17,13 +18,13 @@ constexpr std::size_t kOutputBufferSize = 64 * 1024;
 
 bool IsFolder(const std::string& name) {
     std::error_code error;
-    return std::filesystem::is_directory(name, error);
+    return std::filesystem::is_directory(PathFromUtf8(name), error);
 }
 
-// Same device and inode: other spellings, hard links and symbolic links count.
+// The same file on the same device: other spellings, hard links and symbolic links count.
 bool IsSameFile(const std::string& a, const std::string& b) {
     std::error_code error;
-    return std::filesystem::equivalent(a, b, error);
+    return std::filesystem::equivalent(PathFromUtf8(a), PathFromUtf8(b), error);
 }
 
 // The message that a name check fails with, or 0 when both names will do.
@@ -49,7 +50,7 @@ struct OpenFiles {
 // mode: the text translation is the engine's own, the same everywhere.
 // Returns 0 or the message number of the failure, shown; nothing stays open then.
 int OpenBoth(const std::string& iobName, const std::string& outputName, OpenFiles& files) {
-    files.iob = IsFolder(iobName) ? nullptr : std::fopen(iobName.c_str(), "rb");
+    files.iob = IsFolder(iobName) ? nullptr : OpenFile(iobName, "rb");
     if (files.iob == nullptr) {
         ShowCannotOpen(iobName);
         return kMsgCannotOpen;
@@ -60,7 +61,7 @@ int OpenBoth(const std::string& iobName, const std::string& outputName, OpenFile
         ShowSameFile(outputName);
         return kMsgSameFile;
     }
-    files.output = std::fopen(outputName.c_str(), "wb");
+    files.output = OpenFile(outputName, "wb");
     if (files.output == nullptr) {
         std::fclose(files.iob);
         ShowCannotOpen(outputName);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "portability.h"
+
 namespace iob {
 namespace {
 constexpr std::size_t kReadChunk = 64 * 1024;
@@ -91,7 +93,7 @@ std::size_t TextReader::SkipRestOfLine() {
 }
 
 bool TextReader::Rewind() {
-    if (std::fseek(file_, 0, SEEK_SET) != 0) return false;
+    if (!CanRewind(file_) || std::fseek(file_, 0, SEEK_SET) != 0) return false;
     std::clearerr(file_);
     position_ = length_ = 0;
     sourceEnded_ = sourceFailed_ = atEnd_ = failed_ = false;
@@ -103,7 +105,8 @@ TextWriter::TextWriter(std::FILE* file) : file_(file) {}
 void TextWriter::Write(const char* text, std::size_t length) {
     const char* end = text + length;
     while (!failed_ && text < end) {
-        const char* lineEnd = static_cast<const char*>(std::memchr(text, '\n', end - text));
+        std::size_t rest = static_cast<std::size_t>(end - text);
+        const char* lineEnd = static_cast<const char*>(std::memchr(text, '\n', rest));
         const char* chunkEnd = lineEnd ? lineEnd : end;
         std::size_t chunk = static_cast<std::size_t>(chunkEnd - text);
         if (chunk > 0 && std::fwrite(text, 1, chunk, file_) != chunk) failed_ = true;

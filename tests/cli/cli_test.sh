@@ -1,24 +1,31 @@
 #!/bin/bash
 # One case of iob2quorvane's behaviour on the real binary: exit status,
 # standard output, standard error and the file written, all exact.
-# Usage: cli_test.sh CASE IOB2QUORVANE EXAMPLES_DIR
+# Usage: cli_test.sh CASE IOB2QUORVANE EXAMPLES_DIR VERSION
+# With IOB_CLI_EMULATOR set (a cross build: Wine) the program runs through
+# it; Windows writes standard output and error with CR LF line ends, which
+# are compared as LF.
 set -u
 case_name=$1 cli=$2 examples=$3
+emulator=${IOB_CLI_EMULATOR:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+run_cli() { ${emulator:+"$emulator"} "$cli" "$@"; }
+text_of() { if [ -n "$emulator" ]; then sed 's/\r$//' "$1"; else cat "$1"; fi; }
+
 # expect STATUS STDOUT STDERR -- ARGS...
 expect() {
     local status=$1 out=$2 err=$3
     shift 4
-    "$cli" "$@" >stdout 2>stderr
+    run_cli "$@" >stdout 2>stderr
     local got=$?
     [ "$got" -eq "$status" ] || fail "exit status $got, expected $status"
-    [ "$(cat stdout)" = "$out" ] || fail "stdout: $(cat stdout)"
-    [ "$(cat stderr)" = "$err" ] || fail "stderr: $(cat stderr)"
+    [ "$(text_of stdout)" = "$out" ] || fail "stdout: $(cat stdout)"
+    [ "$(text_of stderr)" = "$err" ] || fail "stderr: $(cat stderr)"
 }
 
 case $case_name in
@@ -43,13 +50,31 @@ same-file)
     ln -s net.iob link.iob
     expect 1 "" "iob2quorvane: The 'IOB' file and the 'QUORVANE' file are the same file link.iob" -- net.iob link.iob
     cmp net.iob "$examples/vector.iob" || fail "IOB file changed" ;;
+same-file-spelling)
+    mkdir sub
+    cp "$examples/vector.iob" net.iob
+    expect 1 "" "iob2quorvane: The 'IOB' file and the 'QUORVANE' file are the same file sub/../net.iob" \
+        -- ./net.iob sub/../net.iob
+    cmp net.iob "$examples/vector.iob" || fail "IOB file changed" ;;
+same-file-hard-link)
+    cp "$examples/vector.iob" net.iob
+    ln net.iob hard.iob
+    expect 1 "" "iob2quorvane: The 'IOB' file and the 'QUORVANE' file are the same file hard.iob" -- net.iob hard.iob
+    cmp net.iob "$examples/vector.iob" || fail "IOB file changed" ;;
+utf8-names)
+    # The two ideographs of "survey", in UTF-8, in and out.
+    survey=$(printf '\346\270\254\351\207\217')
+    cp "$examples/stations.iob" "$survey.iob"
+    expect 0 "" "" -- "$survey.iob" "$survey.txt"
+    cmp "$survey.txt" "$examples/stations.txt" || fail "output differs from stations.txt"
+    expect 1 "" "iob2quorvane: Cannot open file $survey-2.iob" -- "$survey-2.iob" out.txt ;;
 full-disk)
     expect 1 "" "iob2quorvane: File write error /dev/full" -- "$examples/network.iob" /dev/full ;;
 read-error)
     # A pipe cannot be rewound for the second pass; what pass 1 wrote stays.
-    cat "$examples/vector.iob" | "$cli" /dev/stdin out.txt >stdout 2>stderr
+    cat "$examples/vector.iob" | run_cli /dev/stdin out.txt >stdout 2>stderr
     [ $? -eq 1 ] || fail "exit status"
-    [ "$(cat stderr)" = "iob2quorvane: File read error on line 0 - /dev/stdin" ] || fail "stderr: $(cat stderr)"
+    [ "$(text_of stderr)" = "iob2quorvane: File read error on line 0 - /dev/stdin" ] || fail "stderr: $(cat stderr)"
     [ "$(wc -l <out.txt)" -eq 14 ] || fail "output: $(cat out.txt)" ;;
 unsupported-setting)
     printf ' COV  XY\n' >cov.iob
@@ -95,8 +120,8 @@ usage)
 version)
     expect 0 "iob2quorvane $4" "" -- --version ;;
 help)
-    "$cli" --help >stdout 2>stderr || fail "exit status $?"
-    head -1 stdout | grep -qx "Usage: iob2quorvane \[-v | -q\] IOB_FILE OUTPUT_FILE" || fail "$(head -1 stdout)" ;;
+    run_cli --help >stdout 2>stderr || fail "exit status $?"
+    text_of stdout | head -1 | grep -qx "Usage: iob2quorvane \\[-v | -q\\] IOB_FILE OUTPUT_FILE" || fail "$(head -1 stdout)" ;;
 *)
     fail "unknown case $case_name" ;;
 esac

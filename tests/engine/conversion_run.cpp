@@ -21,11 +21,13 @@ Conversion Convert(MemoryFile& input, MemoryFile& output, ConversionSettings& se
         run.result = outcome.result;
         run.lineCounter = outcome.failingLine;
         run.report = outcome.report;
+#ifdef IOB_FAILING_STREAMS
         run.refusedWrites = output.failedWrites;
+#endif
         writer.Flush();
     }
-    std::fclose(in);
-    std::fclose(out);
+    input.Close(in);
+    output.Close(out);
     SetMessagePresenter(previous);
     run.output = output.data;
     return run;

@@ -21,7 +21,7 @@ struct Conversion {
     int result = -1;
     int lineCounter = -1;
     std::vector<ShownMessage> messages;
-    int refusedWrites = 0;  // writes the output refused while the conversion ran
+    int refusedWrites = 0;  // writes a failing output refused while the conversion ran
     ConversionReport report;
 };
 

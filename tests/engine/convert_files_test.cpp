@@ -18,6 +18,8 @@ void WriteFile(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+using Messages = std::vector<std::string>;
+
 class ConvertFilesTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -37,8 +39,18 @@ protected:
         SetMessagePresenter(previous_);
         fs::remove_all(folder_);
     }
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    // The full name in UTF-8, as the dialog and the command line hand it over.
+    std::string Path(const std::string& name) const { return (folder_ / fs::u8path(name)).u8string(); }
     int Run(std::string iob, std::string output) { return ConvertFiles(settings_, iob, output); }
+    // `other` names net.iob: converting net.iob into it is refused, and net.iob stays as it was.
+    void ExpectSameFile(const std::string& other) {
+        std::string original = ReadFileBytes(Path("net.iob"));
+        messages_.clear();
+        EXPECT_EQ(Run(Path("net.iob"), other), 5032) << other;
+        EXPECT_EQ(messages_,
+                  Messages{"5032 0 The 'IOB' file and the 'QUORVANE' file are the same file " + other});
+        EXPECT_EQ(ReadFileBytes(Path("net.iob")), original);
+    }
 
     fs::path folder_;
     ConversionSettings settings_;
@@ -46,8 +58,6 @@ protected:
     std::vector<std::string> details_;
     MessagePresenter previous_;
 };
-
-using Messages = std::vector<std::string>;
 
 TEST_F(ConvertFilesTest, SuccessNamesTheTrimmedOutput) {
     std::string output = Path("out.txt");
@@ -103,21 +113,47 @@ TEST_F(ConvertFilesTest, ExistingOutputIsReplaced) {
 }
 
 TEST_F(ConvertFilesTest, SameFileUnderOtherSpellingsGives5032AndLeavesItUntouched) {
-    std::string original = ReadFileBytes(Path("net.iob"));
-    fs::create_symlink(Path("net.iob"), Path("link.iob"));
     fs::create_hard_link(Path("net.iob"), Path("hard.iob"));
-    for (std::string other : {Path("net.iob"), folder_.string() + "/./net.iob", Path("link.iob"),
-                              Path("hard.iob")}) {
-        messages_.clear();
-        EXPECT_EQ(Run(Path("net.iob"), other), 5032) << other;
-        EXPECT_EQ(messages_,
-                  Messages{"5032 0 The 'IOB' file and the 'QUORVANE' file are the same file " + other});
-        EXPECT_EQ(ReadFileBytes(Path("net.iob")), original);
-    }
+    std::vector<std::string> spellings = {Path("net.iob"), folder_.string() + "/./net.iob", Path("hard.iob")};
+#ifdef _WIN32
+    // Windows names ignore case and take either slash.
+    spellings.push_back(Path("NET.IOB"));
+    spellings.push_back((folder_ / "net.iob").generic_string());
+#endif
+    for (const std::string& other : spellings) ExpectSameFile(other);
+}
+
+TEST_F(ConvertFilesTest, SymbolicLinkToTheIobFileGives5032) {
+    std::error_code error;
+    fs::create_symlink(Path("net.iob"), Path("link.iob"), error);
+    if (error) GTEST_SKIP() << "symbolic links cannot be made here: " << error.message();
+    ExpectSameFile(Path("link.iob"));
+}
+
+// Neither the ANSI code page of Windows nor the locale of Linux may stand in the way.
+TEST_F(ConvertFilesTest, NamesInOtherScriptsAreUtf8) {
+    const std::string survey = "\xe6\xb8\xac\xe9\x87\x8f";  // the two ideographs of "survey"
+    WriteFile(fs::u8path(Path(survey + ".iob")), " TITL t\n END\n");
+    EXPECT_EQ(Run(Path(survey + ".iob"), Path(survey + ".txt")), 0);
+    EXPECT_EQ(ReadFileBytes(fs::u8path(Path(survey + ".txt"))).substr(0, 33), "! IOB File Record Type TITL - t\r\n");
+
+    fs::create_hard_link(fs::u8path(Path(survey + ".iob")), fs::u8path(Path(survey + "-2.iob")));
+    fs::create_directory(fs::u8path(Path(survey)));
+    messages_.clear();
+    EXPECT_EQ(Run(Path(survey + ".iob"), Path(survey + "-2.iob")), 5032);
+    EXPECT_EQ(Run(Path(survey), Path("out.txt")), 5031);
+    EXPECT_EQ(Run(Path(survey + "-3.iob"), Path("out.txt")), 5031);
+    EXPECT_EQ(messages_, (Messages{"5032 0 The 'IOB' file and the 'QUORVANE' file are the same file " +
+                                       Path(survey + "-2.iob"),
+                                   "5031 0 Cannot open file " + Path(survey),
+                                   "5031 0 Cannot open file " + Path(survey + "-3.iob")}));
 }
 
 TEST_F(ConvertFilesTest, FullDiskGives5013) {
-    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    // Wine reaches /dev/full too, though std::filesystem does not see it there.
+    std::FILE* probe = std::fopen("/dev/full", "wb");
+    if (probe == nullptr) GTEST_SKIP() << "no /dev/full";
+    std::fclose(probe);
     EXPECT_EQ(Run(Path("net.iob"), "/dev/full"), 5013);
     EXPECT_EQ(messages_, Messages{"5013 0 File write error /dev/full"});
 }

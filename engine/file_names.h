@@ -1,0 +1,31 @@
+// File names are UTF-8 text everywhere: the dialog's, the command line's and
+// the messages'. Windows reads a narrow name in the ANSI code page, where
+// most names of other scripts cannot be spelled, so there every name goes
+// through the wide-character API.
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace iob {
+
+inline std::filesystem::path PathFromUtf8(const std::string& name) {
+#ifdef _WIN32
+    return std::filesystem::u8path(name);
+#else
+    return name;  // the bytes as they are, UTF-8 or not
+#endif
+}
+
+// std::fopen for a UTF-8 name; `mode` is plain ASCII.
+inline std::FILE* OpenFile(const std::string& name, const char* mode) {
+#ifdef _WIN32
+    std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
+    return _wfopen(PathFromUtf8(name).c_str(), wideMode.c_str());
+#else
+    return std::fopen(name.c_str(), mode);
+#endif
+}
+
+}  // namespace iob

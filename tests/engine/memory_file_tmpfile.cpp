@@ -1,0 +1,24 @@
+// MemoryFile where the C library cannot make a stream over functions of
+// ours: the bytes go through a temporary file, which is gone once closed.
+#include "memory_file.h"
+
+namespace iob {
+
+std::FILE* MemoryFile::Open(const char* mode) {
+    std::FILE* stream = std::tmpfile();
+    if (stream == nullptr) return nullptr;
+    // Writes append to what `data` holds already, as over fopencookie.
+    std::fwrite(data.data(), 1, data.size(), stream);
+    if (mode[0] == 'r') std::rewind(stream);
+    return stream;
+}
+
+void MemoryFile::Close(std::FILE* stream) {
+    std::rewind(stream);
+    data.clear();
+    char buffer[4096];
+    while (std::size_t count = std::fread(buffer, 1, sizeof buffer, stream)) data.append(buffer, count);
+    std::fclose(stream);
+}
+
+}  // namespace iob

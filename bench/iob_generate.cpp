@@ -8,6 +8,7 @@
 // record, usually a COV record, and full or diagonal ELEM covariance, then
 // END. Lines end in CR LF. The same size always gives the same file. On
 // success it prints "stations=S vectors=V groups=G bytes=B".
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -28,10 +29,13 @@ public:
     explicit IobWriter(std::FILE* file) : file_(file) {}
 
     // Writes one record; `format` has no line end, the CR LF is added here.
-    template <typename... Args>
-    void Line(const char* format, Args... args) {
+    // The attribute lets the compiler check every format against its arguments.
+    __attribute__((format(printf, 2, 3))) void Line(const char* format, ...) {
         char text[256];
-        int length = std::snprintf(text, sizeof text - 2, format, args...);
+        std::va_list args;
+        va_start(args, format);
+        int length = std::vsnprintf(text, sizeof text - 2, format, args);
+        va_end(args);
         text[length++] = '\r';
         text[length++] = '\n';
         std::fwrite(text, 1, static_cast<std::size_t>(length), file_);
@@ -54,7 +58,7 @@ public:
         out_.Line(" TITL Benchmark control network");
         out_.Line(" ELIP GRS 1980           6378137.000  6356752.3141");
         out_.Line(" LUNT us 0.3048006096");
-        while (out_.Bytes() < target_ * kStationShare || stations_.size() < 2) WriteStation();
+        while (static_cast<double>(out_.Bytes()) < static_cast<double>(target_) * kStationShare || stations_.size() < 2) WriteStation();
         while (out_.Bytes() < target_) WriteGroup();
         out_.Line(" END");
     }

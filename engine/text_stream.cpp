@@ -97,7 +97,7 @@ TextWriter::TextWriter(std::FILE* file) : file_(file) {}
 void TextWriter::Write(const char* text, std::size_t length) {
     const char* end = text + length;
     while (!failed_ && text < end) {
-        const char* lineEnd = static_cast<const char*>(std::memchr(text, '\n', end - text));
+        const char* lineEnd = static_cast<const char*>(std::memchr(text, '\n', static_cast<std::size_t>(end - text)));
         const char* chunkEnd = lineEnd ? lineEnd : end;
         std::size_t chunk = static_cast<std::size_t>(chunkEnd - text);
         if (chunk > 0 && std::fwrite(text, 1, chunk, file_) != chunk) failed_ = true;

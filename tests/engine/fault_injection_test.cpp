@@ -53,6 +53,14 @@ Conversion ConvertWithWriteFailure(long failAfter) {
 // Where line `line` (1-based) of the clean output begins.
 long OutputOffsetOfLine(int line) { return OffsetOfLine(CleanOutput(), line); }
 
+// The first `length` bytes of the clean output.
+std::string CleanOutputUpTo(long length) { return CleanOutput().substr(0, static_cast<std::size_t>(length)); }
+
+// `length` bytes of the clean output from the start of line `line`.
+std::string CleanOutputAt(int line, std::size_t length) {
+    return CleanOutput().substr(static_cast<std::size_t>(OutputOffsetOfLine(line)), length);
+}
+
 TEST(ReadFailure, Pass1ReportsTheLine) {
     Conversion run = ConvertWithReadFailure(12, 1);
     EXPECT_EQ(run.result, 5014);
@@ -112,14 +120,14 @@ TEST(WriteFailure, InPass1StopsEverything) {
 TEST(WriteFailure, InTheHeaderBlock) {
     Conversion failure = FailInsideLine(8);  // "$UNITS"
     EXPECT_EQ(failure.result, 5013);
-    EXPECT_EQ(failure.output, CleanOutput().substr(0, OutputOffsetOfLine(8) + 5));
+    EXPECT_EQ(failure.output, CleanOutputUpTo(OutputOffsetOfLine(8) + 5));
     EXPECT_EQ(failure.refusedWrites, 1);
 }
 
 TEST(WriteFailure, WhileStationsAreWrittenSkipsPass3) {
     Conversion failure = FailInsideLine(18);  // the second station
     EXPECT_EQ(failure.result, 5013);
-    EXPECT_EQ(failure.output, CleanOutput().substr(0, OutputOffsetOfLine(18) + 5));
+    EXPECT_EQ(failure.output, CleanOutputUpTo(OutputOffsetOfLine(18) + 5));
     EXPECT_EQ(failure.refusedWrites, 1);
     EXPECT_EQ(failure.lineCounter, 16);  // pass 2 read all 15 lines and met the end
 }
@@ -127,7 +135,7 @@ TEST(WriteFailure, WhileStationsAreWrittenSkipsPass3) {
 TEST(WriteFailure, InAVectorGroupStopsTheConversion) {
     Conversion failure = FailInsideLine(25);  // the second group's vector line
     EXPECT_EQ(failure.result, 5013);
-    EXPECT_EQ(failure.output, CleanOutput().substr(0, OutputOffsetOfLine(25) + 5));
+    EXPECT_EQ(failure.output, CleanOutputUpTo(OutputOffsetOfLine(25) + 5));
     EXPECT_EQ(failure.refusedWrites, 1);
     EXPECT_EQ(failure.lineCounter, 12);  // the ELEM record that completed the group
 }
@@ -135,13 +143,13 @@ TEST(WriteFailure, InAVectorGroupStopsTheConversion) {
 TEST(WriteFailure, OnTheGroupsBlankLine) {
     Conversion failure = ConvertWithWriteFailure(OutputOffsetOfLine(23));  // the second group's blank line
     EXPECT_EQ(failure.result, 5013);
-    EXPECT_EQ(failure.output, CleanOutput().substr(0, OutputOffsetOfLine(23)));
+    EXPECT_EQ(failure.output, CleanOutputUpTo(OutputOffsetOfLine(23)));
 }
 
 TEST(WriteFailure, CleanOutputHasTheLinesTheseTestsCount) {
-    EXPECT_EQ(CleanOutput().substr(OutputOffsetOfLine(18), 22), "$GEO_COMPACT; BM-2042;");
-    EXPECT_EQ(CleanOutput().substr(OutputOffsetOfLine(23), 3), " \r\n");
-    EXPECT_EQ(CleanOutput().substr(OutputOffsetOfLine(25), 20), "$GPS_COMPACT; BRAVO;");
+    EXPECT_EQ(CleanOutputAt(18, 22), "$GEO_COMPACT; BM-2042;");
+    EXPECT_EQ(CleanOutputAt(23, 3), " \r\n");
+    EXPECT_EQ(CleanOutputAt(25, 20), "$GPS_COMPACT; BRAVO;");
 }
 
 TEST(FullDisk, FlushFailureShowsInTheWriter) {

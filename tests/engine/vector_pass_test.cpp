@@ -8,13 +8,13 @@ using namespace iob;
 namespace {
 
 // Writes `text` into `line` from 1-based `column`, widening the line as needed.
-void Put(std::string& line, int column, const std::string& text) {
+void Put(std::string& line, std::size_t column, const std::string& text) {
     if (line.size() < column - 1 + text.size()) line.resize(column - 1 + text.size(), ' ');
     line.replace(column - 1, text.size(), text);
 }
 
-std::string RightAligned(const std::string& text, int width) {
-    return std::string(width > static_cast<int>(text.size()) ? width - text.size() : 0, ' ') + text;
+std::string RightAligned(const std::string& text, std::size_t width) {
+    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
 }
 
 std::string Dxyz(const std::string& from, const std::string& to, const std::string& dx = "1.0",
@@ -45,7 +45,7 @@ std::string Cov(const std::vector<std::string>& values, const std::string& flag 
                 const std::string& unit = "m", const std::string& setting = "CT") {
     std::string line = " COV  " + setting;
     Put(line, 10, flag);
-    const int columns[] = {15, 26, 37, 48, 59};
+    const std::size_t columns[] = {15, 26, 37, 48, 59};
     for (std::size_t i = 0; i < values.size(); ++i) Put(line, columns[i], RightAligned(values[i], 10));
     Put(line, 92, unit);
     return line;
@@ -53,7 +53,7 @@ std::string Cov(const std::vector<std::string>& values, const std::string& flag 
 
 std::string Elem(const std::vector<std::string>& values, const std::string& unit = "m") {
     std::string line = " ELEM";
-    const int columns[] = {7, 31, 55};
+    const std::size_t columns[] = {7, 31, 55};
     for (std::size_t i = 0; i < values.size(); ++i) Put(line, columns[i], RightAligned(values[i], 23));
     Put(line, 79, unit);
     return line;

@@ -68,7 +68,7 @@ TEST(ReadShortDecimal, AgreesWithStrtodOnRandomDecimals) {
     for (int i = 0; i < 200000; ++i) {
         std::string text = random() % 4 == 0 ? "-" : "";
         int digits = 1 + static_cast<int>(random() % 18);
-        int point = static_cast<int>(random() % (digits + 1));
+        int point = static_cast<int>(random() % static_cast<unsigned>(digits + 1));
         for (int k = 0; k < digits; ++k) {
             if (k == point) text += '.';
             text += static_cast<char>('0' + random() % 10);

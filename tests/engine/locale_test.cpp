@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "conversion_run.h"
+#include "iob_records.h"
 #include "number_text.h"
 
 using namespace iob;
@@ -23,14 +24,9 @@ protected:
 TEST_F(GermanLocale, NumbersAreReadWithAPoint) { EXPECT_EQ(ParseNumber("1.5D+02"), 150.0); }
 
 TEST_F(GermanLocale, ConversionIsByteIdentical) {
-    const std::string iob = IobLines({
-        " ELIP GRS 1980           6378137.000  6356752.3141",
-        " PLH      BM-2041      N 45 30 12.345600 W 75 05 59.876543      123.456 ft",
-        " DXYZ     ALPHA        BRAVO            1234.5678    -2345.6789      345.1234 m",
-        " COV  CT                        2.0   0.000001                   1.0                       m",
-        " ELEM                 4.0E-06                 5.0E-07                -3.0E-07 m",
-        " ELEM                 9.0E-06                 7.0E-07                 1.6E-05 m",
-    });
+    std::vector<std::string> records = {WorkedElip(), ShortStation(BenchMark())};
+    for (const std::string& record : WorkedGroup()) records.push_back(record);
+    const std::string iob = IobLines(records);
     std::string german = Convert(iob).output;
     std::setlocale(LC_ALL, "C");
     EXPECT_EQ(german, Convert(iob).output);

@@ -1,63 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "conversion_run.h"
+#include "iob_records.h"
 #include "vector_pass.h"
 
 using namespace iob;
 
 namespace {
-
-// Writes `text` into `line` from 1-based `column`, widening the line as needed.
-void Put(std::string& line, std::size_t column, const std::string& text) {
-    if (line.size() < column - 1 + text.size()) line.resize(column - 1 + text.size(), ' ');
-    line.replace(column - 1, text.size(), text);
-}
-
-std::string RightAligned(const std::string& text, std::size_t width) {
-    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
-}
-
-std::string Dxyz(const std::string& from, const std::string& to, const std::string& dx = "1.0",
-                 const std::string& dy = "2.0", const std::string& dz = "2.0", const std::string& unit = "m") {
-    std::string line = " DXYZ";
-    Put(line, 11, from);
-    Put(line, 24, to);
-    Put(line, 37, RightAligned(dx, 13));
-    Put(line, 51, RightAligned(dy, 13));
-    Put(line, 65, RightAligned(dz, 13));
-    Put(line, 79, unit);
-    return line;
-}
-
-std::string LongDxyz(const std::string& from, const std::string& to) {
-    std::string line = " DXYZ    *";
-    Put(line, 11, from);
-    Put(line, 43, to);
-    Put(line, 75, RightAligned("3.0", 13));
-    Put(line, 89, RightAligned("4.0", 13));
-    Put(line, 103, RightAligned("0.0", 13));
-    Put(line, 117, "m");
-    return line;
-}
-
-// COV values 1-5 in their columns; an empty text leaves a field blank.
-std::string Cov(const std::vector<std::string>& values, const std::string& flag = "",
-                const std::string& unit = "m", const std::string& setting = "CT") {
-    std::string line = " COV  " + setting;
-    Put(line, 10, flag);
-    const std::size_t columns[] = {15, 26, 37, 48, 59};
-    for (std::size_t i = 0; i < values.size(); ++i) Put(line, columns[i], RightAligned(values[i], 10));
-    Put(line, 92, unit);
-    return line;
-}
-
-std::string Elem(const std::vector<std::string>& values, const std::string& unit = "m") {
-    std::string line = " ELEM";
-    const std::size_t columns[] = {7, 31, 55};
-    for (std::size_t i = 0; i < values.size(); ++i) Put(line, columns[i], RightAligned(values[i], 23));
-    Put(line, 79, unit);
-    return line;
-}
 
 // What the vector pass wrote: the output after the station comment.
 std::string VectorOutput(const Conversion& run) { return run.output.substr(DefaultHeader().size()); }
@@ -65,12 +14,7 @@ std::string VectorSection(const std::vector<std::string>& records) {
     return VectorOutput(Convert(IobLines(records)));
 }
 
-const std::vector<std::string> kWorkedExample = {
-    " DXYZ     ALPHA        BRAVO            1234.5678    -2345.6789      345.1234 m",
-    " COV  CT                        2.0   0.000001                   1.0                       m",
-    " ELEM                 4.0E-06                 5.0E-07                -3.0E-07 m",
-    " ELEM                 9.0E-06                 7.0E-07                 1.6E-05 m",
-};
+const std::vector<std::string> kWorkedExample = WorkedGroup();
 
 const std::string kGroupStart = OutputLines({" ", "! IOB-File Record Type DXYZ, ELEM"});
 
@@ -123,9 +67,7 @@ TEST(VectorPass, WorkedExampleFullMode) {
 }
 
 TEST(VectorPass, WorkedExampleDiagonal) {
-    std::vector<std::string> records = {kWorkedExample[0], kWorkedExample[1],
-                                        Elem({"4.0E-06", "9.0E-06", "1.6E-05"})};
-    records[1].replace(9, 4, "DIAG");
+    std::vector<std::string> records = {WorkedDxyz(), WorkedCov("DIAG"), Elem({"4.0E-06", "9.0E-06", "1.6E-05"})};
     EXPECT_EQ(VectorSection(records),
               kGroupStart + OutputLines({"$GPS_COMPACT; ALPHA; BRAVO; 1234.56780; -2345.67890; 345.12340; "
                                          "0.000024290955; 0.000000000000; 0.000034290955; 0.000000000000; "
@@ -236,7 +178,7 @@ TEST(VectorPass, LongLayoutNamesAndColumns) {
 
 TEST(VectorPass, UnitCodesAreTakenUntrimmed) {
     // " m" in the ELEM unit columns is not "m": the custom factor 2 applies.
-    std::string section = VectorSection({" LUNT xx 2.0", Dxyz("A", "B", "1", "1", "1", "xx"),
+    std::string section = VectorSection({Lunt("xx", "2.0"), Dxyz("A", "B", "1", "1", "1", "xx"),
                                          Elem({"1", "2", "3"}, " m"), Elem({"4", "5", "6"}, "FT")});
     EXPECT_EQ(section, kGroupStart +
                            OutputLines({"$GPS_COMPACT; A; B; 2.00000; 2.00000; 2.00000; 2.000000000000; "
@@ -246,13 +188,16 @@ TEST(VectorPass, UnitCodesAreTakenUntrimmed) {
 
 TEST(VectorPass, BlankNamesAreWrittenAsNothing) {
     std::string section = VectorSection({Dxyz("", ""), Elem({"1", "2", "3"}), Elem({"4", "5", "6"})});
-    EXPECT_EQ(section.substr(kGroupStart.size(), 20), "$GPS_COMPACT; ; ; 1.");
+    std::vector<std::string> fields = OutputFields(section.substr(kGroupStart.size()));
+    EXPECT_EQ(fields.at(1), "");
+    EXPECT_EQ(fields.at(2), "");
+    EXPECT_EQ(fields.at(3), "1.00000");
 }
 
 TEST(VectorPass, GroupOfMoreThan25VectorsIsComplete) {
     std::vector<std::string> records;
     for (int i = 0; i < 30; ++i) records.push_back(Dxyz("S" + std::to_string(i), "T"));
-    records.push_back(" COV  CT DIAG");
+    records.push_back(Cov({}, "DIAG", ""));
     for (int i = 0; i < 30; ++i) records.push_back(Elem({"1", "2", "3"}));
     std::string section = VectorSection(records);
     std::size_t lines = 0;
@@ -274,23 +219,23 @@ TEST(VectorPass, UnsupportedSettingShowsOneMessageAndDropsTheOpenGroup) {
 }
 
 TEST(VectorPass, MissingSettingIsUnsupportedToo) {
-    Conversion run = Convert(IobLines({" COV     DIAG"}));
+    Conversion run = Convert(IobLines({Cov({}, "DIAG", "", "  ")}));
     EXPECT_EQ(run.result, 5111);
     ASSERT_EQ(run.messages.size(), 1u);
     EXPECT_EQ(run.messages[0].text, "Currently no support for '  ' setting in record 'COV '");
-    EXPECT_EQ(Convert(IobLines({" COV  C"})).messages.at(0).text,
+    EXPECT_EQ(Convert(IobLines({Cov({}, "", "", "C")})).messages.at(0).text,
               "Currently no support for 'C' setting in record 'COV '");
 }
 
 TEST(VectorPass, SettingIsComparedUntrimmedAndWithCase) {
-    EXPECT_EQ(Convert(IobLines({" COV  ct"})).result, 5111);
-    EXPECT_EQ(Convert(IobLines({" COV   CT"})).result, 5111);
+    EXPECT_EQ(Convert(IobLines({Cov({}, "", "", "ct")})).result, 5111);
+    EXPECT_EQ(Convert(IobLines({Cov({}, "", "", " CT")})).result, 5111);  // one column late
 }
 
 TEST(VectorPass, TooManyElementValuesEndTheConversion) {
     Conversion run = Convert(IobLines({"! 1", Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5", "6"}),
                                        Dxyz("C", "D"), Elem({"1", "2", "3"}), Elem({"4", "5"}),
-                                       Elem({"6", "7"}), " TITL x"}));
+                                       Elem({"6", "7"}), Titl("x")}));
     EXPECT_EQ(run.result, 5112);
     EXPECT_EQ(run.lineCounter, 8);
     ASSERT_EQ(run.messages.size(), 1u);
@@ -307,7 +252,7 @@ TEST(VectorPass, ElementValueWithoutAVectorHasNoPlace) {
 }
 
 TEST(VectorPass, DiagonalTargetIsTheOrder) {
-    EXPECT_EQ(Convert(IobLines({" COV  CT DIAG", Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4"})})).result,
+    EXPECT_EQ(Convert(IobLines({Cov({}, "DIAG", ""), Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4"})})).result,
               5112);
 }
 
@@ -315,7 +260,7 @@ TEST(VectorPass, DiagonalFlagSetAfterSomeValuesLeavesNoPlaceForMore) {
     // Five values in full mode, then DIAG makes the target 3: the count is
     // already past it, and the next value has no place.
     Conversion run = Convert(IobLines({Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5"}),
-                                       " COV  CT DIAG", Elem({"6"})}));
+                                       Cov({}, "DIAG", ""), Elem({"6"})}));
     EXPECT_EQ(run.result, 5112);
     EXPECT_EQ(run.messages.at(0).text, "Too many element values in record 'ELEM' on line 5");
     EXPECT_EQ(VectorOutput(run), "");

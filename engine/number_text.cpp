@@ -9,9 +9,6 @@
 #include "portability.h"
 
 namespace iob {
-namespace {
-
-}  // namespace
 
 double ParseNumber(const char* text, const char* end) {
     double value;

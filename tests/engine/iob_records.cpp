@@ -82,8 +82,9 @@ Station BenchMark(const std::string& name) {
 }
 
 Station Riverside() {
-    return Station{"PLO", "RIVERSIDE CONTROL MONUMENT 7", {"S", "33", "51", "4.123400"},
-                   {"E", "151", "12", "36.000000"}, "58.200", "m"};
+    const Angle latitude = {"S", "33", "51", "4.123400"};
+    const Angle longitude = {"E", "151", "12", "36.000000"};
+    return Station{"PLO", "RIVERSIDE CONTROL MONUMENT 7", latitude, longitude, "58.200", "m"};
 }
 
 std::string ShortStation(const Station& station) { return StationRecord(station, 0); }

@@ -15,7 +15,7 @@ std::string Trimmed(char* (*trim)(char*), std::string text) {
     return text.c_str();
 }
 
-TEST(Trim, LeadingBlanksAndControlBytes) { EXPECT_EQ(Trimmed(TrimLeading, " \t\x01" "ab c "), "ab c "); }
+TEST(Trim, LeadingBlanksAndControlBytes) { EXPECT_EQ(Trimmed(TrimLeading, std::string(" \t\x01") + "ab c "), "ab c "); }
 TEST(Trim, TrailingBlanks) { EXPECT_EQ(Trimmed(TrimTrailing, "  ab c \t\r\n"), "  ab c"); }
 TEST(Trim, BothEnds) { EXPECT_EQ(Trimmed(TrimBoth, "  ab c  "), "ab c"); }
 TEST(Trim, BlanksOnlyBecomeEmpty) { EXPECT_EQ(Trimmed(TrimBoth, " \t \x1f "), ""); }

@@ -42,7 +42,7 @@ TEST(TextReader, LoneCrIsAnOrdinaryByte) { EXPECT_EQ(ReadAll("a\rb\r\r\n"), (Lin
 TEST(TextReader, CrAtTheEndOfTheDataStays) { EXPECT_EQ(ReadAll("a\r"), (Lines{"a\r"})); }
 
 TEST(TextReader, CtrlZEndsTheData) {
-    EXPECT_EQ(ReadAll("a\r\nb\x1a" "c\r\nd\r\n"), (Lines{"a\n", "b"}));
+    EXPECT_EQ(ReadAll(std::string("a\r\nb\x1a") + "c\r\nd\r\n"), (Lines{"a\n", "b"}));
     EXPECT_EQ(ReadAll("ab\r\ncd\x1a\r\nef\r\n"), (Lines{"ab\n", "cd"}));  // nor a CR LF after it
 }
 
@@ -80,7 +80,7 @@ TEST(TextReader, FailingReadDeliversNothingAndSetsTheError) {
 }
 
 TEST(TextReader, RewindStartsAgainAndClearsTheEnd) {
-    MemoryFile file{"a\x1a" "b"};
+    MemoryFile file{std::string("a\x1a") + "b"};
     std::FILE* stream = file.Open("rb");
     TextReader reader(stream);
     char buffer[10];

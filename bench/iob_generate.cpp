@@ -16,6 +16,7 @@
 //   and feet; a few more TITL and 3DD records; stations 15 % of the bytes.
 // fixed: stations a quarter of the bytes, groups of 1 to 4 vectors with
 //   full or diagonal covariance in short fixed-point numbers ("%.6E").
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -37,10 +38,13 @@ public:
     explicit IobWriter(std::FILE* file) : file_(file) {}
 
     // Writes one record; `format` has no line end, the CR LF is added here.
-    template <typename... Args>
-    void Line(const char* format, Args... args) {
+    // The attribute lets the compiler check every format against its arguments.
+    __attribute__((format(printf, 2, 3))) void Line(const char* format, ...) {
         char text[256];
-        int length = std::snprintf(text, sizeof text - 2, format, args...);
+        std::va_list args;
+        va_start(args, format);
+        int length = std::vsnprintf(text, sizeof text - 2, format, args);
+        va_end(args);
         text[length++] = '\r';
         text[length++] = '\n';
         std::fwrite(text, 1, static_cast<std::size_t>(length), file_);
@@ -65,7 +69,10 @@ public:
         out_.Line(" ELIP GRS 1980           6378137.000  6356752.3141");
         out_.Line(" LUNT us 0.3048006096");
         const double stationShare = profile_ == Profile::kRealistic ? 0.15 : 0.25;  // of the file's bytes
-        while (out_.Bytes() < target_ * stationShare || stations_.size() < 2) WriteStation();
+        while (static_cast<double>(out_.Bytes()) < static_cast<double>(target_) * stationShare ||
+               stations_.size() < 2) {
+            WriteStation();
+        }
         while (out_.Bytes() < target_) {
             if (profile_ == Profile::kRealistic) {
                 WriteRealisticGroup();

@@ -14,7 +14,7 @@
 namespace iob {
 namespace {
 
-constexpr std::size_t kOutputBufferSize = 64 * 1024;
+constexpr std::size_t kOutputBufferSize = std::size_t{64} * 1024;
 
 bool IsFolder(const std::string& name) {
     std::error_code error;
@@ -122,7 +122,8 @@ void ConvertIobFile(ConversionSettings& settings, TextReader& input, TextWriter&
 }
 
 std::string TrimFileName(const std::string& name) {
-    std::size_t first = 0, last = name.size();
+    std::size_t first = 0;
+    std::size_t last = name.size();
     while (first < last && IsCSpace(name[first])) ++first;
     while (last > first && IsCSpace(name[last - 1])) --last;
     return name.substr(first, last - first);

@@ -11,9 +11,6 @@
 #include "fixed_notation.h"
 
 namespace iob {
-namespace {
-
-}  // namespace
 
 double ParseNumber(const char* text, const char* end) {
     const char* p = text;

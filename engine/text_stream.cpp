@@ -6,7 +6,7 @@
 
 namespace iob {
 namespace {
-constexpr std::size_t kReadChunk = 64 * 1024;
+constexpr std::size_t kReadChunk = std::size_t{64} * 1024;
 constexpr char kCtrlZ = 0x1A;
 }  // namespace
 

@@ -56,6 +56,24 @@ std::string OutputLines(const std::vector<std::string>& lines) {
     return text;
 }
 
+std::string FirstLine(const std::string& output) {
+    const std::size_t end = output.find("\r\n");
+    return end == std::string::npos ? output : output.substr(0, end + 2);
+}
+
+std::vector<std::string> OutputFields(const std::string& line) {
+    const std::string text = line.substr(0, line.find("\r\n"));
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    std::size_t end = 0;
+    while ((end = text.find("; ", start)) != std::string::npos) {
+        fields.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    fields.push_back(text.substr(start));
+    return fields;
+}
+
 std::string DefaultHeader() {
     return OutputLines({" ", "$DATUM", "  NAD 83", "  6378137.0000", "  298.2572221", "", "$UNITS", "M", "D",
                         "1", "", "$NETTYP", "3", "", "! IOB-File Record Type PLH or PLO"});

@@ -39,4 +39,11 @@ std::string OutputLines(const std::vector<std::string>& lines);
 // block and the station comment.
 std::string DefaultHeader();
 
+// The first line of `output`, its CR LF included.
+std::string FirstLine(const std::string& output);
+
+// The fields of an output data line: the keyword, then each text that "; "
+// introduces ("$GEO_COMPACT; A; 45.3" gives "$GEO_COMPACT", "A", "45.3").
+std::vector<std::string> OutputFields(const std::string& line);
+
 }  // namespace iob

@@ -6,7 +6,9 @@
 #include <iob/convert_files.h>
 #include <iob/show_message.h>
 
+#include "conversion_run.h"
 #include "file_bytes.h"
+#include "iob_records.h"
 
 using namespace iob;
 
@@ -33,7 +35,7 @@ protected:
                 details_.push_back(details);
                 return kButtonOk;
             });
-        WriteFile(Path("net.iob"), " TITL t\n END\n");
+        WriteFile(Path("net.iob"), IobLines({Titl("t"), " END"}));
     }
     void TearDown() override {
         SetMessagePresenter(previous_);
@@ -63,7 +65,7 @@ TEST_F(ConvertFilesTest, SuccessNamesTheTrimmedOutput) {
     std::string output = Path("out.txt");
     EXPECT_EQ(Run(" \t" + Path("net.iob") + "\r\n", "  " + output + " \v\f"), 0);
     EXPECT_EQ(messages_, Messages{"5041 0 Success - the results are in " + output});
-    EXPECT_EQ(ReadFileBytes(output).substr(0, 33), "! IOB File Record Type TITL - t\r\n");
+    EXPECT_EQ(FirstLine(ReadFileBytes(output)), "! IOB File Record Type TITL - t\r\n");
 }
 
 TEST_F(ConvertFilesTest, NamesAreTrimmedInPlace) {
@@ -159,7 +161,7 @@ TEST_F(ConvertFilesTest, FullDiskGives5013) {
 }
 
 TEST_F(ConvertFilesTest, UnsupportedSettingShowsOnlyItsOwnMessage) {
-    WriteFile(Path("cov.iob"), " COV  XY\n");
+    WriteFile(Path("cov.iob"), IobLines({Cov({}, "", "", "XY")}));
     EXPECT_EQ(Run(Path("cov.iob"), Path("out.txt")), 5111);
     EXPECT_EQ(messages_, Messages{"5111 0 Currently no support for 'XY' setting in record 'COV '"});
 }
@@ -173,7 +175,7 @@ TEST_F(ConvertFilesTest, LongFileNameIsNeverCut) {
 }
 
 TEST_F(ConvertFilesTest, SettingsCarryFromOneConversionToTheNext) {
-    WriteFile(Path("elip.iob"), " ELIP GRS 1980           6378137.000  6356752.3141\n");
+    WriteFile(Path("elip.iob"), IobLines({WorkedElip()}));
     Run(Path("elip.iob"), Path("first.txt"));
     Run(Path("net.iob"), Path("second.txt"));
     EXPECT_NE(ReadFileBytes(Path("second.txt")).find("  GRS 1980       \r\n  6378137.0000\r\n  298.2572215\r\n"),

@@ -31,8 +31,8 @@ TEST_P(Corpus, ConvertsSoundlyAndTheSameTwice) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Replay, Corpus, testing::ValuesIn(CorpusFiles()),
-                         [](const testing::TestParamInfo<std::string>& info) {
-                             std::string name = info.param;
+                         [](const testing::TestParamInfo<std::string>& file) {
+                             std::string name = file.param;
                              for (char& c : name) {
                                  if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
                              }

@@ -3,29 +3,31 @@
 #include <gtest/gtest.h>
 
 #include "conversion_run.h"
+#include "iob_records.h"
 
 using namespace iob;
 
 namespace {
 
-// Twelve lines or more in every pass's reach: a title, stations, a group.
-const std::vector<std::string> kNetwork = {
-    "! line 1",
-    " TITL Fault network",
-    " ELIP GRS 1980           6378137.000  6356752.3141",
-    " PLH      BM-2041      N 45 30 12.345600 W 75 05 59.876543      123.456 ft",
-    " PLH      BM-2042      N 45 30 12.345600 W 75 05 59.876543      123.456 ft",
-    " PLH      BM-2043      N 45 30 12.345600 W 75 05 59.876543      123.456 ft",
-    " DXYZ     ALPHA        BRAVO            1234.5678    -2345.6789      345.1234 m",
-    " ELEM                 4.0E-06                 5.0E-07                -3.0E-07 m",
-    " ELEM                 9.0E-06                 7.0E-07                 1.6E-05 m",
-    " DXYZ     BRAVO        CHARLIE          1234.5678    -2345.6789      345.1234 m",
-    " ELEM                 4.0E-06                 5.0E-07                -3.0E-07 m",
-    " ELEM                 9.0E-06                 7.0E-07                 1.6E-05 m",
-    " DXYZ     CHARLIE      DELTA            1234.5678    -2345.6789      345.1234 m",
-    " ELEM                 4.0E-06                 5.0E-07                -3.0E-07 m",
-    " ELEM                 9.0E-06                 7.0E-07                 1.6E-05 m",
-};
+// Fifteen lines, twelve or more in every pass's reach: a comment, a title,
+// an ellipsoid, three stations and three groups of the worked vector without
+// its COV record. The tests below count on these line numbers.
+std::vector<std::string> NetworkRecords() {
+    std::vector<std::string> records = {"! line 1", Titl("Fault network"), WorkedElip()};
+    for (const char* name : {"BM-2041", "BM-2042", "BM-2043"}) records.push_back(ShortStation(BenchMark(name)));
+    const std::pair<const char*, const char*> vectors[] = {{"ALPHA", "BRAVO"}, {"BRAVO", "CHARLIE"}, {"CHARLIE", "DELTA"}};
+    for (const auto& [from, to] : vectors) {
+        records.push_back(WorkedDxyz(from, to));
+        for (const std::string& elem : WorkedElems()) records.push_back(elem);
+    }
+    return records;
+}
+
+const std::vector<std::string> kNetwork = NetworkRecords();
+
+// How far into an output line the write failures below strike: inside the
+// line, not at its start.
+constexpr long kBytesIntoTheLine = 5;
 
 const std::string& CleanOutput() {
     static const std::string output = Convert(IobLines(kNetwork)).output;
@@ -52,6 +54,14 @@ Conversion ConvertWithWriteFailure(long failAfter) {
 
 // Where line `line` (1-based) of the clean output begins.
 long OutputOffsetOfLine(int line) { return OffsetOfLine(CleanOutput(), line); }
+
+// The first `length` bytes of the clean output.
+std::string CleanOutputUpTo(long length) { return CleanOutput().substr(0, static_cast<std::size_t>(length)); }
+
+// `length` bytes of the clean output from the start of line `line`.
+std::string CleanOutputAt(int line, std::size_t length) {
+    return CleanOutput().substr(static_cast<std::size_t>(OutputOffsetOfLine(line)), length);
+}
 
 TEST(ReadFailure, Pass1ReportsTheLine) {
     Conversion run = ConvertWithReadFailure(12, 1);
@@ -111,12 +121,12 @@ TEST(WriteFailure, FirstLineOnAPipeGives5013) {
 // A write that fails in the middle of output line `line`: the output takes
 // part of it, so the C library reports the short write at once and the
 // refused writes count exactly what the engine tried after the failure.
-Conversion FailInsideLine(int line) { return ConvertWithWriteFailure(OutputOffsetOfLine(line) + 5); }
+Conversion FailInsideLine(int line) { return ConvertWithWriteFailure(OutputOffsetOfLine(line) + kBytesIntoTheLine); }
 
 TEST(WriteFailure, InPass1StopsEverything) {
     Conversion failure = FailInsideLine(1);  // the title line
     EXPECT_EQ(failure.result, 5013);
-    EXPECT_EQ(failure.output, CleanOutput().substr(0, 5));
+    EXPECT_EQ(failure.output, CleanOutputUpTo(kBytesIntoTheLine));
     EXPECT_EQ(failure.refusedWrites, 1);
     // Passes 2 and 3 were skipped: the counter still names the title's line.
     EXPECT_EQ(failure.lineCounter, 2);
@@ -125,14 +135,14 @@ TEST(WriteFailure, InPass1StopsEverything) {
 TEST(WriteFailure, InTheHeaderBlock) {
     Conversion failure = FailInsideLine(8);  // "$UNITS"
     EXPECT_EQ(failure.result, 5013);
-    EXPECT_EQ(failure.output, CleanOutput().substr(0, OutputOffsetOfLine(8) + 5));
+    EXPECT_EQ(failure.output, CleanOutputUpTo(OutputOffsetOfLine(8) + kBytesIntoTheLine));
     EXPECT_EQ(failure.refusedWrites, 1);
 }
 
 TEST(WriteFailure, WhileStationsAreWrittenSkipsPass3) {
     Conversion failure = FailInsideLine(18);  // the second station
     EXPECT_EQ(failure.result, 5013);
-    EXPECT_EQ(failure.output, CleanOutput().substr(0, OutputOffsetOfLine(18) + 5));
+    EXPECT_EQ(failure.output, CleanOutputUpTo(OutputOffsetOfLine(18) + kBytesIntoTheLine));
     EXPECT_EQ(failure.refusedWrites, 1);
     EXPECT_EQ(failure.lineCounter, 16);  // pass 2 read all 15 lines and met the end
 }
@@ -140,7 +150,7 @@ TEST(WriteFailure, WhileStationsAreWrittenSkipsPass3) {
 TEST(WriteFailure, InAVectorGroupStopsTheConversion) {
     Conversion failure = FailInsideLine(25);  // the second group's vector line
     EXPECT_EQ(failure.result, 5013);
-    EXPECT_EQ(failure.output, CleanOutput().substr(0, OutputOffsetOfLine(25) + 5));
+    EXPECT_EQ(failure.output, CleanOutputUpTo(OutputOffsetOfLine(25) + kBytesIntoTheLine));
     EXPECT_EQ(failure.refusedWrites, 1);
     EXPECT_EQ(failure.lineCounter, 12);  // the ELEM record that completed the group
 }
@@ -148,13 +158,13 @@ TEST(WriteFailure, InAVectorGroupStopsTheConversion) {
 TEST(WriteFailure, OnTheGroupsBlankLine) {
     Conversion failure = ConvertWithWriteFailure(OutputOffsetOfLine(23));  // the second group's blank line
     EXPECT_EQ(failure.result, 5013);
-    EXPECT_EQ(failure.output, CleanOutput().substr(0, OutputOffsetOfLine(23)));
+    EXPECT_EQ(failure.output, CleanOutputUpTo(OutputOffsetOfLine(23)));
 }
 
 TEST(WriteFailure, CleanOutputHasTheLinesTheseTestsCount) {
-    EXPECT_EQ(CleanOutput().substr(OutputOffsetOfLine(18), 22), "$GEO_COMPACT; BM-2042;");
-    EXPECT_EQ(CleanOutput().substr(OutputOffsetOfLine(23), 3), " \r\n");
-    EXPECT_EQ(CleanOutput().substr(OutputOffsetOfLine(25), 20), "$GPS_COMPACT; BRAVO;");
+    EXPECT_EQ(CleanOutputAt(18, 22), "$GEO_COMPACT; BM-2042;");
+    EXPECT_EQ(CleanOutputAt(23, 3), " \r\n");
+    EXPECT_EQ(CleanOutputAt(25, 20), "$GPS_COMPACT; BRAVO;");
 }
 
 TEST(FullDisk, FlushFailureShowsInTheWriter) {

@@ -3,21 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "conversion_run.h"
+#include "iob_records.h"
 
 using namespace iob;
 
 namespace {
 
-const char kElip[] = " ELIP GRS 1980           6378137.000  6356752.3141";
-
-// An ELIP record: the datum name from column 7, the axes ending in columns 36 and 50.
-std::string Elip(const std::string& datum, const std::string& a, const std::string& b = "") {
-    std::string line = " ELIP " + datum;
-    line.resize(23, ' ');
-    line += std::string(13 - a.size(), ' ') + a;
-    if (!b.empty()) line += " " + std::string(13 - b.size(), ' ') + b;
-    return line;
-}
+const std::string kElip = WorkedElip();
 
 std::string HeaderWith(const std::string& firstLine, const std::string& datum, const std::string& axis,
                        const std::string& inverseFlattening) {
@@ -25,14 +17,10 @@ std::string HeaderWith(const std::string& firstLine, const std::string& datum, c
                         "M", "D", "1", "", "$NETTYP", "3", "", "! IOB-File Record Type PLH or PLO"});
 }
 
-TEST(HeaderPass, ElipHelperMatchesTheWorkedRecord) {
-    EXPECT_EQ(Elip("GRS 1980", "6378137.000", "6356752.3141"), kElip);
-}
-
 TEST(HeaderPass, WorkedExample) {
     ConversionSettings settings;
     Conversion run = Convert(
-        IobLines({"! sample network", " TITL Control network 2004", kElip, " LUNT xx 0.3048006096"}), settings);
+        IobLines({"! sample network", Titl("Control network 2004"), kElip, Lunt("xx", "0.3048006096")}), settings);
     EXPECT_EQ(run.result, 0);
     EXPECT_EQ(run.output, OutputLines({"! IOB File Record Type TITL - Control network 2004"}) +
                               HeaderWith("! IOB File Record Type ELIP", "GRS 1980       ", "6378137.0000",
@@ -53,25 +41,25 @@ TEST(HeaderPass, NoRecordsGiveABlankLineAndTheDefaults) {
 TEST(HeaderPass, EmptyFile) { EXPECT_EQ(Convert("").output, DefaultHeader()); }
 
 TEST(HeaderPass, TitleAfterEllipsoidDropsTheEllipsoidComment) {
-    Conversion run = Convert(IobLines({kElip, " TITL Later"}));
+    Conversion run = Convert(IobLines({kElip, Titl("Later")}));
     EXPECT_EQ(run.output, OutputLines({"! IOB File Record Type TITL - Later"}) +
                               HeaderWith(" ", "GRS 1980       ", "6378137.0000", "298.2572215"));
 }
 
 TEST(HeaderPass, EveryTitleGivesItsLineInFileOrder) {
-    Conversion run = Convert(IobLines({" TITL one", " TITL two"}));
+    Conversion run = Convert(IobLines({Titl("one"), Titl("two")}));
     EXPECT_EQ(run.output, OutputLines({"! IOB File Record Type TITL - one", "! IOB File Record Type TITL - two"}) +
                               DefaultHeader());
 }
 
 TEST(HeaderPass, TitleCutAtColumn79AndNotTrimmed) {
     std::string title = "  spaced" + std::string(80, 'x');
-    Conversion run = Convert(IobLines({" TITL " + title}));
-    EXPECT_EQ(run.output.substr(0, run.output.find('\r')), "! IOB File Record Type TITL - " + title.substr(0, 73));
+    Conversion run = Convert(IobLines({Titl(title)}));
+    EXPECT_EQ(FirstLine(run.output), "! IOB File Record Type TITL - " + title.substr(0, 73) + "\r\n");
 }
 
 TEST(HeaderPass, TitleLineEndingBeforeColumn7KeepsTheTrailingBlank) {
-    EXPECT_EQ(Convert(IobLines({" TITL"})).output.substr(0, 32), "! IOB File Record Type TITL - \r\n");
+    EXPECT_EQ(FirstLine(Convert(IobLines({Titl("")})).output), "! IOB File Record Type TITL - \r\n");
 }
 
 TEST(HeaderPass, EllipsoidWithoutMinorAxisHasFlatteningOne) {
@@ -128,26 +116,26 @@ TEST(HeaderPass, SettingsCarryIntoTheNextConversion) {
 }
 
 TEST(PassFrame, RecordsAfterEndAreIgnoredByEveryPass) {
-    Conversion run = Convert(IobLines({" END ", " TITL late", kElip,
-        " PLH      BM-2041      N 45 30 12.345600 W 75 05 59.876543      123.456 ft"}));
+    Conversion run = Convert(IobLines({" END ", Titl("late"), kElip, ShortStation(BenchMark())}));
     EXPECT_EQ(run.output, DefaultHeader());
 }
 
 TEST(PassFrame, EndWithoutItsBlankEndsThePass) {
-    EXPECT_EQ(Convert(IobLines({" END", " TITL late"})).output, DefaultHeader());
+    EXPECT_EQ(Convert(IobLines({" END", Titl("late")})).output, DefaultHeader());
 }
 
 TEST(PassFrame, EndInOtherCaseDoesNotEnd) {
-    EXPECT_EQ(Convert(IobLines({" end ", " TITL x"})).output.substr(0, 31), "! IOB File Record Type TITL - x");
+    EXPECT_EQ(FirstLine(Convert(IobLines({" end ", Titl("x")})).output), "! IOB File Record Type TITL - x\r\n");
 }
 
 TEST(PassFrame, RecordTypeIsCutFromColumn2) {
-    EXPECT_EQ(Convert(IobLines({"TITL x", "XTITL y"})).output.substr(0, 31), "! IOB File Record Type TITL - y");
+    // The type is columns 2-5 whatever column 1 holds: "ITL " in "TITL x", "TITL" in "XTITL y".
+    EXPECT_EQ(FirstLine(Convert(IobLines({"TITL x", "XTITL y"})).output), "! IOB File Record Type TITL - y\r\n");
 }
 
 TEST(PassFrame, LastLineWithoutLineEndIsConverted) {
-    Conversion run = Convert(" TITL no line end");
-    EXPECT_EQ(run.output.substr(0, 43), "! IOB File Record Type TITL - no line end\r\n");
+    Conversion run = Convert(Titl("no line end"));
+    EXPECT_EQ(FirstLine(run.output), "! IOB File Record Type TITL - no line end\r\n");
 }
 
 // The tail of an over-long line is lost with it: a " END" there ends no pass.
@@ -167,7 +155,7 @@ TEST(PassFrame, OverLongLineCountsOnceInTheLineOfAMessage) {
 }
 
 TEST(PassFrame, CrLfInputAndCtrlZ) {
-    Conversion run = Convert(" TITL a\r\n\x1a TITL b\r\n");
+    Conversion run = Convert(Titl("a") + "\r\n\x1a" + Titl("b") + "\r\n");
     EXPECT_EQ(run.output, OutputLines({"! IOB File Record Type TITL - a"}) + DefaultHeader());
 }
 

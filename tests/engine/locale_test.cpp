@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "conversion_run.h"
+#include "iob_records.h"
 #include "number_text.h"
 
 using namespace iob;

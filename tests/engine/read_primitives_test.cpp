@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <string>
 
+#include "conversion_run.h"
+#include "iob_records.h"
 #include "memory_file.h"
 #include "read_primitives.h"
 
@@ -13,7 +15,7 @@ std::string Trimmed(char* (*trim)(char*), std::string text) {
     return text.c_str();
 }
 
-TEST(Trim, LeadingBlanksAndControlBytes) { EXPECT_EQ(Trimmed(TrimLeading, " \t\x01" "ab c "), "ab c "); }
+TEST(Trim, LeadingBlanksAndControlBytes) { EXPECT_EQ(Trimmed(TrimLeading, std::string(" \t\x01") + "ab c "), "ab c "); }
 TEST(Trim, TrailingBlanks) { EXPECT_EQ(Trimmed(TrimTrailing, "  ab c \t\r\n"), "  ab c"); }
 TEST(Trim, BothEnds) { EXPECT_EQ(Trimmed(TrimBoth, "  ab c  "), "ab c"); }
 TEST(Trim, BlanksOnlyBecomeEmpty) { EXPECT_EQ(Trimmed(TrimBoth, " \t \x1f "), ""); }
@@ -128,22 +130,38 @@ TEST(ExtractNumber, FieldWiderThan99BytesIsCut) {
     EXPECT_EQ(ExtractNumber(1, 200, line.c_str(), 100), std::stod(std::string(99, '1')));
 }
 
-TEST(UnitFactor, TableCodesIgnoringCase) {
-    EXPECT_EQ(UnitFactor("FT", 7.0), 0.3048);
-    EXPECT_EQ(UnitFactor("Km", 7.0), 1000.0);
-    EXPECT_EQ(UnitFactor("ch", 7.0), 20.1168);
-    EXPECT_EQ(UnitFactor("cm", 7.0), 0.01);
-    EXPECT_EQ(UnitFactor("ln", 7.0), 0.201168);
-    EXPECT_EQ(UnitFactor("m", 7.0), 1.0);
-    EXPECT_EQ(UnitFactor("mi", 7.0), 1609.344);
-    EXPECT_EQ(UnitFactor("mm", 7.0), 0.001);
-    EXPECT_EQ(UnitFactor("us", 7.0), 0.3048006096012);
-    EXPECT_EQ(UnitFactor("UM", 7.0), 1609.347218694);
-}
-
-TEST(UnitFactor, NmIsNotTheNauticalMile) {
-    EXPECT_EQ(UnitFactor("nm", 7.0), 1.0000135965);
-    EXPECT_EQ(UnitFactor("na", 7.0), 1852.0);
+// The unit table as a user meets it: the height of a PLH record in each
+// code, in the metres that its station line shows. The heights are chosen
+// so that the five decimals show every digit of the factor; the metres were
+// worked out by hand.
+TEST(UnitFactor, PlhHeightsInEachCodeInMetres) {
+    const struct {
+        const char* unit;
+        const char* height;
+        const char* metres;
+    } cases[] = {
+        {"ft", "100", "30.48000"},
+        {"FT", "100", "30.48000"},
+        {"Km", "1.5", "1500.00000"},
+        {"ch", "100", "2011.68000"},
+        {"cm", "100", "1.00000"},
+        {"ln", "100", "20.11680"},
+        {"m", "100", "100.00000"},
+        {"mi", "100", "160934.40000"},
+        {"mm", "100", "0.10000"},
+        {"us", "100000000", "30480060.96012"},
+        {"UM", "100000", "160934721.86940"},
+        {"nm", "100000", "100001.35965"},  // not the nautical mile...
+        {"na", "100", "185200.00000"},     // ...which is this one
+    };
+    for (const auto& c : cases) {
+        Station station = BenchMark();
+        station.unit = c.unit;
+        station.height = c.height;
+        const std::string output = Convert(IobLines({ShortStation(station)})).output;
+        const std::vector<std::string> fields = OutputFields(output.substr(DefaultHeader().size()));
+        EXPECT_EQ(fields.at(6), c.metres) << c.height << " " << c.unit;
+    }
 }
 
 TEST(UnitFactor, OtherCodesGiveTheCustomFactor) {

@@ -1,45 +1,49 @@
 #include <gtest/gtest.h>
 
 #include "conversion_run.h"
+#include "iob_records.h"
 #include "station_pass.h"
 
 using namespace iob;
 
 namespace {
 
-const char kShortRecord[] =
-    " PLH      BM-2041      N 45 30 12.345600 W 75 05 59.876543      123.456 ft";
-const char kLongRecord[] =
-    " PLO     *RIVERSIDE CONTROL MONUMENT 7    S 33 51  4.123400 E151 12 36.000000       58.200 m";
+const std::string kShortRecord = ShortStation(BenchMark());
+const std::string kLongRecord = LongStation(Riverside());
 const char kShortLine[] =
     "$GEO_COMPACT; BM-2041; 45.3012345600; 0.0000001; -75.0559876543; 0.0000001; 37.62939; 0.0000001; "
     "0.00000; 0.0000001; 37.62939; 0.0000001; 0.0000; 0.0000; 0.0000; 0.0000";
 const char kLongLine[] =
     "$GEO_COMPACT; RIVERSIDE CONTR; -33.5104123400; 0.0000001; 151.1236000000; 0.0000001; 58.20000; "
     "0.0000001; 0.00000; 0.0000001; 58.20000; 0.0000001; 0.0000; 0.0000; 0.0000; 0.0000";
+const std::string kStationComment = OutputLines({"! IOB-File Record Type PLH or PLO"});
 
 StationRecord Parse(const std::string& line, double customFactor = 1.0) {
     return ParseStationRecord(line.c_str(), static_cast<int>(line.size()), customFactor);
 }
 
-// The station lines of a conversion, without the header before them.
+// The station lines of a conversion, after the station comment.
 std::string StationSection(const std::vector<std::string>& records) {
     std::string output = Convert(IobLines(records)).output;
-    return output.substr(DefaultHeader().size() - 35);
+    return output.substr(DefaultHeader().size() - kStationComment.size());
 }
 
-// A short-layout record with the given name field and hemisphere letters.
-std::string ShortRecord(const std::string& name, char latitude, char longitude) {
-    std::string record = kShortRecord;
-    record.replace(10, 12, (name + std::string(12, ' ')).substr(0, 12));
-    record[23] = latitude;
-    record[41] = longitude;
-    return record;
+// The fields of the first station line of a conversion.
+std::vector<std::string> FirstStationFields(const std::vector<std::string>& records) {
+    return OutputFields(FirstLine(StationSection(records).substr(kStationComment.size())));
+}
+
+// The worked short-layout record under another name and hemisphere letters.
+std::string ShortRecord(const std::string& name, const std::string& latitude, const std::string& longitude) {
+    Station station = BenchMark(name);
+    station.latitude.hemisphere = latitude;
+    station.longitude.hemisphere = longitude;
+    return ShortStation(station);
 }
 
 TEST(StationPass, WorkedExamplesGiveTheirSection) {
     EXPECT_EQ(StationSection({kShortRecord, kLongRecord, " END"}),
-              OutputLines({"! IOB-File Record Type PLH or PLO", kShortLine, kLongLine}));
+              kStationComment + OutputLines({kShortLine, kLongLine}));
 }
 
 TEST(StationPass, ShortLayout) {
@@ -58,31 +62,31 @@ TEST(StationPass, LongLayoutCutsTheNameTo15Bytes) {
 
 TEST(StationPass, LowerCaseStarSelectsNothingElse) {
     std::string record = kLongRecord;
-    record[9] = 'x';  // not "*": the short layout reads columns 11-22 as the name
+    PutAt(record, kLayoutMarkColumn, "x");  // not "*": the short layout reads columns 11-22 as the name
     EXPECT_STREQ(Parse(record).name, "RIVERSIDE CO");
 }
 
 TEST(StationPass, BlankFifteenthByteStaysAfterTheCut) {
-    std::string record = kLongRecord;
-    record.replace(10, 16, "RIVER MOUTH NO 4");
-    EXPECT_STREQ(Parse(record).name, "RIVER MOUTH NO ");
+    Station station = Riverside();
+    station.name = "RIVER MOUTH NO 4";
+    EXPECT_STREQ(Parse(LongStation(station)).name, "RIVER MOUTH NO ");
 }
 
 TEST(StationPass, NameIsTrimmedBeforeTheCut) {
-    std::string record = kLongRecord;
-    record.replace(10, 31, "   ABCDEFGHIJKLMNOPQRSTUVWXYZ  ");
-    EXPECT_STREQ(Parse(record).name, "ABCDEFGHIJKLMNO");
+    Station station = Riverside();
+    station.name = "   ABCDEFGHIJKLMNOPQRSTUVWXYZ  ";
+    EXPECT_STREQ(Parse(LongStation(station)).name, "ABCDEFGHIJKLMNO");
 }
 
 TEST(StationPass, NameBeginningWithAByteAbove127KeepsIt) {
-    EXPECT_STREQ(Parse(ShortRecord("\xc3\x89TANG", 'N', 'E')).name, "\xc3\x89TANG");
+    EXPECT_STREQ(Parse(ShortRecord("\xc3\x89TANG", "N", "E")).name, "\xc3\x89TANG");
 }
 
 TEST(StationPass, HemisphereLettersIgnoreCase) {
-    StationRecord station = Parse(ShortRecord("A", 's', 'w'));
+    StationRecord station = Parse(ShortRecord("A", "s", "w"));
     EXPECT_LT(station.latitude, 0.0);
     EXPECT_LT(station.longitude, 0.0);
-    station = Parse(ShortRecord("A", 'x', 'e'));
+    station = Parse(ShortRecord("A", "x", "e"));
     EXPECT_GT(station.latitude, 0.0);
     EXPECT_GT(station.longitude, 0.0);
 }
@@ -101,7 +105,7 @@ TEST(StationPass, MinusSignOnTheDegreesNegatesTheWholeAngle) {
         record.replace(23, 4, std::string(1, c.hemisphere) + c.degrees);  // minutes 30, seconds 12.3456
         std::string section = StationSection({record});
         std::string expected = std::string("$GEO_COMPACT; BM-2041; ") + c.written + ";";
-        EXPECT_EQ(section.substr(35, expected.size()), expected) << c.degrees << c.hemisphere;
+        EXPECT_EQ(section.substr(kStationComment.size(), expected.size()), expected) << c.degrees << c.hemisphere;
     }
 }
 
@@ -119,7 +123,7 @@ TEST(StationPass, DecimalDegreesFromTheFieldsWithTheirSigns) {
 }
 
 TEST(StationPass, LineEndingAfterTheNameGivesZeros) {
-    StationRecord station = Parse(" PLH      LONELY");
+    StationRecord station = Parse(ShortStation(Station{"PLH", "LONELY", {}, {}, "", ""}));
     EXPECT_STREQ(station.name, "LONELY");
     EXPECT_EQ(station.latitude, 0.0);
     EXPECT_EQ(station.longitude, 0.0);
@@ -127,29 +131,29 @@ TEST(StationPass, LineEndingAfterTheNameGivesZeros) {
 }
 
 TEST(StationPass, UnitCodeIsTakenUntrimmed) {
-    std::string record = std::string(kLongRecord) + " extra";  // "m " is not "m"
+    std::string record = kLongRecord + " extra";  // "m " is not "m"
     EXPECT_EQ(Parse(record, 2.0).height, 2.0 * 58.2);
-    record = kShortRecord;
-    record.replace(72, 2, "FT");
-    EXPECT_EQ(Parse(record, 2.0).height, 0.3048 * 123.456);
+    Station station = BenchMark();
+    station.unit = "FT";
+    EXPECT_EQ(Parse(ShortStation(station), 2.0).height, 0.3048 * 123.456);
 }
 
 TEST(StationPass, CustomUnitFromTheHeaderPass) {
-    std::string record = kShortRecord;
-    record.replace(72, 2, "xx");
-    std::string section = StationSection({" LUNT xx 2.0", record});
-    EXPECT_NE(section.find("; 246.91200; "), std::string::npos) << section;
+    Station station = BenchMark();
+    station.unit = "xx";
+    EXPECT_EQ(FirstStationFields({Lunt("xx", "2.0"), ShortStation(station)}).at(6), "246.91200");
 }
 
 TEST(StationPass, BlankNameIsWrittenAsNothing) {
-    std::string section = StationSection({ShortRecord("", 'N', 'W')});
-    EXPECT_EQ(section.substr(35, 24), "$GEO_COMPACT; ; 45.30123");
+    std::vector<std::string> fields = FirstStationFields({ShortRecord("", "N", "W")});
+    EXPECT_EQ(fields.at(1), "");
+    EXPECT_EQ(fields.at(2), "45.3012345600");
 }
 
 // A ';' would split the name's field in the output: the conversion ends, no
 // station line and not even the station comment is written.
 TEST(StationPass, SemicolonInANameGives5113WithTheNameAsWritten) {
-    Conversion run = Convert(IobLines({ShortRecord("GOOD", 'N', 'W'), " TITL x",
+    Conversion run = Convert(IobLines({ShortRecord("GOOD", "N", "W"), " TITL x",
                                        " PLH     *A;B  LONG NAME TO CUT"}));
     EXPECT_EQ(run.result, 5113);
     EXPECT_EQ(run.output, OutputLines({"! IOB File Record Type TITL - x", " ", "$DATUM", "  NAD 83",
@@ -165,20 +169,18 @@ TEST(StationPass, SemicolonBeyondTheCutIsNotWritten) {
 }
 
 TEST(StationPass, RecordTypesCompareWithCase) {
-    std::string record = kShortRecord;
-    record.replace(1, 3, "plh");
-    EXPECT_EQ(StationSection({record}), OutputLines({"! IOB-File Record Type PLH or PLO"}));
+    Station station = BenchMark();
+    station.type = "plh";
+    EXPECT_EQ(StationSection({ShortStation(station)}), kStationComment);
 }
 
-TEST(StationPass, ThreeByteTypeIsNotAStation) {
-    EXPECT_EQ(StationSection({" PLH"}), OutputLines({"! IOB-File Record Type PLH or PLO"}));
-}
+TEST(StationPass, ThreeByteTypeIsNotAStation) { EXPECT_EQ(StationSection({" PLH"}), kStationComment); }
 
 TEST(StationPass, EqualNamesAndInterleavedTypesKeepFileOrder) {
-    std::string plo = kShortRecord;
-    plo.replace(1, 4, "PLO ");
-    EXPECT_EQ(StationSection({kShortRecord, plo, kShortRecord}),
-              OutputLines({"! IOB-File Record Type PLH or PLO", kShortLine, kShortLine, kShortLine}));
+    Station plo = BenchMark();
+    plo.type = "PLO";
+    EXPECT_EQ(StationSection({kShortRecord, ShortStation(plo), kShortRecord}),
+              kStationComment + OutputLines({kShortLine, kShortLine, kShortLine}));
 }
 
 TEST(StationPass, FiveThousandStationsAreAllWritten) {
@@ -187,7 +189,8 @@ TEST(StationPass, FiveThousandStationsAreAllWritten) {
     std::size_t lines = 0;
     for (std::size_t at = 0; (at = section.find("$GEO_COMPACT", at)) != std::string::npos; ++at) ++lines;
     EXPECT_EQ(lines, 5000u);
-    EXPECT_EQ(section.substr(section.size() - sizeof kShortLine - 1), std::string(kShortLine) + "\r\n");
+    const std::string lastLine = std::string(kShortLine) + "\r\n";
+    EXPECT_EQ(section.substr(section.size() - lastLine.size()), lastLine);
 }
 
 }  // namespace

@@ -4,73 +4,22 @@
 #include <sstream>
 
 #include "conversion_run.h"
+#include "iob_records.h"
 #include "vector_pass.h"
 
 using namespace iob;
 
 namespace {
 
-// Writes `text` into `line` from 1-based `column`, widening the line as needed.
-void Put(std::string& line, int column, const std::string& text) {
-    if (line.size() < column - 1 + text.size()) line.resize(column - 1 + text.size(), ' ');
-    line.replace(column - 1, text.size(), text);
-}
-
-std::string RightAligned(const std::string& text, int width) {
-    return std::string(width > static_cast<int>(text.size()) ? width - text.size() : 0, ' ') + text;
-}
-
-std::string Dxyz(const std::string& from, const std::string& to, const std::string& dx = "1.0",
-                 const std::string& dy = "2.0", const std::string& dz = "2.0", const std::string& unit = "m") {
-    std::string line = " DXYZ";
-    Put(line, 11, from);
-    Put(line, 24, to);
-    Put(line, 37, RightAligned(dx, 13));
-    Put(line, 51, RightAligned(dy, 13));
-    Put(line, 65, RightAligned(dz, 13));
-    Put(line, 79, unit);
-    return line;
-}
-
-std::string LongDxyz(const std::string& from, const std::string& to) {
-    std::string line = " DXYZ    *";
-    Put(line, 11, from);
-    Put(line, 43, to);
-    Put(line, 75, RightAligned("3.0", 13));
-    Put(line, 89, RightAligned("4.0", 13));
-    Put(line, 103, RightAligned("0.0", 13));
-    Put(line, 117, "m");
-    return line;
-}
-
-// COV values 1-5, then the height addend and scale, in their columns; an
-// empty text leaves a field blank.
-std::string Cov(const std::vector<std::string>& values, const std::string& flag = "",
-                const std::string& unit = "m", const std::string& setting = "CT") {
-    std::string line = " COV  " + setting;
-    Put(line, 10, flag);
-    const int columns[] = {15, 26, 37, 48, 59, 70, 81};
-    for (std::size_t i = 0; i < values.size(); ++i) Put(line, columns[i], RightAligned(values[i], 10));
-    Put(line, 92, unit);
-    return line;
-}
-
-std::string Elem(const std::vector<std::string>& values, const std::string& unit = "m") {
-    std::string line = " ELEM";
-    const int columns[] = {7, 31, 55};
-    for (std::size_t i = 0; i < values.size(); ++i) Put(line, columns[i], RightAligned(values[i], 23));
-    Put(line, 79, unit);
-    return line;
-}
-
 // The same layout under another covariance header: WGT or GENC.
 std::string Typed(const char* type, std::string header) { return header.replace(1, 4, type); }
 
+// A short-layout station at whole degrees north and east.
 std::string Plh(const std::string& name, const std::string& latitude, const std::string& longitude) {
     std::string line = " PLH";
-    Put(line, 11, name);
-    Put(line, 24, "N" + RightAligned(latitude, 3));
-    Put(line, 42, "E" + RightAligned(longitude, 3));
+    PutAt(line, 11, name);
+    PutAt(line, 24, "N" + std::string(3 - latitude.size(), ' ') + latitude);
+    PutAt(line, 42, "E" + std::string(3 - longitude.size(), ' ') + longitude);
     return line;
 }
 
@@ -80,12 +29,7 @@ std::string VectorSection(const std::vector<std::string>& records) {
     return VectorOutput(Convert(IobLines(records)));
 }
 
-const std::vector<std::string> kWorkedExample = {
-    " DXYZ     ALPHA        BRAVO            1234.5678    -2345.6789      345.1234 m",
-    " COV  CT                        2.0   0.000001                   1.0                       m",
-    " ELEM                 4.0E-06                 5.0E-07                -3.0E-07 m",
-    " ELEM                 9.0E-06                 7.0E-07                 1.6E-05 m",
-};
+const std::vector<std::string> kWorkedExample = WorkedGroup();
 
 const std::string kGroupStart = OutputLines({" ", "! IOB-File Record Type DXYZ, ELEM"});
 
@@ -138,9 +82,7 @@ TEST(VectorPass, WorkedExampleFullMode) {
 }
 
 TEST(VectorPass, WorkedExampleDiagonal) {
-    std::vector<std::string> records = {kWorkedExample[0], kWorkedExample[1],
-                                        Elem({"4.0E-06", "9.0E-06", "1.6E-05"})};
-    records[1].replace(9, 4, "DIAG");
+    std::vector<std::string> records = {WorkedDxyz(), WorkedCov("DIAG"), Elem({"4.0E-06", "9.0E-06", "1.6E-05"})};
     EXPECT_EQ(VectorSection(records),
               kGroupStart + OutputLines({"$GPS_COMPACT; ALPHA; BRAVO; 1234.56780; -2345.67890; 345.12340; "
                                          "0.000024290955; 0.000000000000; 0.000034290955; 0.000000000000; "
@@ -307,7 +249,7 @@ TEST(VectorPass, LongLayoutNamesAndColumns) {
 TEST(VectorPass, UnitCodesAreTakenUntrimmed) {
     // " m" in the ELEM unit columns is not "m": the custom factor 2 applies,
     // squared as the elements are covariances; lengths take it once.
-    std::string section = VectorSection({" LUNT xx 2.0", Dxyz("A", "B", "1", "1", "1", "xx"),
+    std::string section = VectorSection({Lunt("xx", "2.0"), Dxyz("A", "B", "1", "1", "1", "xx"),
                                          Elem({"1", "2", "3"}, " m"), Elem({"4", "5", "6"}, "FT")});
     EXPECT_EQ(section, kGroupStart +
                            OutputLines({"$GPS_COMPACT; A; B; 2.00000; 2.00000; 2.00000; 4.000000000000; "
@@ -317,13 +259,16 @@ TEST(VectorPass, UnitCodesAreTakenUntrimmed) {
 
 TEST(VectorPass, BlankNamesAreWrittenAsNothing) {
     std::string section = VectorSection({Dxyz("", ""), Elem({"1", "2", "3"}), Elem({"4", "5", "6"})});
-    EXPECT_EQ(section.substr(kGroupStart.size(), 20), "$GPS_COMPACT; ; ; 1.");
+    std::vector<std::string> fields = OutputFields(section.substr(kGroupStart.size()));
+    EXPECT_EQ(fields.at(1), "");
+    EXPECT_EQ(fields.at(2), "");
+    EXPECT_EQ(fields.at(3), "1.00000");
 }
 
 TEST(VectorPass, GroupOfMoreThan25VectorsIsComplete) {
     std::vector<std::string> records;
     for (int i = 0; i < 30; ++i) records.push_back(Dxyz("S" + std::to_string(i), "T"));
-    records.push_back(" COV  CT DIAG");
+    records.push_back(Cov({}, "DIAG", ""));
     for (int i = 0; i < 30; ++i) records.push_back(Elem({"1", "2", "3"}));
     std::string section = VectorSection(records);
     std::size_t lines = 0;
@@ -345,23 +290,23 @@ TEST(VectorPass, UnsupportedSettingShowsOneMessageAndDropsTheOpenGroup) {
 }
 
 TEST(VectorPass, MissingSettingIsUnsupportedToo) {
-    Conversion run = Convert(IobLines({" COV     DIAG"}));
+    Conversion run = Convert(IobLines({Cov({}, "DIAG", "", "  ")}));
     EXPECT_EQ(run.result, 5111);
     ASSERT_EQ(run.messages.size(), 1u);
     EXPECT_EQ(run.messages[0].text, "Currently no support for '  ' setting in record 'COV '");
-    EXPECT_EQ(Convert(IobLines({" COV  C"})).messages.at(0).text,
+    EXPECT_EQ(Convert(IobLines({Cov({}, "", "", "C")})).messages.at(0).text,
               "Currently no support for 'C' setting in record 'COV '");
 }
 
 TEST(VectorPass, SettingIsComparedUntrimmedAndWithCase) {
-    EXPECT_EQ(Convert(IobLines({" COV  ct"})).result, 5111);
-    EXPECT_EQ(Convert(IobLines({" COV   CT"})).result, 5111);
+    EXPECT_EQ(Convert(IobLines({Cov({}, "", "", "ct")})).result, 5111);
+    EXPECT_EQ(Convert(IobLines({Cov({}, "", "", " CT")})).result, 5111);  // one column late
 }
 
 TEST(VectorPass, TooManyElementValuesEndTheConversion) {
     Conversion run = Convert(IobLines({"! 1", Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5", "6"}),
                                        Dxyz("C", "D"), Elem({"1", "2", "3"}), Elem({"4", "5"}),
-                                       Elem({"6", "7"}), " TITL x"}));
+                                       Elem({"6", "7"}), Titl("x")}));
     EXPECT_EQ(run.result, 5112);
     EXPECT_EQ(run.lineCounter, 8);
     ASSERT_EQ(run.messages.size(), 1u);
@@ -378,7 +323,7 @@ TEST(VectorPass, ElementValueWithoutAVectorHasNoPlace) {
 }
 
 TEST(VectorPass, DiagonalTargetIsTheOrder) {
-    EXPECT_EQ(Convert(IobLines({" COV  CT DIAG", Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4"})})).result,
+    EXPECT_EQ(Convert(IobLines({Cov({}, "DIAG", ""), Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4"})})).result,
               5112);
 }
 
@@ -386,7 +331,7 @@ TEST(VectorPass, DiagonalFlagSetAfterSomeValuesLeavesNoPlaceForMore) {
     // Five values in full mode, then DIAG makes the target 3: the count is
     // already past it, and the next value has no place.
     Conversion run = Convert(IobLines({Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5"}),
-                                       " COV  CT DIAG", Elem({"6"})}));
+                                       Cov({}, "DIAG", ""), Elem({"6"})}));
     EXPECT_EQ(run.result, 5112);
     EXPECT_EQ(run.messages.at(0).text, "Too many element values in record 'ELEM' on line 5");
     EXPECT_EQ(VectorOutput(run), "");
@@ -440,7 +385,7 @@ TEST(CovarianceForms, EachFormGivesItsCovariance) {
         ASSERT_EQ(run.result, 0) << c.records.back();
         std::vector<double> six = SixNumbers(run.output);
         ASSERT_EQ(six.size(), 6u);
-        for (int i = 0; i < 6; ++i) EXPECT_NEAR(six[i], c.six[i], 1e-12) << c.records.back() << " number " << i;
+        for (std::size_t i = 0; i < 6; ++i) EXPECT_NEAR(six[i], c.six[i], 1e-12) << c.records.back() << " number " << i;
     }
 }
 

@@ -33,14 +33,15 @@ TEST(ParseNumber, AgreesWithStrtodOnRandomDecimals) {
     for (int i = 0; i < 200000; ++i) {
         std::string text = random() % 4 == 0 ? "-" : "";
         int digits = 1 + static_cast<int>(random() % 25);
-        int point = static_cast<int>(random() % (digits + 1));
+        int point = static_cast<int>(random() % static_cast<unsigned>(digits + 1));
         for (int k = 0; k < digits; ++k) {
             if (k == point) text += '.';
             text += static_cast<char>('0' + random() % 10);
         }
         if (random() % 2 == 0) {
-            const int range = random() % 8 == 0 ? 701 : 41;
-            text += (random() % 2 ? "e" : "E") + std::to_string(static_cast<int>(random() % range) - range / 2);
+            const unsigned range = random() % 8 == 0 ? 701 : 41;
+            const int exponent = static_cast<int>(random() % range) - static_cast<int>(range / 2);
+            text += (random() % 2 ? "e" : "E") + std::to_string(exponent);
         }
         ++checked;
         ASSERT_TRUE(SameBits(ParseNumber(text.c_str()), std::strtod(text.c_str(), nullptr))) << text;

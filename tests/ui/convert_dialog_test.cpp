@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "convert_dialog_fixture.h"
+#include "iob_records.h"
 #include "test_files.h"
 
 using namespace iob;
@@ -109,7 +110,7 @@ TEST_F(ConvertDialogTest, FullDiskIsAWriteErrorNotASuccess) {
 }
 
 TEST_F(ConvertDialogTest, UnsupportedCovarianceSettingShowsExactlyOneBox) {
-    WriteBytes(Path("cov.iob"), " COV  XY\r\n");
+    WriteBytes(Path("cov.iob"), QByteArray::fromStdString(Cov({}, "", "", "XY") + "\r\n"));
     Convert(Path("cov.iob"), Path("out.txt"));
     EXPECT_EQ(messages_, QStringList{"Currently no support for 'XY' setting in record 'COV '"});
     ExpectScriptDone();

@@ -130,7 +130,7 @@ TEST(AboutDialogLayout, KeepsTheTemplatesSizeWhenTheTextsFit) {
     const QFontMetricsF metrics(about->font());
     const double unit = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52 / 4;
     ASSERT_LE(metrics.horizontalAdvance("Converts GeoLab IOB files into QUORVANE input files"), 188 * unit);
-    EXPECT_EQ(about->size(), QSize(std::ceil(235 * unit), std::ceil(55 * metrics.height() / 8)));
+    EXPECT_EQ(about->size(), QSize(static_cast<int>(std::ceil(235 * unit)), static_cast<int>(std::ceil(55 * metrics.height() / 8))));
 }
 
 TEST(AboutDialogLayout, OkIsTheDefaultButton) {

@@ -114,12 +114,12 @@ private:
         const char* unit = Chance(0.9) ? "m" : "ft";
         if (longName) {
             out_.Line(" %s    *%-31s %c%3d %02d %9.6f %c%3d %02d %9.6f %12.3f %s", type, name, latHemisphere,
-                      latDegrees, latMinutes, latSeconds, lonHemisphere, lonDegrees, lonMinutes, lonSeconds,
-                      height, unit);
+                      latDegrees, latMinutes, latSeconds, lonHemisphere, lonDegrees, lonMinutes, lonSeconds, height,
+                      unit);
         } else {
             out_.Line(" %s     %-12s %c%3d %02d %9.6f %c%3d %02d %9.6f %12.3f %s", type, name, latHemisphere,
-                      latDegrees, latMinutes, latSeconds, lonHemisphere, lonDegrees, lonMinutes, lonSeconds,
-                      height, unit);
+                      latDegrees, latMinutes, latSeconds, lonHemisphere, lonDegrees, lonMinutes, lonSeconds, height,
+                      unit);
         }
     }
 
@@ -128,11 +128,11 @@ private:
         const Station& to = stations_[random_() % stations_.size()];
         double dX = Uniform(-30000.0, 30000.0), dY = Uniform(-30000.0, 30000.0), dZ = Uniform(-5000.0, 5000.0);
         if (from.longName || to.longName) {
-            out_.Line(" DXYZ    *%-31s %-31s %13.4f %13.4f %13.4f %s", from.name.c_str(), to.name.c_str(), dX, dY,
-                      dZ, unit);
+            out_.Line(" DXYZ    *%-31s %-31s %13.4f %13.4f %13.4f %s", from.name.c_str(), to.name.c_str(), dX, dY, dZ,
+                      unit);
         } else {
-            out_.Line(" DXYZ     %-12s %-12s %13.4f %13.4f %13.4f %s", from.name.c_str(), to.name.c_str(), dX, dY,
-                      dZ, unit);
+            out_.Line(" DXYZ     %-12s %-12s %13.4f %13.4f %13.4f %s", from.name.c_str(), to.name.c_str(), dX, dY, dZ,
+                      unit);
         }
         ++vectors_;
     }

@@ -16,22 +16,21 @@ namespace {
 constexpr char kProgram[] = "iob2quorvane";
 
 void PrintHelp() {
-    std::printf(
-        "Usage: %s [-v | -q] IOB_FILE OUTPUT_FILE\n"
-        "Converts the GeoLab IOB file IOB_FILE into the QUORVANE input file OUTPUT_FILE,\n"
-        "which is created or replaced, with the default datum NAD 83.\n"
-        "Prints nothing when the whole file was converted; a failure is one line on\n"
-        "standard error, and so is each kind of record or line that was read but not\n"
-        "converted (\"warning: Not converted: ...\").\n"
-        "\n"
-        "  -v, --verbose  also print what was converted (stations, GPS vectors, groups)\n"
-        "  -q, --quiet    print no warnings, only a failure\n"
-        "  --help         show this text and exit\n"
-        "  --version      show the version and exit\n"
-        "\n"
-        "Exit status: 0 on success, warnings or not; 1 when the conversion failed;\n"
-        "2 for wrong usage.\n",
-        kProgram);
+    std::printf("Usage: %s [-v | -q] IOB_FILE OUTPUT_FILE\n"
+                "Converts the GeoLab IOB file IOB_FILE into the QUORVANE input file OUTPUT_FILE,\n"
+                "which is created or replaced, with the default datum NAD 83.\n"
+                "Prints nothing when the whole file was converted; a failure is one line on\n"
+                "standard error, and so is each kind of record or line that was read but not\n"
+                "converted (\"warning: Not converted: ...\").\n"
+                "\n"
+                "  -v, --verbose  also print what was converted (stations, GPS vectors, groups)\n"
+                "  -q, --quiet    print no warnings, only a failure\n"
+                "  --help         show this text and exit\n"
+                "  --version      show the version and exit\n"
+                "\n"
+                "Exit status: 0 on success, warnings or not; 1 when the conversion failed;\n"
+                "2 for wrong usage.\n",
+                kProgram);
 }
 
 int Usage() {
@@ -43,7 +42,8 @@ enum class Verbosity { kQuiet, kWarnings, kVerbose };
 
 // What was not converted, one line each, and with -v what was.
 void PrintReport(const iob::ConversionReport& report, Verbosity verbosity) {
-    if (verbosity == Verbosity::kVerbose) std::fprintf(stderr, "%s: %s\n", kProgram, iob::ReportSummary(report).c_str());
+    if (verbosity == Verbosity::kVerbose)
+        std::fprintf(stderr, "%s: %s\n", kProgram, iob::ReportSummary(report).c_str());
     if (verbosity == Verbosity::kQuiet) return;
     for (const std::string& item : iob::UnconvertedItems(report)) {
         std::fprintf(stderr, "%s: warning: %s\n", kProgram,

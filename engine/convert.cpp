@@ -26,8 +26,8 @@ constexpr Field kUnitFactor = {10, 16};
 // records set the datum and the custom unit. The ELIP comment waits for the
 // line before $DATUM, and a later TITL record drops it: `ellipsoidComment`
 // tells whether it is still due.
-void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWriter& output,
-                       bool& ellipsoidComment, ConversionOutcome& outcome) {
+void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWriter& output, bool& ellipsoidComment,
+                       ConversionOutcome& outcome) {
     // Pass 1 sees every record: it accounts for those no pass converts.
     auto tally = [&outcome](const char* recordType, int line) {
         RecordKind kind = ClassifyRecordType(recordType);
@@ -36,14 +36,12 @@ void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWrit
         }
     };
     auto wanted = [](const char* recordType) {
-        return IsRecordType(recordType, "TITL") || IsRecordType(recordType, "ELIP") ||
-               IsRecordType(recordType, "LUNT");
+        return IsRecordType(recordType, "TITL") || IsRecordType(recordType, "ELIP") || IsRecordType(recordType, "LUNT");
     };
     RunPass(input, outcome, wanted, tally, [&](const char* recordType, const char* line, int length) {
         char field[kTitle.width + 1];
         if (IsRecordType(recordType, "TITL")) {
-            WriteTitleLine(output, ExtractField(kTitle.column, kTitle.width, line, length, field),
-                           outcome.result);
+            WriteTitleLine(output, ExtractField(kTitle.column, kTitle.width, line, length, field), outcome.result);
             if (outcome.result == kResultOk) ++outcome.report.titleLines;
             ellipsoidComment = false;
         } else if (IsRecordType(recordType, "ELIP")) {
@@ -80,8 +78,7 @@ bool RewindForNextPass(TextReader& input, ConversionOutcome& outcome) {
 
 // The three passes in the order of the output file. The first failure ends
 // the conversion: nothing more is read or written, so it is the one reported.
-void ConvertPasses(ConversionSettings& settings, TextReader& input, TextWriter& output,
-                   ConversionOutcome& outcome) {
+void ConvertPasses(ConversionSettings& settings, TextReader& input, TextWriter& output, ConversionOutcome& outcome) {
     bool ellipsoidComment = false;
     ReadHeaderRecords(settings, input, output, ellipsoidComment, outcome);
     if (outcome.result != kResultOk) return;

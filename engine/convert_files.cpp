@@ -113,8 +113,8 @@ void ShowOutcome(const ConversionOutcome& outcome, const std::string& iobName, c
 
 }  // namespace
 
-void ConvertIobFile(ConversionSettings& settings, TextReader& input, TextWriter& output,
-                    int& lineCounter, int& result) {
+void ConvertIobFile(ConversionSettings& settings, TextReader& input, TextWriter& output, int& lineCounter,
+                    int& result) {
     ConversionOutcome outcome = RunConversion(settings, input, output);
     ShowConversionFailure(outcome);
     lineCounter = outcome.failingLine;

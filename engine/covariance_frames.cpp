@@ -9,9 +9,7 @@ constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
 
 // The dot product of two rows of three, summed as ((a0 b0 + a1 b1) + a2 b2):
 // one fixed order, so that every build writes the same digits.
-double RowTimesRow(const double (&a)[3], const double (&b)[3]) {
-    return (a[0] * b[0] + a[1] * b[1]) + a[2] * b[2];
-}
+double RowTimesRow(const double (&a)[3], const double (&b)[3]) { return (a[0] * b[0] + a[1] * b[1]) + a[2] * b[2]; }
 
 }  // namespace
 

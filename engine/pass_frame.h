@@ -70,8 +70,7 @@ bool PassOverUnwantedLine(TextReader& input, ConversionOutcome& outcome, CutLine
 // record type `wanted` refuses may be passed over unread; `skipped` is told
 // of the data lines among them.
 template <typename Wanted, typename Skipped, typename Handler>
-void RunPass(TextReader& input, ConversionOutcome& outcome, Wanted&& wanted, Skipped&& skipped,
-             Handler&& handle) {
+void RunPass(TextReader& input, ConversionOutcome& outcome, Wanted&& wanted, Skipped&& skipped, Handler&& handle) {
     int& lineCounter = outcome.failingLine;
     int& result = outcome.result;
     char line[kLineBufferSize];

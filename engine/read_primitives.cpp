@@ -67,12 +67,9 @@ struct UnitEntry {
 
 // Searched in this order. "nm" is a hair over a metre; the nautical mile is "na".
 const UnitEntry kUnitTable[] = {
-    {"ch", 20.1168},   {"cm", 0.01},
-    {"ft", 0.3048},    {"km", 1000.0},
-    {"ln", 0.201168},  {"m", 1.0},
-    {"mi", 1609.344},  {"mm", 0.001},
-    {"nm", 1.0000135965}, {"na", 1852.0},
-    {"us", 0.3048006096012}, {"um", 1609.347218694},
+    {"ch", 20.1168},      {"cm", 0.01},   {"ft", 0.3048},          {"km", 1000.0},
+    {"ln", 0.201168},     {"m", 1.0},     {"mi", 1609.344},        {"mm", 0.001},
+    {"nm", 1.0000135965}, {"na", 1852.0}, {"us", 0.3048006096012}, {"um", 1609.347218694},
 };
 
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }

@@ -30,8 +30,7 @@ struct CutLines {
 };
 // The same, counting the lines it cuts into `cut`; returns the length of
 // the text left in `buffer`.
-std::size_t ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result,
-                         CutLines& cut);
+std::size_t ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result, CutLines& cut);
 
 // True when `buffer`, as ReadDataLine left it, holds a data line.
 bool IsDataLine(const char* buffer);

@@ -12,13 +12,13 @@ namespace {
 
 // Trailing blanks trimmed, as the tables below spell the types; the most
 // frequent records of a file first.
-constexpr const char* kConvertedTypes[] = {"ELEM", "DXYZ", "PLH",  "PLO", "COV", "TITL",
-                                           "ELIP", "LUNT", "END",  "WGT", "CORR", "GENC"};
+constexpr const char* kConvertedTypes[] = {"ELEM", "DXYZ", "PLH", "PLO", "COV",  "TITL",
+                                           "ELIP", "LUNT", "END", "WGT", "CORR", "GENC"};
 constexpr const char* kGroupMarks[] = {"GRP", "3DD"};
 // The observation and coordinate records of the format.
-constexpr const char* kNotConvertedTypes[] = {"DIST", "AZIM", "DIR", "DSET", "ANGL", "ZEND", "HDIS", "OHDF",
-                                              "EHDF", "EHGT", "OHGT", "PL",  "NEH",  "NEO",  "XYZ",  "GEOI",
-                                              "2DC",  "2DD",  "3DC"};
+constexpr const char* kNotConvertedTypes[] = {"DIST", "AZIM", "DIR",  "DSET", "ANGL", "ZEND", "HDIS",
+                                              "OHDF", "EHDF", "EHGT", "OHGT", "PL",   "NEH",  "NEO",
+                                              "XYZ",  "GEOI", "2DC",  "2DD",  "3DC"};
 
 template <std::size_t N>
 bool IsOneOf(const char* type, const char* const (&types)[N]) {
@@ -39,8 +39,8 @@ std::string TrimmedType(const char* recordType) {
 
 RecordKind ClassifyRecordType(const char* recordType) {
     // Most lines of a file are one of these: they are told apart without a copy.
-    if (IsRecordType(recordType, "ELEM") || IsRecordType(recordType, "DXYZ") ||
-        IsRecordType(recordType, "PLH ") || IsRecordType(recordType, "PLO ") || IsRecordType(recordType, "COV ")) {
+    if (IsRecordType(recordType, "ELEM") || IsRecordType(recordType, "DXYZ") || IsRecordType(recordType, "PLH ") ||
+        IsRecordType(recordType, "PLO ") || IsRecordType(recordType, "COV ")) {
         return RecordKind::kConverted;
     }
     if (IsRecordType(recordType, "GRP ") || IsRecordType(recordType, "3DD ")) return RecordKind::kGroupMark;

@@ -46,10 +46,10 @@ std::vector<std::string> UnconvertedItems(const ConversionReport& report) {
                             : FormatMessage(kReportUnknownRecords, report.unknownRecords, list.c_str()));
     }
     if (report.incompleteGroupVectors > 0) {
-        items.push_back(report.incompleteGroupVectors == 1
-                            ? FormatMessage(kReportIncompleteGroupOfOne, report.incompleteGroupLine)
-                            : FormatMessage(kReportIncompleteGroup, report.incompleteGroupVectors,
-                                            report.incompleteGroupLine));
+        items.push_back(
+            report.incompleteGroupVectors == 1
+                ? FormatMessage(kReportIncompleteGroupOfOne, report.incompleteGroupLine)
+                : FormatMessage(kReportIncompleteGroup, report.incompleteGroupVectors, report.incompleteGroupLine));
     }
     if (report.cutLines > 0) {
         items.push_back(report.cutLines == 1 ? FormatMessage(kReportCutLine, report.firstCutLine)

@@ -61,9 +61,7 @@ void ShowSameFile(const std::string& fileName) { ShowMessage(kMsgSameFile, 0, fi
 void ShowSuccess(const std::string& outputName, const std::string& details) {
     Present(kMsgSuccess, FormatMessage(kMsgSuccess, outputName.c_str()), details);
 }
-void ShowOutOfMemory(const std::string& details) {
-    Present(kMsgOutOfMemory, FormatMessage(kMsgOutOfMemory), details);
-}
+void ShowOutOfMemory(const std::string& details) { Present(kMsgOutOfMemory, FormatMessage(kMsgOutOfMemory), details); }
 void ShowWriteError(const std::string& outputName, const std::string& details) {
     Present(kMsgWriteError, FormatMessage(kMsgWriteError, outputName.c_str()), details);
 }

@@ -18,10 +18,10 @@ struct StationLayout {
     int maxNameLength;
 };
 
-constexpr StationLayout kShortLayout = {
-    {11, 12}, {24, 1}, {25, 3}, {29, 2}, {32, 9}, {42, 1}, {43, 3}, {47, 2}, {50, 9}, {60, 12}, {73, 2}, 12};
-constexpr StationLayout kLongLayout = {
-    {11, 31}, {43, 1}, {44, 3}, {48, 2}, {51, 9}, {61, 1}, {62, 3}, {66, 2}, {69, 9}, {79, 12}, {92, 2}, 15};
+constexpr StationLayout kShortLayout = {{11, 12}, {24, 1}, {25, 3}, {29, 2},  {32, 9}, {42, 1},
+                                        {43, 3},  {47, 2}, {50, 9}, {60, 12}, {73, 2}, 12};
+constexpr StationLayout kLongLayout = {{11, 31}, {43, 1}, {44, 3}, {48, 2},  {51, 9}, {61, 1},
+                                       {62, 3},  {66, 2}, {69, 9}, {79, 12}, {92, 2}, 15};
 
 bool IsStationRecord(const char* recordType) {
     return IsRecordType(recordType, "PLH ") || IsRecordType(recordType, "PLO ");
@@ -79,13 +79,14 @@ StationRecord ParseStationRecord(const char* line, int lineLength, double custom
 
 void CollectStations(const ConversionSettings& settings, TextReader& input, StationTable& stations,
                      ConversionOutcome& outcome) {
-    RunPass(input, outcome, IsStationRecord, [](const char*, int) {},
-            [&](const char* recordType, const char* line, int lineLength) {
-        if (!IsStationRecord(recordType)) return;
-        StationRecord station = ParseStationRecord(line, lineLength, settings.customUnitFactor);
-        if (RefuseNameWithSemicolon(station.name, outcome)) return;
-        stations.push_back(station);
-    });
+    RunPass(
+        input, outcome, IsStationRecord, [](const char*, int) {},
+        [&](const char* recordType, const char* line, int lineLength) {
+            if (!IsStationRecord(recordType)) return;
+            StationRecord station = ParseStationRecord(line, lineLength, settings.customUnitFactor);
+            if (RefuseNameWithSemicolon(station.name, outcome)) return;
+            stations.push_back(station);
+        });
 }
 
 }  // namespace iob

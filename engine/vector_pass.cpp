@@ -40,7 +40,7 @@ constexpr Field kElemUnit = {79, 2};
 // The group being collected.
 struct VectorGroup {
     std::vector<VectorRecord> vectors;
-    WeightMatrix couplings;  // under WGT only
+    WeightMatrix couplings;   // under WGT only
     int firstVectorLine = 0;  // the line of the group's first DXYZ record
     long long elementCount = 0;
     CovarianceSettings cov;
@@ -82,8 +82,7 @@ struct VectorGroup {
 };
 
 bool IsCovarianceHeader(const char* recordType) {
-    return IsRecordType(recordType, "COV ") || IsRecordType(recordType, "WGT ") ||
-           IsRecordType(recordType, "GENC");
+    return IsRecordType(recordType, "COV ") || IsRecordType(recordType, "WGT ") || IsRecordType(recordType, "GENC");
 }
 
 // True when the field, as far as the line reaches, holds blank bytes only:

@@ -16,11 +16,11 @@ namespace iob {
 // The settings of a group's covariance header (COV, WGT or GENC) and their
 // values when no header set them.
 struct CovarianceSettings {
-    bool weights = false;      // WGT: the ELEM values are weights, the covariances their inverse
-    bool localFrame = false;   // LG: north, east, up at the from-station, turned into CT when written
-    bool diagonal = false;     // the ELEM values are the variances (or weights) only
-    double commonAddend = 0.0; // value 1, added to every variance and covariance
-    double commonScale = 1.0;  // value 2, scales all six numbers
+    bool weights = false;         // WGT: the ELEM values are weights, the covariances their inverse
+    bool localFrame = false;      // LG: north, east, up at the from-station, turned into CT when written
+    bool diagonal = false;        // the ELEM values are the variances (or weights) only
+    double commonAddend = 0.0;    // value 1, added to every variance and covariance
+    double commonScale = 1.0;     // value 2, scales all six numbers
     double varianceAddend = 0.0;  // value 3
     double varianceScale = 1.0;   // value 4
     double distancePpm = 0.0;     // value 5, parts per million of the vector length

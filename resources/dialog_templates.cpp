@@ -29,14 +29,13 @@ const ControlTemplate kConvertControls[] = {
      7, 32, 386, 8},
     {ControlKind::kText, kIdNone, "to modify (as needed) the coordinates of your fixed stations. ", 7, 42, 386, 8},
     {ControlKind::kText, kIdNone,
-     "'IOB' File records currently supported include: TITL, ELIP, LUNT, PLH, PLO, DXYZ, COV, WGT, GENC, ELEM, END",
-     7, 57, 386, 8},
+     "'IOB' File records currently supported include: TITL, ELIP, LUNT, PLH, PLO, DXYZ, COV, WGT, GENC, ELEM, END", 7,
+     57, 386, 8},
     {ControlKind::kText, kIdNone, "Enter the name of the 'IOB' File:", 7, 110, 100, 8},
     {ControlKind::kEdit, kIdIobName, "", 7, 120, 336, 14},
     {ControlKind::kButton, kIdBrowseIob, "Browse...", 353, 120, 40, 14},
     {ControlKind::kText, kIdNone,
-     "Enter the name of the QUORVANE ASCII (Text) file to create from data in the 'IOB' file:",
-     7, 140, 342, 8},
+     "Enter the name of the QUORVANE ASCII (Text) file to create from data in the 'IOB' file:", 7, 140, 342, 8},
     {ControlKind::kEdit, kIdOutputName, "", 7, 150, 336, 14},
     {ControlKind::kButton, kIdBrowseOutput, "Browse...", 353, 150, 40, 14},
     {ControlKind::kButton, kIdConvert, "&Convert Data", 7, 185, 60, 14},
@@ -45,8 +44,7 @@ const ControlTemplate kConvertControls[] = {
      "This program will be continually updated with support for additional 'IOB' record types. "
      "If you have an immediate need for",
      7, 72, 386, 8},
-    {ControlKind::kText, kIdNone,
-     "'IOB' record types not described above, please contact us at support@example.org.",
+    {ControlKind::kText, kIdNone, "'IOB' record types not described above, please contact us at support@example.org.",
      7, 82, 260, 8},
 };
 

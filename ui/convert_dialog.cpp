@@ -107,14 +107,15 @@ void CConvertDialog::BrowseForFile(BrowseSelector selector) {
     const BrowseStartPlaces places{FieldTextOf(iob ? iobFileName_ : outputFileName_),
                                    FieldTextOf(iob ? outputFileName_ : iobFileName_), QDir::currentPath(),
                                    FieldTextOf(ProgramBrowseFolder(GetModuleDirectory())), QDir::homePath()};
-    std::unique_ptr<CBrowseFileDialog> dialog(
-        new (std::nothrow) CBrowseFileDialog(iob::LoadString(iob ? iob::kMsgIobFilter : iob::kMsgOutputFilter), nullptr));
+    std::unique_ptr<CBrowseFileDialog> dialog(new (std::nothrow) CBrowseFileDialog(
+        iob::LoadString(iob ? iob::kMsgIobFilter : iob::kMsgOutputFilter), nullptr));
     if (!dialog) {
         iob::ShowOutOfMemory();
         return;
     }
     dialog->setDirectory(BrowseStartFolder(places, FileSystemFolderChecks()));
-    dialog->setWindowTitle(QString::fromUtf8(iob::LoadString(iob ? iob::kMsgIobBrowseTitle : iob::kMsgOutputBrowseTitle)));
+    dialog->setWindowTitle(
+        QString::fromUtf8(iob::LoadString(iob ? iob::kMsgIobBrowseTitle : iob::kMsgOutputBrowseTitle)));
     // It has no owner to take the icon from.
     dialog->setWindowIcon(icon_);
     if (dialog->exec() != QDialog::Accepted) return;

@@ -3,7 +3,8 @@
 #include <cmath>
 
 DialogUnits BaseUnitsOf(const QFontMetricsF& metrics) {
-    const double averageWidth = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0;
+    const double averageWidth =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0;
     return DialogUnits{averageWidth / 4.0, metrics.height() / 8.0};
 }
 
@@ -19,7 +20,7 @@ QSize ToPixels(const DialogUnits& units, int width, int height) {
 }
 
 QRect ToPixels(const DialogUnits& units, int x, int y, int width, int height) {
-    return QRect(QPoint(static_cast<int>(std::lround(x * units.horizontal)),
-                        static_cast<int>(std::lround(y * units.vertical))),
-                 ToPixels(units, width, height));
+    return QRect(
+        QPoint(static_cast<int>(std::lround(x * units.horizontal)), static_cast<int>(std::lround(y * units.vertical))),
+        ToPixels(units, width, height));
 }

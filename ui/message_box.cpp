@@ -10,8 +10,8 @@
 iob::MessagePresenter MessageBoxPresenter(QWidget* owner) {
     return [owner](unsigned, unsigned, const std::string& text, const std::string& details) {
         QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
-                        QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())),
-                        QMessageBox::Ok, owner);
+                        QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
+                        owner);
         // File names are shown as typed, even those that look like markup.
         box.setTextFormat(Qt::PlainText);
         // What a conversion converted and did not, beneath its message; record

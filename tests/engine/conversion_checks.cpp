@@ -28,8 +28,7 @@ std::string CheckConversion(const Conversion& run) {
         if (at == 0 || run.output[at - 1] != '\r') return "LF without CR at byte " + std::to_string(at);
     }
     if (!endsBeforeTheHeader && run.output.find("$DATUM\r\n") == std::string::npos) return "header missing";
-    if (!mayEndBeforeTheStations &&
-        run.output.find("\r\n! IOB-File Record Type PLH or PLO\r\n") == std::string::npos) {
+    if (!mayEndBeforeTheStations && run.output.find("\r\n! IOB-File Record Type PLH or PLO\r\n") == std::string::npos) {
         return "station comment missing";
     }
     // The report counts what was written.

@@ -75,8 +75,8 @@ std::vector<std::string> OutputFields(const std::string& line) {
 }
 
 std::string DefaultHeader() {
-    return OutputLines({" ", "$DATUM", "  NAD 83", "  6378137.0000", "  298.2572221", "", "$UNITS", "M", "D",
-                        "1", "", "$NETTYP", "3", "", "! IOB-File Record Type PLH or PLO"});
+    return OutputLines({" ", "$DATUM", "  NAD 83", "  6378137.0000", "  298.2572221", "", "$UNITS", "M", "D", "1", "",
+                        "$NETTYP", "3", "", "! IOB-File Record Type PLH or PLO"});
 }
 
 }  // namespace iob

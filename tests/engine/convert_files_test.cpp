@@ -16,18 +16,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void WriteFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 using Messages = std::vector<std::string>;
 
 class ConvertFilesTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("iob-convert-files-" + std::to_string(::getpid()) + "-" +
-                   testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ = fs::temp_directory_path() / ("iob-convert-files-" + std::to_string(::getpid()) + "-" +
+                                               testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(folder_);
         previous_ = SetMessagePresenter(
             [this](unsigned number, unsigned boxType, const std::string& text, const std::string& details) {
@@ -49,8 +46,7 @@ protected:
         std::string original = ReadFileBytes(Path("net.iob"));
         messages_.clear();
         EXPECT_EQ(Run(Path("net.iob"), other), 5032) << other;
-        EXPECT_EQ(messages_,
-                  Messages{"5032 0 The 'IOB' file and the 'QUORVANE' file are the same file " + other});
+        EXPECT_EQ(messages_, Messages{"5032 0 The 'IOB' file and the 'QUORVANE' file are the same file " + other});
         EXPECT_EQ(ReadFileBytes(Path("net.iob")), original);
     }
 
@@ -145,10 +141,10 @@ TEST_F(ConvertFilesTest, NamesInOtherScriptsAreUtf8) {
     EXPECT_EQ(Run(Path(survey + ".iob"), Path(survey + "-2.iob")), 5032);
     EXPECT_EQ(Run(Path(survey), Path("out.txt")), 5031);
     EXPECT_EQ(Run(Path(survey + "-3.iob"), Path("out.txt")), 5031);
-    EXPECT_EQ(messages_, (Messages{"5032 0 The 'IOB' file and the 'QUORVANE' file are the same file " +
-                                       Path(survey + "-2.iob"),
-                                   "5031 0 Cannot open file " + Path(survey),
-                                   "5031 0 Cannot open file " + Path(survey + "-3.iob")}));
+    EXPECT_EQ(
+        messages_,
+        (Messages{"5032 0 The 'IOB' file and the 'QUORVANE' file are the same file " + Path(survey + "-2.iob"),
+                  "5031 0 Cannot open file " + Path(survey), "5031 0 Cannot open file " + Path(survey + "-3.iob")}));
 }
 
 TEST_F(ConvertFilesTest, FullDiskGives5013) {

@@ -15,7 +15,8 @@ namespace {
 std::vector<std::string> NetworkRecords() {
     std::vector<std::string> records = {"! line 1", Titl("Fault network"), WorkedElip()};
     for (const char* name : {"BM-2041", "BM-2042", "BM-2043"}) records.push_back(ShortStation(BenchMark(name)));
-    const std::pair<const char*, const char*> vectors[] = {{"ALPHA", "BRAVO"}, {"BRAVO", "CHARLIE"}, {"CHARLIE", "DELTA"}};
+    const std::pair<const char*, const char*> vectors[] = {
+        {"ALPHA", "BRAVO"}, {"BRAVO", "CHARLIE"}, {"CHARLIE", "DELTA"}};
     for (const auto& [from, to] : vectors) {
         records.push_back(WorkedDxyz(from, to));
         for (const std::string& elem : WorkedElems()) records.push_back(elem);

@@ -13,8 +13,8 @@ const std::string kElip = WorkedElip();
 
 std::string HeaderWith(const std::string& firstLine, const std::string& datum, const std::string& axis,
                        const std::string& inverseFlattening) {
-    return OutputLines({firstLine, "$DATUM", "  " + datum, "  " + axis, "  " + inverseFlattening, "", "$UNITS",
-                        "M", "D", "1", "", "$NETTYP", "3", "", "! IOB-File Record Type PLH or PLO"});
+    return OutputLines({firstLine, "$DATUM", "  " + datum, "  " + axis, "  " + inverseFlattening, "", "$UNITS", "M",
+                        "D", "1", "", "$NETTYP", "3", "", "! IOB-File Record Type PLH or PLO"});
 }
 
 TEST(HeaderPass, WorkedExample) {
@@ -22,9 +22,9 @@ TEST(HeaderPass, WorkedExample) {
     Conversion run = Convert(
         IobLines({"! sample network", Titl("Control network 2004"), kElip, Lunt("xx", "0.3048006096")}), settings);
     EXPECT_EQ(run.result, 0);
-    EXPECT_EQ(run.output, OutputLines({"! IOB File Record Type TITL - Control network 2004"}) +
-                              HeaderWith("! IOB File Record Type ELIP", "GRS 1980       ", "6378137.0000",
-                                         "298.2572215"));
+    EXPECT_EQ(run.output,
+              OutputLines({"! IOB File Record Type TITL - Control network 2004"}) +
+                  HeaderWith("! IOB File Record Type ELIP", "GRS 1980       ", "6378137.0000", "298.2572215"));
     EXPECT_EQ(settings.datumName, "GRS 1980       ");
     EXPECT_EQ(settings.semiMajorAxis, 6378137.0);
     EXPECT_EQ(settings.inverseFlattening, 1 / ((6378137.0 - 6356752.3141) / 6378137.0));

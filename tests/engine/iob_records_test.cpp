@@ -17,7 +17,8 @@ TEST(IobRecords, BuildTheWorkedRecords) {
          " PLO     *RIVERSIDE CONTROL MONUMENT 7    S 33 51  4.123400 E151 12 36.000000       58.200 m"},
         {WorkedDxyz(), " DXYZ     ALPHA        BRAVO            1234.5678    -2345.6789      345.1234 m"},
         {WorkedCov(), " COV  CT                        2.0   0.000001                   1.0                       m"},
-        {WorkedCov("DIAG"), " COV  CT DIAG                   2.0   0.000001                   1.0                       m"},
+        {WorkedCov("DIAG"),
+         " COV  CT DIAG                   2.0   0.000001                   1.0                       m"},
         {WorkedElems().at(0), " ELEM                 4.0E-06                 5.0E-07                -3.0E-07 m"},
         {WorkedElems().at(1), " ELEM                 9.0E-06                 7.0E-07                 1.6E-05 m"},
     };

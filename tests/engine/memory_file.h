@@ -11,15 +11,15 @@
 namespace iob {
 
 struct MemoryFile {
-    std::string data;              // what reads deliver; what writes append to
+    std::string data;  // what reads deliver; what writes append to
 #ifdef IOB_FAILING_STREAMS
     std::size_t readPosition = 0;
-    long failReadsFrom = -1;       // byte offset from which every read fails...
-    int failAfterRewinds = 0;      // ...once the file was rewound this often
+    long failReadsFrom = -1;   // byte offset from which every read fails...
+    int failAfterRewinds = 0;  // ...once the file was rewound this often
     int rewinds = 0;
-    long failWritesAfter = -1;     // bytes accepted before every write fails
+    long failWritesAfter = -1;  // bytes accepted before every write fails
     bool seekable = true;
-    int failedWrites = 0;          // writes refused in whole or in part
+    int failedWrites = 0;  // writes refused in whole or in part
 #endif
 
     // A FILE* over this object (mode "rb" or "wb").

@@ -68,8 +68,6 @@ TEST(AppendFixed, NonFinite) {
     EXPECT_EQ(Fixed(std::nan(""), 4), "nan");
     EXPECT_EQ(Fixed(-std::nan(""), 4), "-nan");
 }
-TEST(AppendFixed, HugeValueHasAllItsDigits) {
-    EXPECT_EQ(Fixed(1e300, 2).size(), 301u + 3u);
-}
+TEST(AppendFixed, HugeValueHasAllItsDigits) { EXPECT_EQ(Fixed(1e300, 2).size(), 301u + 3u); }
 
 }  // namespace

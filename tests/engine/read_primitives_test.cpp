@@ -20,9 +20,7 @@ TEST(Trim, TrailingBlanks) { EXPECT_EQ(Trimmed(TrimTrailing, "  ab c \t\r\n"), "
 TEST(Trim, BothEnds) { EXPECT_EQ(Trimmed(TrimBoth, "  ab c  "), "ab c"); }
 TEST(Trim, BlanksOnlyBecomeEmpty) { EXPECT_EQ(Trimmed(TrimBoth, " \t \x1f "), ""); }
 TEST(Trim, EmptyStaysEmpty) { EXPECT_EQ(Trimmed(TrimBoth, ""), ""); }
-TEST(Trim, BytesAbove127AreNotBlank) {
-    EXPECT_EQ(Trimmed(TrimBoth, " \xc3\xa9tang \xa0 "), "\xc3\xa9tang \xa0");
-}
+TEST(Trim, BytesAbove127AreNotBlank) { EXPECT_EQ(Trimmed(TrimBoth, " \xc3\xa9tang \xa0 "), "\xc3\xa9tang \xa0"); }
 TEST(Trim, TrailingCharRemovesEveryCopy) {
     std::string path = "C:\\jobs\\\\\\";
     TrimTrailingChar(path.data(), '\\');
@@ -97,9 +95,7 @@ TEST(ReadDataLine, NulEndsTheLineText) {
     EXPECT_EQ(ReadDataLines(std::string(" PLH ab\0cd\n next\n", 17)).lines, (Lines{" PLH ab", " next"}));
 }
 
-TEST(ReadDataLine, LastLineWithoutLineEndIsData) {
-    EXPECT_EQ(ReadDataLines("a\n b").lines, (Lines{"a", " b"}));
-}
+TEST(ReadDataLine, LastLineWithoutLineEndIsData) { EXPECT_EQ(ReadDataLines("a\n b").lines, (Lines{"a", " b"})); }
 
 TEST(ReadDataLine, NothingAfterCtrlZIsSeen) {
     EXPECT_EQ(ReadDataLines(" a\r\n b\r\n\x1a c\r\n").lines, (Lines{" a", " b"}));
@@ -121,9 +117,7 @@ TEST(ExtractNumber, FieldBeyondTheLineIsZero) {
     EXPECT_EQ(ExtractNumber(41, 4, std::string(40, '1').c_str(), 40), 0.0);
 }
 
-TEST(ExtractNumber, ReadsOnlyItsColumns) {
-    EXPECT_EQ(ExtractNumber(3, 3, "  12345", 7), 123.0);
-}
+TEST(ExtractNumber, ReadsOnlyItsColumns) { EXPECT_EQ(ExtractNumber(3, 3, "  12345", 7), 123.0); }
 
 TEST(ExtractNumber, FieldWiderThan99BytesIsCut) {
     std::string line = std::string(99, '1') + "9";

@@ -72,8 +72,7 @@ TEST(Report, LinesPassedOverCountLikeLinesRead) {
     Conversion run = Convert(IobLines({"! c", longElem, " DIST A B  \0", " DIST C D", " PLH      A;B"}));
     EXPECT_EQ(run.result, 5113);
     ASSERT_EQ(run.messages.size(), 1u);
-    EXPECT_EQ(run.messages[0].text,
-              "Station name 'A;B' on line 5 contains ';', which a QUORVANE file cannot hold");
+    EXPECT_EQ(run.messages[0].text, "Station name 'A;B' on line 5 contains ';', which a QUORVANE file cannot hold");
     EXPECT_EQ(run.report.cutLines, 1);
     EXPECT_EQ(run.report.firstCutLine, 2);
     EXPECT_EQ(UnconvertedItems(run.report)[0], "2 DIST records (first on line 3)");

@@ -98,8 +98,11 @@ TEST(StationPass, MinusSignOnTheDegreesNegatesTheWholeAngle) {
         const char* degrees;
         char hemisphere;
         const char* written;
-    } cases[] = {{"-45", 'N', "-45.3012345600"}, {"-45", 'S', "45.3012345600"}, {" -0", 'N', "-0.3012345600"},
-                 {" 45", 'N', "45.3012345600"},  {" 45", 'S', "-45.3012345600"}};
+    } cases[] = {{"-45", 'N', "-45.3012345600"},
+                 {"-45", 'S', "45.3012345600"},
+                 {" -0", 'N', "-0.3012345600"},
+                 {" 45", 'N', "45.3012345600"},
+                 {" 45", 'S', "-45.3012345600"}};
     for (const auto& c : cases) {
         std::string record = kShortRecord;
         record.replace(23, 4, std::string(1, c.hemisphere) + c.degrees);  // minutes 30, seconds 12.3456
@@ -153,12 +156,10 @@ TEST(StationPass, BlankNameIsWrittenAsNothing) {
 // A ';' would split the name's field in the output: the conversion ends, no
 // station line and not even the station comment is written.
 TEST(StationPass, SemicolonInANameGives5113WithTheNameAsWritten) {
-    Conversion run = Convert(IobLines({ShortRecord("GOOD", "N", "W"), " TITL x",
-                                       " PLH     *A;B  LONG NAME TO CUT"}));
+    Conversion run = Convert(IobLines({ShortRecord("GOOD", "N", "W"), " TITL x", " PLH     *A;B  LONG NAME TO CUT"}));
     EXPECT_EQ(run.result, 5113);
-    EXPECT_EQ(run.output, OutputLines({"! IOB File Record Type TITL - x", " ", "$DATUM", "  NAD 83",
-                                       "  6378137.0000", "  298.2572221", "", "$UNITS", "M", "D", "1", "",
-                                       "$NETTYP", "3", ""}));
+    EXPECT_EQ(run.output, OutputLines({"! IOB File Record Type TITL - x", " ", "$DATUM", "  NAD 83", "  6378137.0000",
+                                       "  298.2572221", "", "$UNITS", "M", "D", "1", "", "$NETTYP", "3", ""}));
     ASSERT_EQ(run.messages.size(), 1u);
     EXPECT_EQ(run.messages[0].text,
               "Station name 'A;B  LONG NAME ' on line 3 contains ';', which a QUORVANE file cannot hold");

@@ -25,9 +25,7 @@ std::string Plh(const std::string& name, const std::string& latitude, const std:
 
 // What the vector pass wrote: the output after the station comment.
 std::string VectorOutput(const Conversion& run) { return run.output.substr(DefaultHeader().size()); }
-std::string VectorSection(const std::vector<std::string>& records) {
-    return VectorOutput(Convert(IobLines(records)));
-}
+std::string VectorSection(const std::vector<std::string>& records) { return VectorOutput(Convert(IobLines(records))); }
 
 const std::vector<std::string> kWorkedExample = WorkedGroup();
 
@@ -43,11 +41,11 @@ std::string Line(const std::string& from, const std::string& to, const std::stri
 // vector 2 gets (4,4)=16 (4,5)=17 (5,5)=19 (4,6)=18 (5,6)=20 (6,6)=21.
 std::string TwoVectorLines() {
     return OutputLines({Line("A", "B",
-                                "1.000000000000; 2.000000000000; 7.000000000000; 3.000000000000; "
-                                "8.000000000000; 12.000000000000"),
-                           Line("B", "C",
-                                "16.000000000000; 17.000000000000; 19.000000000000; 18.000000000000; "
-                                "20.000000000000; 21.000000000000")});
+                             "1.000000000000; 2.000000000000; 7.000000000000; 3.000000000000; "
+                             "8.000000000000; 12.000000000000"),
+                        Line("B", "C",
+                             "16.000000000000; 17.000000000000; 19.000000000000; 18.000000000000; "
+                             "20.000000000000; 21.000000000000")});
 }
 
 TEST(PackedIndex, OneVector) {
@@ -118,23 +116,22 @@ TEST(VectorPass, VectorJoiningAfterSomeValuesRaisesTheTarget) {
 }
 
 TEST(VectorPass, CovAfterTheLastElemBelongsToTheNextGroup) {
-    std::string section = VectorSection({Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5", "6"}),
-                                         Cov({"", "10"}), Dxyz("C", "D"), Elem({"1", "2", "3"}),
-                                         Elem({"4", "5", "6"})});
+    std::string section = VectorSection({Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5", "6"}), Cov({"", "10"}),
+                                         Dxyz("C", "D"), Elem({"1", "2", "3"}), Elem({"4", "5", "6"})});
     std::string plain = "1.000000000000; 2.000000000000; 4.000000000000; 3.000000000000; "
                         "5.000000000000; 6.000000000000";
     std::string scaled = "10.000000000000; 20.000000000000; 40.000000000000; 30.000000000000; "
                          "50.000000000000; 60.000000000000";
-    EXPECT_EQ(section, kGroupStart + OutputLines({Line("A", "B", plain)}) + kGroupStart +
-                           OutputLines({Line("C", "D", scaled)}));
+    EXPECT_EQ(section,
+              kGroupStart + OutputLines({Line("A", "B", plain)}) + kGroupStart + OutputLines({Line("C", "D", scaled)}));
 }
 
 // Values 1 and 3 are covariances: km^2 to m^2 is 1e6, applied once, by the
 // record that sets them. Value 1 = 1 km^2, value 3 = 2 km^2, value 2 = 3:
 // (1e6 + 2e6) x 3. A second COV with blank fields and another unit keeps them.
 TEST(VectorPass, CovAddendsTakeTheSquareOfTheirOwnRecordsUnit) {
-    std::string section = VectorSection({Cov({"1", "3", "2"}, "DIAG", "km"), Cov({}, "DIAG", "ft"),
-                                         Dxyz("A", "B"), Elem({"0", "0", "0"})});
+    std::string section = VectorSection(
+        {Cov({"1", "3", "2"}, "DIAG", "km"), Cov({}, "DIAG", "ft"), Dxyz("A", "B"), Elem({"0", "0", "0"})});
     EXPECT_EQ(section, kGroupStart + OutputLines({Line("A", "B",
                                                        "9000000.000000000000; 0.000000000000; "
                                                        "9000000.000000000000; 0.000000000000; "
@@ -143,8 +140,8 @@ TEST(VectorPass, CovAddendsTakeTheSquareOfTheirOwnRecordsUnit) {
 
 TEST(VectorPass, SecondCovScalesOnlyTheAddendsItSets) {
     // Value 1 = 1 km^2 from the first record; value 3 = 1 ft^2 = 0.09290304 m^2 from the second.
-    std::string section = VectorSection({Cov({"1"}, "DIAG", "km"), Cov({"", "", "1"}, "DIAG", "ft"),
-                                         Dxyz("A", "B"), Elem({"0", "0", "0"})});
+    std::string section = VectorSection(
+        {Cov({"1"}, "DIAG", "km"), Cov({"", "", "1"}, "DIAG", "ft"), Dxyz("A", "B"), Elem({"0", "0", "0"})});
     EXPECT_EQ(section, kGroupStart + OutputLines({Line("A", "B",
                                                        "1000000.092903040000; 0.000000000000; "
                                                        "1000000.092903040000; 0.000000000000; "
@@ -170,8 +167,8 @@ TEST(VectorPass, SemicolonInAVectorsNameGives5113) {
         {"A", "B;2", "Station name 'B;2' on line 3 contains ';', which a QUORVANE file cannot hold"},
     };
     for (const auto& c : cases) {
-        Conversion run = Convert(IobLines({Dxyz("P", "Q"), " COV  CT DIAG", Dxyz(c.from, c.to),
-                                           Elem({"1", "2", "3"}), Elem({"1", "2", "3"})}));
+        Conversion run = Convert(IobLines(
+            {Dxyz("P", "Q"), " COV  CT DIAG", Dxyz(c.from, c.to), Elem({"1", "2", "3"}), Elem({"1", "2", "3"})}));
         EXPECT_EQ(run.result, 5113);
         EXPECT_EQ(VectorOutput(run), "");
         ASSERT_EQ(run.messages.size(), 1u);
@@ -205,8 +202,8 @@ TEST(VectorPass, DiagonalCovariancesAreExactZeros) {
 
 TEST(VectorPass, DistanceTermUsesTheVectorLength) {
     // L = 3 m, 1e6 ppm: s = 9, added to each variance.
-    std::string section = VectorSection({Cov({"", "", "", "", "1000000"}, "DIAG"), Dxyz("A", "B"),
-                                         Elem({"1", "2", "3"})});
+    std::string section =
+        VectorSection({Cov({"", "", "", "", "1000000"}, "DIAG"), Dxyz("A", "B"), Elem({"1", "2", "3"})});
     EXPECT_EQ(section, kGroupStart + OutputLines({Line("A", "B",
                                                        "10.000000000000; 0.000000000000; 11.000000000000; "
                                                        "0.000000000000; 0.000000000000; 12.000000000000")}));
@@ -216,13 +213,14 @@ TEST(VectorPass, AllBlankElemMeetsTargetZero) {
     EXPECT_EQ(VectorSection({Elem({})}), kGroupStart);
     EXPECT_EQ(VectorSection({Elem({}), Elem({}), Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5", "6"})}),
               kGroupStart + kGroupStart + kGroupStart +
-                  OutputLines({Line("A", "B", "1.000000000000; 2.000000000000; 4.000000000000; "
-                                              "3.000000000000; 5.000000000000; 6.000000000000")}));
+                  OutputLines({Line("A", "B",
+                                    "1.000000000000; 2.000000000000; 4.000000000000; "
+                                    "3.000000000000; 5.000000000000; 6.000000000000")}));
 }
 
 TEST(VectorPass, GrpAnd3ddChangeNothing) {
-    std::vector<std::string> records = {Dxyz("A", "B"), " GRP  1", Elem({"1", "2", "3"}),
-                                        " 3DD  x", Elem({"4", "5", "6"})};
+    std::vector<std::string> records = {Dxyz("A", "B"), " GRP  1", Elem({"1", "2", "3"}), " 3DD  x",
+                                        Elem({"4", "5", "6"})};
     std::vector<std::string> plain = {Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5", "6"})};
     EXPECT_EQ(VectorSection(records), VectorSection(plain));
 }
@@ -240,8 +238,8 @@ TEST(VectorPass, LastElemWithoutLineEndCompletesTheGroup) {
 }
 
 TEST(VectorPass, LongLayoutNamesAndColumns) {
-    std::string section = VectorSection({LongDxyz("  FIRST STATION OF MANY  ", "RIVER MOUTH NO 4"),
-                                         Elem({"1", "2", "3"}, "m"), Elem({"4", "5", "6"})});
+    std::string section = VectorSection(
+        {LongDxyz("  FIRST STATION OF MANY  ", "RIVER MOUTH NO 4"), Elem({"1", "2", "3"}, "m"), Elem({"4", "5", "6"})});
     std::string expected = "$GPS_COMPACT; FIRST STATION O; RIVER MOUTH NO ; 3.00000; 4.00000; 0.00000; ";
     EXPECT_EQ(section.substr(kGroupStart.size(), expected.size()), expected);
 }
@@ -251,10 +249,9 @@ TEST(VectorPass, UnitCodesAreTakenUntrimmed) {
     // squared as the elements are covariances; lengths take it once.
     std::string section = VectorSection({Lunt("xx", "2.0"), Dxyz("A", "B", "1", "1", "1", "xx"),
                                          Elem({"1", "2", "3"}, " m"), Elem({"4", "5", "6"}, "FT")});
-    EXPECT_EQ(section, kGroupStart +
-                           OutputLines({"$GPS_COMPACT; A; B; 2.00000; 2.00000; 2.00000; 4.000000000000; "
-                                        "8.000000000000; 0.371612160000; 12.000000000000; 0.464515200000; "
-                                        "0.557418240000"}));
+    EXPECT_EQ(section, kGroupStart + OutputLines({"$GPS_COMPACT; A; B; 2.00000; 2.00000; 2.00000; 4.000000000000; "
+                                                  "8.000000000000; 0.371612160000; 12.000000000000; 0.464515200000; "
+                                                  "0.557418240000"}));
 }
 
 TEST(VectorPass, BlankNamesAreWrittenAsNothing) {
@@ -278,9 +275,8 @@ TEST(VectorPass, GroupOfMoreThan25VectorsIsComplete) {
 }
 
 TEST(VectorPass, UnsupportedSettingShowsOneMessageAndDropsTheOpenGroup) {
-    Conversion run = Convert(IobLines({Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5", "6"}),
-                                       Dxyz("C", "D"), Cov({}, "", "m", "XY"), Elem({"1", "2", "3"}),
-                                       Elem({"4", "5", "6"})}));
+    Conversion run = Convert(IobLines({Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5", "6"}), Dxyz("C", "D"),
+                                       Cov({}, "", "m", "XY"), Elem({"1", "2", "3"}), Elem({"4", "5", "6"})}));
     EXPECT_EQ(run.result, 5111);
     ASSERT_EQ(run.messages.size(), 1u);
     EXPECT_EQ(run.messages[0].number, 5111u);
@@ -304,9 +300,9 @@ TEST(VectorPass, SettingIsComparedUntrimmedAndWithCase) {
 }
 
 TEST(VectorPass, TooManyElementValuesEndTheConversion) {
-    Conversion run = Convert(IobLines({"! 1", Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5", "6"}),
-                                       Dxyz("C", "D"), Elem({"1", "2", "3"}), Elem({"4", "5"}),
-                                       Elem({"6", "7"}), Titl("x")}));
+    Conversion run =
+        Convert(IobLines({"! 1", Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5", "6"}), Dxyz("C", "D"),
+                          Elem({"1", "2", "3"}), Elem({"4", "5"}), Elem({"6", "7"}), Titl("x")}));
     EXPECT_EQ(run.result, 5112);
     EXPECT_EQ(run.lineCounter, 8);
     ASSERT_EQ(run.messages.size(), 1u);
@@ -330,8 +326,8 @@ TEST(VectorPass, DiagonalTargetIsTheOrder) {
 TEST(VectorPass, DiagonalFlagSetAfterSomeValuesLeavesNoPlaceForMore) {
     // Five values in full mode, then DIAG makes the target 3: the count is
     // already past it, and the next value has no place.
-    Conversion run = Convert(IobLines({Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5"}),
-                                       Cov({}, "DIAG", ""), Elem({"6"})}));
+    Conversion run =
+        Convert(IobLines({Dxyz("A", "B"), Elem({"1", "2", "3"}), Elem({"4", "5"}), Cov({}, "DIAG", ""), Elem({"6"})}));
     EXPECT_EQ(run.result, 5112);
     EXPECT_EQ(run.messages.at(0).text, "Too many element values in record 'ELEM' on line 5");
     EXPECT_EQ(VectorOutput(run), "");
@@ -360,7 +356,8 @@ TEST(CovarianceForms, EachFormGivesItsCovariance) {
         std::vector<std::string> records;
         std::vector<double> six;  // xx xy yy xz yz zz
     } cases[] = {
-        // (The examples show each form alone.) The kind in force when the group completes decides whether it is inverted.
+        // (The examples show each form alone.) The kind in force when the group completes decides whether it is
+        // inverted.
         {{Typed("WGT ", Cov({}, "DIAG")), Dxyz("A", "B"), Elem({"4"}), Cov({}, "DIAG"), Elem({"", "2", "5"})},
          {4, 0, 2, 0, 0, 5}},
         {{Cov({}, "DIAG"), Dxyz("A", "B"), Elem({"4"}), Typed("WGT ", Cov({}, "DIAG")), Elem({"", "2", "5"})},
@@ -410,8 +407,8 @@ TEST(CovarianceForms, VectorJoiningAfterSomeWeightsKeepsTheirPlaces) {
     }
     std::vector<std::string> first = {Dxyz("A", "B"), Dxyz("B", "C"), Dxyz("C", "D"), " WGT  CT"};
     first.insert(first.end(), weights.begin(), weights.end());
-    std::vector<std::string> late = {Dxyz("A", "B"), Dxyz("B", "C"), " WGT  CT", weights[0], weights[1],
-                                     Dxyz("C", "D")};
+    std::vector<std::string> late = {Dxyz("A", "B"), Dxyz("B", "C"), " WGT  CT",
+                                     weights[0],     weights[1],     Dxyz("C", "D")};
     late.insert(late.end(), weights.begin() + 2, weights.end());
     EXPECT_EQ(SixNumbers(VectorSection(first)).size(), 6u);
     EXPECT_EQ(VectorSection(late), VectorSection(first));
@@ -438,8 +435,7 @@ TEST(CovarianceForms, UnconvertibleGroupsGive5111Or5116Or5117) {
         {{" GENC"}, "Currently no support for '' setting in record 'GENC'"},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> records = {" COV  CT DIAG", Dxyz("P", "Q"), Elem({"1", "2", "3"}),
-                                            Dxyz("A", "B")};
+        std::vector<std::string> records = {" COV  CT DIAG", Dxyz("P", "Q"), Elem({"1", "2", "3"}), Dxyz("A", "B")};
         records.insert(records.end(), c.records.begin(), c.records.end());
         Conversion run = Convert(IobLines(records));
         ASSERT_EQ(run.messages.size(), 1u) << c.message;

@@ -8,7 +8,9 @@ TEST(TitleOfExecutable, WindowsPathLosesFolderAndExtension) {
     EXPECT_EQ(TitleOfExecutable("C:\\Programs\\IobToQuorvane.EXE"), "IobToQuorvane");
 }
 
-TEST(TitleOfExecutable, LinuxPathLosesItsFolder) { EXPECT_EQ(TitleOfExecutable("/usr/bin/IobToQuorvane"), "IobToQuorvane"); }
+TEST(TitleOfExecutable, LinuxPathLosesItsFolder) {
+    EXPECT_EQ(TitleOfExecutable("/usr/bin/IobToQuorvane"), "IobToQuorvane");
+}
 
 TEST(TitleOfExecutable, OnlyTheLastExtensionGoes) { EXPECT_EQ(TitleOfExecutable("D:conv.v2.exe"), "conv.v2"); }
 

@@ -47,10 +47,8 @@ TEST(BrowseDialogSize, IsTwoThirdsOfTheAvailableScreenAndAtLeast720By460) {
         QSize available;
         QSize expected;
     } cases[] = {
-        {QSize(1920, 1040), QSize(1280, 693)},
-        {QSize(2560, 1400), QSize(1706, 933)},
-        {QSize(1024, 740), QSize(720, 493)},
-        {QSize(800, 600), QSize(720, 460)},
+        {QSize(1920, 1040), QSize(1280, 693)}, {QSize(2560, 1400), QSize(1706, 933)},
+        {QSize(1024, 740), QSize(720, 493)},   {QSize(800, 600), QSize(720, 460)},
         {QSize(640, 480), QSize(720, 460)},
     };
     for (const auto& c : cases) {

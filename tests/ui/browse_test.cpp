@@ -70,13 +70,15 @@ ModalScript::Step Cancel(SeenFileDialog& seen) {
 QStringList ListedNames(QFileDialog& dialog, int expected) {
     auto* list = dialog.findChild<QListView*>("listView");
     QStringList names;
-    const bool listed = QTest::qWaitFor([&] {
-        names.clear();
-        for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row) {
-            names.append(list->model()->index(row, 0, list->rootIndex()).data().toString());
-        }
-        return names.size() >= expected;
-    }, 2000);
+    const bool listed = QTest::qWaitFor(
+        [&] {
+            names.clear();
+            for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row) {
+                names.append(list->model()->index(row, 0, list->rootIndex()).data().toString());
+            }
+            return names.size() >= expected;
+        },
+        2000);
     EXPECT_TRUE(listed);
     names.sort();
     return names;

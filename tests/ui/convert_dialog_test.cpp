@@ -97,8 +97,7 @@ TEST_F(ConvertDialogTest, SameFileTwiceIsRefusedAndTheIobFileIsUnchanged) {
     const QByteArray iob = ReadBytes(ExamplePath("network.iob"));
     WriteBytes(Path("net.iob"), iob);
     Convert(Path("net.iob"), Path("./net.iob"));
-    EXPECT_EQ(messages_,
-              QStringList{"The 'IOB' file and the 'QUORVANE' file are the same file " + Path("./net.iob")});
+    EXPECT_EQ(messages_, QStringList{"The 'IOB' file and the 'QUORVANE' file are the same file " + Path("./net.iob")});
     EXPECT_EQ(ReadBytes(Path("net.iob")), iob);
 }
 

@@ -22,7 +22,8 @@ void ExpectEveryTextFits(QDialog& dialog) {
     for (QLabel* label : dialog.findChildren<QLabel*>()) {
         if (label->text().isEmpty()) continue;
         const QFontMetrics metrics = label->fontMetrics();
-        EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width()) << label->text().toStdString();
+        EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width())
+            << label->text().toStdString();
         EXPECT_LE(metrics.height(), label->contentsRect().height()) << label->text().toStdString();
     }
     for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
@@ -130,7 +131,8 @@ TEST(AboutDialogLayout, KeepsTheTemplatesSizeWhenTheTextsFit) {
     const QFontMetricsF metrics(about->font());
     const double unit = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52 / 4;
     ASSERT_LE(metrics.horizontalAdvance("Converts GeoLab IOB files into QUORVANE input files"), 188 * unit);
-    EXPECT_EQ(about->size(), QSize(static_cast<int>(std::ceil(235 * unit)), static_cast<int>(std::ceil(55 * metrics.height() / 8))));
+    EXPECT_EQ(about->size(),
+              QSize(static_cast<int>(std::ceil(235 * unit)), static_cast<int>(std::ceil(55 * metrics.height() / 8))));
 }
 
 TEST(AboutDialogLayout, OkIsTheDefaultButton) {

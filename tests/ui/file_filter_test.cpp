@@ -9,7 +9,8 @@
 using namespace iob;
 
 TEST(NameFiltersOf, IobFilterGivesTheIobPairThenAllFiles) {
-    EXPECT_EQ(NameFiltersOf(LoadString(kMsgIobFilter)), (QStringList{"IOB File (*.iob) (*.iob)", "All Files (*.*) (*)"}));
+    EXPECT_EQ(NameFiltersOf(LoadString(kMsgIobFilter)),
+              (QStringList{"IOB File (*.iob) (*.iob)", "All Files (*.*) (*)"}));
 }
 
 TEST(NameFiltersOf, OutputFilterGivesTheTextPairThenAllFiles) {

@@ -43,7 +43,9 @@ TEST_F(ConvertDialogTest, FileNameThatLooksLikeMarkupIsShownAsPlainText) {
 
 TEST(MessageBoxes, AreNoLongerShownOnceTheMainDialogHasGone) {
     int before = 0;
-    MessagePresenter counting = [&before](unsigned, unsigned, const std::string&, const std::string&) { return ++before; };
+    MessagePresenter counting = [&before](unsigned, unsigned, const std::string&, const std::string&) {
+        return ++before;
+    };
     MessagePresenter previous = SetMessagePresenter(counting);
     { CConvertDialog dialog; }
     EXPECT_EQ(ShowMessage(kMsgOutOfMemory, 0), 1);

@@ -71,7 +71,9 @@ ModalScript::Step ReadAbout(SeenAbout& seen, Qt::Key key) {
 }
 
 // Through the window, as the platform delivers it, so that Qt makes the context menu event.
-void RightClick(QWidget& window) { QTest::mouseClick(window.windowHandle(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5)); }
+void RightClick(QWidget& window) {
+    QTest::mouseClick(window.windowHandle(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+}
 
 // No Minimize: the frame has no minimise box.
 const QStringList kWindowMenu = {"&Close", "-", "&About IobToQuorvane..."};
@@ -79,13 +81,13 @@ const QStringList kWindowMenu = {"&Close", "-", "&About IobToQuorvane..."};
 // What the frame asks of the window manager, as the platform is given it.
 void ExpectACloseButtonOnly(Qt::WindowFlags flags) {
     EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog);
-    for (Qt::WindowType wanted : {Qt::CustomizeWindowHint, Qt::WindowTitleHint, Qt::WindowSystemMenuHint,
-                                  Qt::WindowCloseButtonHint}) {
+    for (Qt::WindowType wanted :
+         {Qt::CustomizeWindowHint, Qt::WindowTitleHint, Qt::WindowSystemMenuHint, Qt::WindowCloseButtonHint}) {
         EXPECT_TRUE(flags.testFlag(wanted)) << std::hex << wanted;
     }
-    for (Qt::WindowType unwanted : {Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint,
-                                    Qt::WindowContextHelpButtonHint, Qt::WindowFullscreenButtonHint,
-                                    Qt::WindowShadeButtonHint, Qt::FramelessWindowHint}) {
+    for (Qt::WindowType unwanted :
+         {Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint, Qt::WindowContextHelpButtonHint,
+          Qt::WindowFullscreenButtonHint, Qt::WindowShadeButtonHint, Qt::FramelessWindowHint}) {
         EXPECT_FALSE(flags.testFlag(unwanted)) << std::hex << unwanted;
     }
 }

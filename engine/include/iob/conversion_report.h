@@ -23,12 +23,12 @@ struct ConversionReport {
     int groups = 0;
 
     // Read but not converted.
-    int incompleteGroupVectors = 0;  // the vectors of a group still open at the end
-    int incompleteGroupLine = 0;     // the line of its first DXYZ record
-    std::vector<RecordTally> unconvertedRecords;  // known IOB records the converter does not read, by type
-    int unknownRecords = 0;                       // data lines of no IOB record type: likely typos
-    std::vector<RecordTally> firstUnknownRecords; // the first few of them, one each
-    int cutLines = 0;                             // lines longer than 257 bytes whose tail was lost
+    int incompleteGroupVectors = 0;                // the vectors of a group still open at the end
+    int incompleteGroupLine = 0;                   // the line of its first DXYZ record
+    std::vector<RecordTally> unconvertedRecords;   // known IOB records the converter does not read, by type
+    int unknownRecords = 0;                        // data lines of no IOB record type: likely typos
+    std::vector<RecordTally> firstUnknownRecords;  // the first few of them, one each
+    int cutLines = 0;                              // lines longer than 257 bytes whose tail was lost
     int firstCutLine = 0;
 
     static constexpr std::size_t kUnknownRecordsListed = 3;

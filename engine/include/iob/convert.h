@@ -21,10 +21,10 @@ namespace iob {
 // ELIP or LUNT records converts with what the previous conversion left.
 struct ConversionSettings {
     std::string datumName = "NAD 83";
-    double semiMajorAxis = 6378137.0;       // metres
+    double semiMajorAxis = 6378137.0;        // metres
     double inverseFlattening = 298.2572221;  // ten significant digits, as given
-    std::string customUnitCode = "m";       // stored, never read
-    double customUnitFactor = 1.0;          // metres per unit, for codes outside the unit table
+    std::string customUnitCode = "m";        // stored, never read
+    double customUnitFactor = 1.0;           // metres per unit, for codes outside the unit table
 };
 
 // How a conversion ended, and what its message needs to say so.
@@ -45,7 +45,6 @@ struct ConversionOutcome {
 
 // Converts `input` (positioned at its start) into `output` (empty). Never
 // opens, closes or flushes a stream and shows nothing.
-[[nodiscard]] ConversionOutcome RunConversion(ConversionSettings& settings, TextReader& input,
-                                              TextWriter& output);
+[[nodiscard]] ConversionOutcome RunConversion(ConversionSettings& settings, TextReader& input, TextWriter& output);
 
 }  // namespace iob

@@ -18,8 +18,8 @@ constexpr int kButtonOk = 1;
 // (buttons and icon; 0 is one OK button) and returns the pressed button.
 // `details`, empty for most messages, is what a conversion converted and did
 // not: a message box shows it beneath the text.
-using MessagePresenter = std::function<int(unsigned messageNumber, unsigned boxType, const std::string& text,
-                                           const std::string& details)>;
+using MessagePresenter =
+    std::function<int(unsigned messageNumber, unsigned boxType, const std::string& text, const std::string& details)>;
 
 // Installs `presenter` and returns the one it replaces. Without a presenter
 // messages are dropped.

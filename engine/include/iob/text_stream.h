@@ -46,7 +46,7 @@ public:
     bool Rewind();
 
 private:
-    int NextByte();   // the next translated byte, or EOF
+    int NextByte();  // the next translated byte, or EOF
     // Copies the buffered bytes that translate to themselves, up to
     // `maxBytes` and short of the line end, into `out`; returns how many.
     std::size_t CopyPlainBytes(char* out, std::size_t maxBytes);

@@ -16,8 +16,10 @@ double RowTimesRow(const double (&a)[3], const double (&b)[3]) { return (a[0] * 
 Matrix3 LocalFrameAxes(double latitudeDegrees, double longitudeDegrees) {
     const double phi = latitudeDegrees * kRadiansPerDegree;
     const double lambda = longitudeDegrees * kRadiansPerDegree;
-    const double sinPhi = std::sin(phi), cosPhi = std::cos(phi);
-    const double sinLambda = std::sin(lambda), cosLambda = std::cos(lambda);
+    const double sinPhi = std::sin(phi);
+    const double cosPhi = std::cos(phi);
+    const double sinLambda = std::sin(lambda);
+    const double cosLambda = std::cos(lambda);
     return {{{-sinPhi * cosLambda, -sinLambda, cosPhi * cosLambda},
              {-sinPhi * sinLambda, cosLambda, cosPhi * sinLambda},
              {cosPhi, 0.0, sinPhi}}};

@@ -17,7 +17,7 @@ inline bool CanRewind(std::FILE* file) {
     return _fstat64(_fileno(file), &status) == 0 && (status.st_mode & _S_IFMT) == _S_IFREG;
 }
 #else
-inline bool CanRewind(std::FILE*) { return true; }
+inline bool CanRewind(std::FILE* /*file*/) { return true; }
 #endif
 
 // Exact products of two 64-bit numbers (GCC and Clang have the type on every

@@ -1,6 +1,8 @@
 #include "record_types.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include <iob/trim.h>
@@ -22,10 +24,8 @@ constexpr const char* kNotConvertedTypes[] = {"DIST", "AZIM", "DIR",  "DSET", "A
 
 template <std::size_t N>
 bool IsOneOf(const char* type, const char* const (&types)[N]) {
-    for (const char* known : types) {
-        if (std::strcmp(type, known) == 0) return true;
-    }
-    return false;
+    return std::any_of(std::begin(types), std::end(types),
+                       [type](const char* known) { return std::strcmp(type, known) == 0; });
 }
 
 // The record type without its trailing blanks: "DIR " -> "DIR".

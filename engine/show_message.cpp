@@ -70,30 +70,27 @@ void ShowReadError(int line, const std::string& iobName, const std::string& deta
 }
 
 void ShowConversionFailure(const ConversionOutcome& outcome, const std::string& details) {
+    // Each of these messages has the number of its result and quotes what
+    // the outcome holds: a text as read, a record type, the line.
+    const unsigned number = static_cast<unsigned>(outcome.result);
     const char* text = outcome.failingText.c_str();
     const char* type = outcome.failingRecordType.c_str();
     const int line = outcome.failingLine;
     switch (outcome.result) {
     case kResultUnsupportedSetting:
-        Present(kMsgUnsupportedSetting, FormatMessage(kMsgUnsupportedSetting, text, type), details);
+        Present(number, FormatMessage(number, text, type), details);
         break;
     case kResultTooManyElements:
-        Present(kMsgTooManyElements, FormatMessage(kMsgTooManyElements, "ELEM", line), details);
+    case kResultUnsupportedRecord:
+        Present(number, FormatMessage(number, type, line), details);
         break;
     case kResultSemicolonInName:
-        Present(kMsgSemicolonInName, FormatMessage(kMsgSemicolonInName, text, line), details);
+    case kResultNoStationPosition:
+        Present(number, FormatMessage(number, text, line), details);
         break;
     case kResultInvalidUnitFactor:
-        Present(kMsgInvalidUnitFactor, FormatMessage(kMsgInvalidUnitFactor, line), details);
-        break;
-    case kResultUnsupportedRecord:
-        Present(kMsgUnsupportedRecord, FormatMessage(kMsgUnsupportedRecord, type, line), details);
-        break;
-    case kResultNoStationPosition:
-        Present(kMsgNoStationPosition, FormatMessage(kMsgNoStationPosition, text, line), details);
-        break;
     case kResultWeightsNotInvertible:
-        Present(kMsgWeightsNotInvertible, FormatMessage(kMsgWeightsNotInvertible, line), details);
+        Present(number, FormatMessage(number, line), details);
         break;
     default:
         break;

@@ -290,6 +290,7 @@ void ConvertVectorGroups(const ConversionSettings& settings, const StationTable&
             if (FieldIsBlank(line, length, field)) continue;
             if (group.elementCount >= target) {
                 result = kResultTooManyElements;
+                outcome.failingRecordType = "ELEM";
                 return;
             }
             ++group.elementCount;

@@ -35,7 +35,7 @@ struct ConversionOutcome {
     // lines of the pass running, so otherwise it is the last pass's last line.
     int failingLine = 0;
     // What the message quotes: the setting (5111) or the station name (5113,
-    // 5116) as read, and the type of the record that holds it (5111, 5115).
+    // 5116) as read, and the type of the record that holds it (5111, 5112, 5115).
     std::string failingText;
     std::string failingRecordType;
     // What was written, and what was read but not converted; after a

@@ -24,6 +24,14 @@
 #include <string>
 #include <vector>
 
+// mingw-w64's C++ library prints with its own, C99 printf (so %zu works);
+// its format checks must know that.
+#ifdef __MINGW32__
+#define IOB_PRINTF_FORMAT(formatIndex, firstArgument) __attribute__((format(gnu_printf, formatIndex, firstArgument)))
+#else
+#define IOB_PRINTF_FORMAT(formatIndex, firstArgument) __attribute__((format(printf, formatIndex, firstArgument)))
+#endif
+
 namespace {
 
 enum class Profile { kRealistic, kFixed };
@@ -39,7 +47,7 @@ public:
 
     // Writes one record; `format` has no line end, the CR LF is added here.
     // The attribute lets the compiler check every format against its arguments.
-    __attribute__((format(printf, 2, 3))) void Line(const char* format, ...) {
+    IOB_PRINTF_FORMAT(2, 3) void Line(const char* format, ...) {
         char text[256];
         std::va_list args;
         va_start(args, format);

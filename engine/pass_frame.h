@@ -57,7 +57,7 @@ bool PassOverUnwantedLine(TextReader& input, ConversionOutcome& outcome, CutLine
     input.PassOver(lineBytes + 1);
     const int line = ++outcome.failingLine;
     // A line longer than the line buffer counts as cut, as ReadDataLine counts it.
-    if (length > static_cast<std::size_t>(kLineBufferSize - 3) && cut.count++ == 0) cut.firstLine = line;
+    if (length > static_cast<std::size_t>(kLineBufferSize - 3)) cut.Add(line);
     if (!comment) skipped(recordType, line);
     return true;
 }

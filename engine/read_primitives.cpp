@@ -24,7 +24,7 @@ std::size_t ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& l
         ++lineCounter;
         std::size_t count = input.ReadLine(buffer, maxBytes);
         if (count == maxBytes && buffer[count - 1] != '\n' && input.SkipRestOfLine() > 0) {
-            if (cut.count++ == 0) cut.firstLine = lineCounter;
+            cut.Add(lineCounter);
         }
         if (input.Failed()) {
             result = kResultReadError;

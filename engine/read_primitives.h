@@ -27,6 +27,10 @@ void ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCoun
 struct CutLines {
     int count = 0;
     int firstLine = 0;
+
+    void Add(int line) {
+        if (count++ == 0) firstLine = line;
+    }
 };
 // The same, counting the lines it cuts into `cut`; returns the length of
 // the text left in `buffer`.

@@ -1,7 +1,6 @@
 #include "record_types.h"
 
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 #include <string>
 
@@ -23,9 +22,8 @@ constexpr const char* kNotConvertedTypes[] = {"DIST", "AZIM", "DIR",  "DSET", "A
                                               "XYZ",  "GEOI", "2DC",  "2DD",  "3DC"};
 
 template <std::size_t N>
-bool IsOneOf(const char* type, const char* const (&types)[N]) {
-    return std::any_of(std::begin(types), std::end(types),
-                       [type](const char* known) { return std::strcmp(type, known) == 0; });
+bool IsOneOf(const std::string& type, const char* const (&types)[N]) {
+    return std::any_of(std::begin(types), std::end(types), [&type](const char* known) { return type == known; });
 }
 
 // The record type without its trailing blanks: "DIR " -> "DIR".
@@ -44,9 +42,7 @@ RecordKind ClassifyRecordType(const char* recordType) {
         return RecordKind::kConverted;
     }
     if (IsRecordType(recordType, "GRP ") || IsRecordType(recordType, "3DD ")) return RecordKind::kGroupMark;
-    char type[5];
-    std::strcpy(type, recordType);
-    TrimTrailing(type);
+    const std::string type = TrimmedType(recordType);
     if (IsOneOf(type, kConvertedTypes)) return RecordKind::kConverted;
     if (IsOneOf(type, kGroupMarks)) return RecordKind::kGroupMark;
     if (IsOneOf(type, kNotConvertedTypes)) return RecordKind::kNotConverted;

@@ -7,8 +7,5 @@ make_deb() {
 
 # Leaves with CTest's skip status, naming what is missing, unless every tool is there.
 need_tools() {
-    for tool in "$@"; do
-        command -v "$tool" >/dev/null 2>&1 ||
-            { echo "SKIP: $tool is not installed (tools/install-packages --tests installs it)"; exit 77; }
-    done
+    sh "$(dirname "$0")/skip_without.sh" "$@" || exit
 }

@@ -61,8 +61,6 @@ void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWrit
             }
             settings.customUnitCode = ExtractField(kUnitCode.column, kUnitCode.width, line, length, field);
             settings.customUnitFactor = factor;
-        } else {
-            tally(recordType, outcome.failingLine);
         }
     });
 }

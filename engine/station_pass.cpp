@@ -81,8 +81,7 @@ void CollectStations(const ConversionSettings& settings, TextReader& input, Stat
                      ConversionOutcome& outcome) {
     RunPass(
         input, outcome, IsStationRecord, [](const char*, int) {},
-        [&](const char* recordType, const char* line, int lineLength) {
-            if (!IsStationRecord(recordType)) return;
+        [&](const char*, const char* line, int lineLength) {
             StationRecord station = ParseStationRecord(line, lineLength, settings.customUnitFactor);
             if (RefuseNameWithSemicolon(station.name, outcome)) return;
             stations.push_back(station);

@@ -31,6 +31,7 @@ bool TextReader::Refill() {
         sourceEnded_ = true;
         sourceFailed_ = false;
     }
+    holdsNul_ = std::memchr(buffer_.data(), '\0', length_) != nullptr;
     return length_ > 0;
 }
 
@@ -86,6 +87,20 @@ std::size_t TextReader::ReadLine(char* buffer, std::size_t maxBytes) {
     return count;
 }
 
+char* TextReader::TakeBufferedLine(std::size_t maxBytes, std::size_t& length) {
+    if (holdsNul_) return nullptr;
+    char* start = buffer_.data() + position_;
+    // A CR before the LF is read as part of the LF, so it may lie one byte further.
+    std::size_t span = length_ - position_ < maxBytes + 1 ? length_ - position_ : maxBytes + 1;
+    char* lineFeed = static_cast<char*>(std::memchr(start, '\n', span));
+    if (lineFeed == nullptr) return nullptr;
+    length = static_cast<std::size_t>(lineFeed - start);
+    if (length > 0 && start[length - 1] == '\r') --length;
+    if (length + 1 > maxBytes) return nullptr;
+    position_ += static_cast<std::size_t>(lineFeed - start) + 1;
+    return start;
+}
+
 std::size_t TextReader::SkipRestOfLine() {
     std::size_t skipped = 0;
     for (int byte = NextByte(); byte != EOF && byte != '\n'; byte = NextByte()) ++skipped;
@@ -96,6 +111,7 @@ bool TextReader::Rewind() {
     if (!CanRewind(file_) || std::fseek(file_, 0, SEEK_SET) != 0) return false;
     std::clearerr(file_);
     position_ = length_ = 0;
+    holdsNul_ = false;
     sourceEnded_ = sourceFailed_ = atEnd_ = failed_ = false;
     return true;
 }

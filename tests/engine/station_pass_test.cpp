@@ -133,6 +133,18 @@ TEST(StationPass, LineEndingAfterTheNameGivesZeros) {
     EXPECT_EQ(station.height, 0.0);
 }
 
+// The line ends at a NUL byte: what follows it, here the whole longitude and
+// the height, is read as missing, and the station still gets its line. The
+// record follows another data line, as most lines do (a pass reads its first
+// data line apart from the rest).
+TEST(StationPass, NulEndsTheLine) {
+    std::vector<std::string> fields =
+        FirstStationFields({" GRP", kShortRecord.substr(0, 40) + '\0' + kShortRecord.substr(41)});
+    EXPECT_EQ(fields[2], "45.3012345600");
+    EXPECT_EQ(fields[4], "0.0000000000");
+    EXPECT_EQ(fields[6], "0.00000");
+}
+
 TEST(StationPass, UnitCodeIsTakenUntrimmed) {
     std::string record = kLongRecord + " extra";  // "m " is not "m"
     EXPECT_EQ(Parse(record, 2.0).height, 2.0 * 58.2);

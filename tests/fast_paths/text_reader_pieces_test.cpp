@@ -1,6 +1,7 @@
-// TextReader::ReadLine copies whole runs of plain bytes at once; line ends
-// split across its 64 KiB refills, CRs without an LF and over-long lines
-// must still come out as the byte-by-byte text-mode rules give them.
+// TextReader::ReadLine copies whole runs of plain bytes at once, and
+// TakeBufferedLine hands over whole lines where they stand; line ends split
+// across the 64 KiB refills, CRs without an LF, NULs and over-long lines must
+// still come out as the byte-by-byte text-mode rules give them.
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <random>
@@ -34,14 +35,25 @@ std::vector<std::string> ExpectedLines(const std::string& raw, std::size_t maxBy
     return lines;
 }
 
-std::vector<std::string> ReadLines(const std::string& raw, std::size_t maxBytes) {
+// With `inPlace`, each line is first asked of TakeBufferedLine (its line end
+// given back here), and only a line that it leaves is read by ReadLine.
+std::vector<std::string> ReadLines(const std::string& raw, std::size_t maxBytes, bool inPlace = false) {
     std::FILE* file = std::tmpfile();
     std::fwrite(raw.data(), 1, raw.size(), file);
     std::rewind(file);
     TextReader reader(file);
     std::vector<std::string> lines;
     std::vector<char> buffer(maxBytes + 1);
-    while (std::size_t count = reader.ReadLine(buffer.data(), maxBytes)) lines.emplace_back(buffer.data(), count);
+    for (;;) {
+        std::size_t length = 0;
+        if (const char* line = inPlace ? reader.TakeBufferedLine(maxBytes, length) : nullptr) {
+            lines.push_back(std::string(line, length) + '\n');
+        } else if (std::size_t count = reader.ReadLine(buffer.data(), maxBytes)) {
+            lines.emplace_back(buffer.data(), count);
+        } else {
+            break;
+        }
+    }
     std::fclose(file);
     return lines;
 }
@@ -62,6 +74,13 @@ TEST(TextReaderPieces, LinesAcrossRefillsReadAsByteByByte) {
     EXPECT_EQ(ReadLines(raw, 257), ExpectedLines(raw, 257));
 }
 
+TEST(TextReaderPieces, LinesTakenInPlaceReadAsByteByByte) {
+    std::mt19937 random(7);
+    std::string raw = RandomText(random, 400 * 1024);
+    raw[300 * 1024] = '\0';  // its chunk is left to ReadLine
+    EXPECT_EQ(ReadLines(raw, 257, true), ExpectedLines(raw, 257));
+}
+
 // The reader fetches 64 KiB at a time: the CR lands just before, on and
 // after the last byte of the first chunk, in lines cut short, cut at the
 // chunk's size and longer than a chunk.
@@ -71,6 +90,7 @@ TEST(TextReaderPieces, CrLfSplitByARefill) {
         raw += "\r\nnext\r\n";
         for (std::size_t maxBytes : {257u, 65536u, 70000u}) {
             EXPECT_EQ(ReadLines(raw, maxBytes), ExpectedLines(raw, maxBytes)) << split << " " << maxBytes;
+            EXPECT_EQ(ReadLines(raw, maxBytes, true), ExpectedLines(raw, maxBytes)) << split << " " << maxBytes;
         }
     }
 }
@@ -80,6 +100,7 @@ TEST(TextReaderPieces, CrLfAtTheLengthLimit) {
         std::string raw(length, 'y');
         raw += "\r\n\r\r\nz";
         EXPECT_EQ(ReadLines(raw, 257), ExpectedLines(raw, 257)) << length;
+        EXPECT_EQ(ReadLines(raw, 257, true), ExpectedLines(raw, 257)) << length;
     }
 }
 

@@ -28,15 +28,13 @@ public:
     // of the data; returns how many bytes came before the LF.
     std::size_t SkipRestOfLine();
 
-    // The bytes buffered from the read position on, as they stand in the
-    // file: CR LF not yet read as LF, but the data already cut at its 0x1A.
-    // A reader may look ahead there and pass over whole lines it has no use
-    // for, up to and including an LF, without copying them.
-    std::size_t Buffered(const char*& bytes) const {
-        bytes = buffer_.data() + position_;
-        return length_ - position_;
-    }
-    void PassOver(std::size_t count) { position_ += count; }
+    // The next line in place, when it lies whole in the read buffer: its
+    // bytes before the line end (CR LF or LF), which the caller may change
+    // until the next read. Only a line that ReadLine(buffer, maxBytes) would
+    // deliver whole, LF included, qualifies, and none from a buffer that
+    // holds a NUL; the reader has then passed the line and its line end.
+    // Returns null, passing nothing, for a line left to ReadLine.
+    char* TakeBufferedLine(std::size_t maxBytes, std::size_t& length);
 
     bool AtEnd() const { return atEnd_; }
     bool Failed() const { return failed_; }
@@ -57,6 +55,7 @@ private:
     std::vector<char> buffer_;
     std::size_t position_ = 0;
     std::size_t length_ = 0;
+    bool holdsNul_ = false;      // the buffered data has a NUL byte
     bool sourceEnded_ = false;   // raw data exhausted, or a 0x1A met
     bool sourceFailed_ = false;  // the underlying read failed
     bool atEnd_ = false;

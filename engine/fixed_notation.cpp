@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "char_class.h"
 #include "portability.h"
 
 namespace iob {
@@ -17,15 +16,46 @@ constexpr int kMaxDecimals = 12;
 
 using Wide = UnsignedInt128;
 
-// Writes the two digits of `pair` (below 100) before `p`; returns the new start.
-char* PutTwoDigits(char* p, std::uint64_t pair) {
-    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-                                     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-                                     "8081828384858687888990919293949596979899";
-    p -= 2;
-    std::memcpy(p, kPairs + 2 * pair, 2);
+constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                          "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                          "8081828384858687888990919293949596979899";
+
+// Writes `value`, below 10^Digits, as exactly `Digits` digits (leading zeros
+// included) before `end`. The halves are written apart, so the divisions do
+// not wait on one another, and each divisor is a constant, which the
+// compiler turns into a multiplication.
+template <int Digits>
+void PutDigits(char* end, std::uint64_t value) {
+    if constexpr (Digits == 1) {
+        end[-1] = static_cast<char>('0' + value);
+    } else if constexpr (Digits == 2) {
+        std::memcpy(end - 2, kPairs + 2 * value, 2);
+    } else {
+        constexpr int kLow = Digits / 2;
+        PutDigits<kLow>(end, value % kDecimalScales[kLow]);
+        PutDigits<Digits - kLow>(end - kLow, value / kDecimalScales[kLow]);
+    }
+}
+
+// Writes `units` / 10^Decimals in fixed notation with `Decimals` decimals
+// before `end`; returns the start. A zero integer part is written as 0.
+template <int Decimals>
+char* PutFixed(char* end, std::uint64_t units) {
+    PutDigits<Decimals>(end, units % kDecimalScales[Decimals]);
+    char* p = end - Decimals;
+    *--p = '.';
+    const char* point = p;
+    std::uint64_t integer = units / kDecimalScales[Decimals];
+    for (; integer >= 10; integer /= 100, p -= 2) PutDigits<2>(p, integer % 100);
+    // One digit is left, or none after an even count.
+    if (integer != 0 || p == point) *--p = static_cast<char>('0' + integer);
     return p;
 }
+
+using FixedWriter = char* (*)(char*, std::uint64_t);
+constexpr FixedWriter kFixedWriters[kMaxDecimals + 1] = {
+    nullptr,     PutFixed<1>, PutFixed<2>, PutFixed<3>,  PutFixed<4>,  PutFixed<5>, PutFixed<6>,
+    PutFixed<7>, PutFixed<8>, PutFixed<9>, PutFixed<10>, PutFixed<11>, PutFixed<12>};
 
 }  // namespace
 
@@ -58,20 +88,9 @@ bool AppendShortFixed(std::string& out, double value, int decimals) {
     }  // else below 2^-35 units of the last decimal: rounds to 0
     if ((rounded >> 64) != 0) return false;
 
-    std::uint64_t units = static_cast<std::uint64_t>(rounded);
-    std::uint64_t integer = units / kDecimalScales[decimals];
-    std::uint64_t fraction = units % kDecimalScales[decimals];
     char text[40];  // a sign, 20 digits, the point and 12 decimals
     char* end = text + sizeof text;
-    char* p = end;
-    int left = decimals;
-    for (; left >= 2; left -= 2, fraction /= 100) p = PutTwoDigits(p, fraction % 100);
-    if (left == 1) *--p = static_cast<char>('0' + fraction % 10);
-    *--p = '.';
-    const char* point = p;
-    for (; integer >= 10; integer /= 100) p = PutTwoDigits(p, integer % 100);
-    // One digit is left, or none after an even count; a zero integer part is written as 0.
-    if (integer != 0 || p == point) *--p = static_cast<char>('0' + integer);
+    char* p = kFixedWriters[decimals](end, static_cast<std::uint64_t>(rounded));
     if (negative) *--p = '-';
     out.append(p, static_cast<std::size_t>(end - p));
     return true;

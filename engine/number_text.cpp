@@ -9,13 +9,14 @@
 
 #include "char_class.h"
 #include "fixed_notation.h"
+#include "portability.h"
 
 namespace iob {
 
 double ParseNumber(const char* text, const char* end) {
     const char* p = text;
-    // Numbers stand right-aligned in their fields: skip whole words of blanks first.
-    while (end - p >= 8 && std::memcmp(p, "        ", 8) == 0) p += 8;
+    // Numbers stand right-aligned in their fields: skip spaces 8 at a time first.
+    for (int spaces = 8; spaces == 8 && end - p >= 8; p += spaces) spaces = LeadingSpacesOf8(p);
     while (p < end && IsCSpace(*p)) ++p;
     // fast_float reads the grammar's [-] digits-and-a-point [exponent] exactly
     // and in no locale; what it reads beyond that ("inf", "nan") must not
@@ -32,9 +33,19 @@ double ParseNumber(const char* text, const char* end) {
     const char* exponent = letter + 1 < end && (letter[1] == '+' || letter[1] == '-') ? letter + 2 : letter + 1;
     if (!(exponent < end && IsAsciiDigit(*exponent))) return value;
     while (exponent < end && IsAsciiDigit(*exponent)) ++exponent;
-    std::string spelled(p, exponent);
-    spelled[static_cast<std::size_t>(letter - p)] = 'e';
-    fast_float::from_chars(spelled.data(), spelled.data() + spelled.size(), value);
+    // Any field of a record fits on the stack; only longer texts take the heap.
+    const std::size_t length = static_cast<std::size_t>(exponent - p);
+    char onStack[100];
+    std::string onHeap;
+    char* spelled = onStack;
+    if (length > sizeof onStack) {
+        onHeap.assign(p, length);
+        spelled = onHeap.data();
+    } else {
+        std::memcpy(spelled, p, length);
+    }
+    spelled[letter - p] = 'e';
+    fast_float::from_chars(spelled, spelled + length, value);
     return value;
 }
 

@@ -1,6 +1,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "number_text.h"
 
@@ -10,7 +12,30 @@ namespace {
 
 TEST(ParseNumber, DExponent) { EXPECT_EQ(ParseNumber("1.5D+02"), 150.0); }
 TEST(ParseNumber, LowerCaseDExponent) { EXPECT_EQ(ParseNumber("4.0d-06"), 4.0e-06); }
+TEST(ParseNumber, DExponentAfterMoreDigitsThanAFieldHolds) {
+    EXPECT_EQ(ParseNumber(("   25" + std::string(200, '0') + "D-201").c_str()), 2.5);
+    EXPECT_EQ(ParseNumber(("   -25" + std::string(90, '0') + "D-91").c_str()), -2.5);
+}
 TEST(ParseNumber, LeadingBlanksAndTrailingJunk) { EXPECT_EQ(ParseNumber("  -12.5abc"), -12.5); }
+// Right-aligned fields: runs of spaces shorter, as long as and longer than a
+// word of 8 bytes, spaces mixed with tabs, and a field of spaces only.
+TEST(ParseNumber, SpacesBeforeTheNumberInAField) {
+    struct Case {
+        std::string field;
+        double value;
+    };
+    for (const Case& c : std::vector<Case>{{"       7", 7.0},
+                                           {"        8", 8.0},
+                                           {std::string(17, ' ') + "-9.5", -9.5},
+                                           {"   \t    \t  1e2", 100.0},
+                                           {"         \t", 0.0},
+                                           {std::string(23, ' '), 0.0}}) {
+        EXPECT_EQ(ParseNumber(c.field.data(), c.field.data() + c.field.size()), c.value) << '"' << c.field << '"';
+    }
+    // The field ends where its bytes end, even inside a word of spaces.
+    const char text[] = "     3";
+    EXPECT_EQ(ParseNumber(text, text + 5), 0.0);
+}
 TEST(ParseNumber, NoDigitIsZero) {
     EXPECT_EQ(ParseNumber("abc"), 0.0);
     EXPECT_EQ(ParseNumber("    "), 0.0);

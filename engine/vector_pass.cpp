@@ -89,7 +89,9 @@ bool IsCovarianceHeader(const char* recordType) {
 // what trimming would leave empty.
 bool FieldIsBlank(const char* line, int length, Field field) {
     int last = field.column + field.width - 1 < length ? field.column + field.width - 1 : length;
-    for (int column = field.column; column <= last; ++column) {
+    // Numbers stand right-aligned, so the last byte decides most fields at once.
+    if (last >= field.column && !IsBlankByte(line[last - 1])) return false;
+    for (int column = field.column; column < last; ++column) {
         if (!IsBlankByte(line[column - 1])) return false;
     }
     return true;

@@ -125,8 +125,16 @@ void TextWriter::Write(const char* text, std::size_t length) {
         const char* lineEnd = static_cast<const char*>(std::memchr(text, '\n', rest));
         const char* chunkEnd = lineEnd ? lineEnd : end;
         std::size_t chunk = static_cast<std::size_t>(chunkEnd - text);
-        if (chunk > 0 && std::fwrite(text, 1, chunk, file_) != chunk) failed_ = true;
-        if (!failed_ && lineEnd && std::fwrite("\r\n", 1, 2, file_) != 2) failed_ = true;
+        char line[512];
+        if (lineEnd && chunk + 2 <= sizeof line) {
+            // A line of a record goes out in one call, its CR LF with it.
+            std::memcpy(line, text, chunk);
+            std::memcpy(line + chunk, "\r\n", 2);
+            if (std::fwrite(line, 1, chunk + 2, file_) != chunk + 2) failed_ = true;
+        } else {
+            if (chunk > 0 && std::fwrite(text, 1, chunk, file_) != chunk) failed_ = true;
+            if (!failed_ && lineEnd && std::fwrite("\r\n", 1, 2, file_) != 2) failed_ = true;
+        }
         text = lineEnd ? lineEnd + 1 : end;
     }
     if (std::ferror(file_)) failed_ = true;

@@ -85,4 +85,11 @@ TEST(TextWriter, LfIsWrittenAsCrLf) { EXPECT_EQ(WriteAll("a\nb\n\n"), "a\r\nb\r\
 
 TEST(TextWriter, CrIsWrittenUnchanged) { EXPECT_EQ(WriteAll("a\rb\r\n"), "a\rb\r\r\n"); }
 
+TEST(TextWriter, LinesOfAnyLengthAndTextWithoutLineEnd) {
+    for (std::size_t length : {509u, 510u, 511u, 5000u}) {
+        const std::string line(length, 'x');
+        EXPECT_EQ(WriteAll(line + "\n" + line + "\nend"), line + "\r\n" + line + "\r\nend") << length;
+    }
+}
+
 }  // namespace

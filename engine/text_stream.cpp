@@ -129,7 +129,8 @@ void TextWriter::Write(const char* text, std::size_t length) {
         if (lineEnd && chunk + 2 <= sizeof line) {
             // A line of a record goes out in one call, its CR LF with it.
             std::memcpy(line, text, chunk);
-            std::memcpy(line + chunk, "\r\n", 2);
+            line[chunk] = '\r';
+            line[chunk + 1] = '\n';
             if (std::fwrite(line, 1, chunk + 2, file_) != chunk + 2) failed_ = true;
         } else {
             if (chunk > 0 && std::fwrite(text, 1, chunk, file_) != chunk) failed_ = true;

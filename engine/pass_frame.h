@@ -29,22 +29,6 @@ inline bool IsEndRecord(const char* recordType) {
     return IsRecordType(recordType, "END ") || IsRecordType(recordType, "END");
 }
 
-// Takes the next line in place from the read buffer, as ReadDataLine would
-// leave it in a buffer of its own: its trailing blanks cut off by a NUL.
-// Counts it. Returns null, reading nothing, when the line is left to
-// ReadDataLine: a line across a refill, too long for the line buffer, or
-// from a buffer that holds a NUL byte.
-inline char* TakeBufferedLine(TextReader& input, int& lineCounter, int& lineLength) {
-    std::size_t length = 0;
-    char* line = input.TakeBufferedLine(static_cast<std::size_t>(kLineBufferSize - 3), length);
-    if (line == nullptr) return nullptr;
-    ++lineCounter;
-    while (length > 0 && IsBlankByte(line[length - 1])) --length;
-    line[length] = '\0';
-    lineLength = static_cast<int>(length);
-    return line;
-}
-
 // Reads data lines from the current position of `input` until the end of the
 // data or an END record. Hands each record whose type `wanted(recordType)`
 // accepts to `handle(recordType, line, lineLength)`, and tells
@@ -60,16 +44,10 @@ void RunPass(TextReader& input, ConversionOutcome& outcome, Wanted&& wanted, Ski
     CutLines cut;
     lineCounter = 0;
     while (result == kResultOk) {
-        // Most lines are read where they stand: copying each one first, and
-        // finding its end twice, took 7 % of a conversion's instructions.
-        int lineLength = 0;
-        const char* line = TakeBufferedLine(input, lineCounter, lineLength);
-        if (line != nullptr && !IsDataLine(line)) continue;
-        if (line == nullptr) {
-            line = copied;
-            lineLength = static_cast<int>(ReadDataLine(input, kLineBufferSize, copied, lineCounter, result, cut));
-            if (result != kResultOk || !IsDataLine(line)) break;
-        }
+        std::size_t length = 0;
+        const char* line = ReadDataLine(input, kLineBufferSize, copied, lineCounter, result, cut, length);
+        if (result != kResultOk || !IsDataLine(line)) break;
+        const int lineLength = static_cast<int>(length);
         // The record-type field, as ExtractField cuts it: a fixed-size copy
         // for every line that reaches beyond it.
         if (lineLength > kRecordTypeWidth) {

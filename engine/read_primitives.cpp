@@ -8,34 +8,11 @@
 
 namespace iob {
 
-bool IsDataLine(const char* buffer) { return buffer[0] != '\0' && buffer[0] != '!'; }
-
 void ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result) {
     CutLines cut;
-    ReadDataLine(input, bufferSize, buffer, lineCounter, result, cut);
-}
-
-std::size_t ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result,
-                         CutLines& cut) {
-    result = kResultOk;
     std::size_t length = 0;
-    const std::size_t maxBytes = static_cast<std::size_t>(bufferSize - 3);
-    for (;;) {
-        ++lineCounter;
-        std::size_t count = input.ReadLine(buffer, maxBytes);
-        if (count == maxBytes && buffer[count - 1] != '\n' && input.SkipRestOfLine() > 0) {
-            cut.Add(lineCounter);
-        }
-        if (input.Failed()) {
-            result = kResultReadError;
-            return 0;
-        }
-        // The text ends at a NUL, if the line holds one; its trailing blanks go.
-        length = std::strlen(buffer);
-        while (length > 0 && IsBlankByte(buffer[length - 1])) --length;
-        buffer[length] = '\0';
-        if (IsDataLine(buffer) || input.AtEnd()) return length;
-    }
+    const char* line = ReadDataLine(input, bufferSize, buffer, lineCounter, result, cut, length);
+    if (line != buffer) std::memcpy(buffer, line, length + 1);
 }
 
 char* ExtractField(int startColumn, int width, const char* line, int lineLength, char* out) {

@@ -150,13 +150,21 @@ void ClearBlocks(std::vector<VectorRecord>& vectors) {
     for (VectorRecord& vector : vectors) std::memset(vector.block, 0, sizeof vector.block);
 }
 
-// Stores element (row, column) in its vector's own block. Elements that
-// couple two vectors are kept only as weights, which the inversion needs.
+// Whether element (row, column) is kept. Elements that couple two vectors
+// are kept only as weights, which the inversion needs; no output line holds
+// a coupling covariance, so its number is not even read. In groups of
+// several vectors most elements are such couplings.
+bool IsElementKept(const VectorGroup& group, long long row, long long column) {
+    return group.cov.weights || (row - 1) / 3 == (column - 1) / 3;
+}
+
+// Stores a kept element (row, column): in its vector's own block, or as a
+// coupling weight.
 void StoreElement(VectorGroup& group, long long row, long long column, double value) {
     long long vector = (row - 1) / 3;
     if ((column - 1) / 3 == vector) {
         group.vectors[static_cast<std::size_t>(vector)].block[(row - 1) % 3][(column - 1) % 3] = value;
-    } else if (group.cov.weights) {
+    } else {
         group.couplings.StoreCoupling(static_cast<std::size_t>(group.Order()), static_cast<std::size_t>(row),
                                       static_cast<std::size_t>(column), value);
     }
@@ -297,6 +305,7 @@ void ConvertVectorGroups(const ConversionSettings& settings, const StationTable&
             }
             ++group.elementCount;
             auto [row, column] = group.NextPlace();
+            if (!IsElementKept(group, row, column)) continue;
             double value = ExtractNumber(field.column, field.width, line, length);
             StoreElement(group, row, column, group.cov.weights ? value / squareFactor : value * squareFactor);
         }

@@ -59,8 +59,8 @@ constexpr FixedWriter kFixedWriters[kMaxDecimals + 1] = {
 
 }  // namespace
 
-bool AppendShortFixed(std::string& out, double value, int decimals) {
-    if (!std::isfinite(value) || decimals < 1 || decimals > kMaxDecimals) return false;
+char* WriteShortFixed(char* out, double value, int decimals) {
+    if (!std::isfinite(value) || decimals < 1 || decimals > kMaxDecimals) return nullptr;
 
     // value = significand x 2^exponent exactly; round significand x 2^exponent
     // x 10^decimals to an integer, halves to even, in 128-bit arithmetic.
@@ -77,7 +77,7 @@ bool AppendShortFixed(std::string& out, double value, int decimals) {
     Wide scaled = static_cast<Wide>(significand) * kDecimalScales[decimals];  // below 2^93
     Wide rounded = 0;
     if (exponent >= 0) {
-        if (exponent > 34) return false;
+        if (exponent > 34) return nullptr;
         rounded = scaled << exponent;
     } else if (-exponent < 128) {
         int shift = -exponent;
@@ -86,14 +86,16 @@ bool AppendShortFixed(std::string& out, double value, int decimals) {
         Wide half = static_cast<Wide>(1) << (shift - 1);
         if (remainder > half || (remainder == half && (rounded & 1) != 0)) ++rounded;
     }  // else below 2^-35 units of the last decimal: rounds to 0
-    if ((rounded >> 64) != 0) return false;
+    if ((rounded >> 64) != 0) return nullptr;
 
-    char text[40];  // a sign, 20 digits, the point and 12 decimals
+    // Written from its last digit back, then moved to its place.
+    char text[kShortFixedMaxLength];
     char* end = text + sizeof text;
     char* p = kFixedWriters[decimals](end, static_cast<std::uint64_t>(rounded));
     if (negative) *--p = '-';
-    out.append(p, static_cast<std::size_t>(end - p));
-    return true;
+    const std::size_t length = static_cast<std::size_t>(end - p);
+    std::memcpy(out, p, length);
+    return out + length;
 }
 
 }  // namespace iob

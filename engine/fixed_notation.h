@@ -5,13 +5,17 @@
 // do exactly.
 #pragma once
 
-#include <string>
+#include <cstddef>
 
 namespace iob {
 
-// Appends finite `value` with 1 to 12 `decimals` as printf's "%1.<d>f" in
-// the C locale does. Declines, appending nothing, for other values and
-// when the rounded value times 10^decimals reaches 2^64.
-bool AppendShortFixed(std::string& out, double value, int decimals);
+// The longest text of WriteShortFixed: a sign, 20 digits, the point and 12 decimals.
+constexpr std::size_t kShortFixedMaxLength = 34;
+
+// Writes finite `value` with 1 to 12 `decimals` at `out` as printf's
+// "%1.<d>f" in the C locale does, and returns the end of the text. Declines,
+// writing nothing and returning nullptr, for other values and when the
+// rounded value times 10^decimals reaches 2^64.
+char* WriteShortFixed(char* out, double value, int decimals);
 
 }  // namespace iob

@@ -51,21 +51,20 @@ double ParseNumber(const char* text, const char* end) {
 
 double ParseNumber(const char* text) { return ParseNumber(text, text + std::strlen(text)); }
 
+char* WriteFixed(char* out, double value, int decimals) {
+    auto put = [out](const char* text, std::size_t length) {
+        std::memcpy(out, text, length);
+        return out + length;
+    };
+    if (std::isnan(value)) return std::signbit(value) ? put("-nan", 4) : put("nan", 3);
+    if (std::isinf(value)) return value < 0 ? put("-inf", 4) : put("inf", 3);
+    if (char* end = WriteShortFixed(out, value, decimals)) return end;
+    return std::to_chars(out, out + kMaxFixedLength, value, std::chars_format::fixed, decimals).ptr;
+}
+
 void AppendFixed(std::string& out, double value, int decimals) {
-    if (std::isnan(value)) {
-        out += std::signbit(value) ? "-nan" : "nan";
-        return;
-    }
-    if (std::isinf(value)) {
-        out += value < 0 ? "-inf" : "inf";
-        return;
-    }
-    if (AppendShortFixed(out, value, decimals)) return;
-    // 309 integer digits at most, a sign, a point and the decimals.
-    char digits[400];
-    std::to_chars_result converted =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
-    out.append(digits, converted.ptr);
+    char text[kMaxFixedLength];
+    out.append(text, WriteFixed(text, value, decimals));
 }
 
 }  // namespace iob

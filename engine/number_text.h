@@ -2,6 +2,7 @@
 // whatever the process locale says.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace iob {
@@ -18,9 +19,17 @@ double ParseNumber(const char* text);
 // The same for the bytes from `text` up to `end`, read in place.
 double ParseNumber(const char* text, const char* end);
 
-// Appends `value` in fixed notation with `decimals` decimals, as printf's
-// "%1.<decimals>f" does in the C locale: -0.0 gives "-0.00000",
-// non-finite values give "inf", "-inf", "nan" or "-nan".
+// The longest text of WriteFixed: a sign, the 309 integer digits of the
+// largest double, the point and 12 decimals.
+constexpr std::size_t kMaxFixedLength = 323;
+
+// Writes `value` at `out` in fixed notation with 0 to 12 `decimals`, as
+// printf's "%1.<decimals>f" does in the C locale, and returns the end of the
+// text: -0.0 gives "-0.00000", non-finite values give "inf", "-inf", "nan"
+// or "-nan".
+char* WriteFixed(char* out, double value, int decimals);
+
+// The same, appended to `out`.
 void AppendFixed(std::string& out, double value, int decimals);
 
 }  // namespace iob

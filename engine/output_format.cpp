@@ -14,16 +14,36 @@ constexpr char kEllipsoidComment[] = "! IOB File Record Type ELIP";
 constexpr char kStationComment[] = "! IOB-File Record Type PLH or PLO";
 constexpr char kGroupComment[] = "! IOB-File Record Type DXYZ, ELEM";
 
-// Data records put each field after "; ".
-void AppendField(std::string& line, double value, int decimals) {
-    line += "; ";
-    AppendFixed(line, value, decimals);
-}
+// A data line, built where it stands. The longest, a vector line of nine
+// numbers each as wide as a double can make it, fits: the fixed texts and
+// names of any line take less than 150 bytes, a station line has four numbers.
+class DataLine {
+public:
+    template <std::size_t N>
+    void Add(const char (&text)[N]) {
+        Add(text, N - 1);
+    }
+    void AddName(const char* name) { Add(name, std::strlen(name)); }
+    // Data records put each number after "; ".
+    void AddField(double value, int decimals) {
+        Add("; ");
+        end_ = WriteFixed(end_, value, decimals);
+    }
+    void Write(TextWriter& output, int& result) {
+        Add("\n");
+        output.Write(text_, static_cast<std::size_t>(end_ - text_));
+        if (output.Failed()) result = kResultWriteError;
+    }
 
-void WriteLine(TextWriter& output, const std::string& line, int& result) {
-    output.Write(line.data(), line.size());
-    if (output.Failed()) result = kResultWriteError;
-}
+private:
+    void Add(const char* text, std::size_t length) {
+        std::memcpy(end_, text, length);
+        end_ += length;
+    }
+
+    char text_[150 + 9 * (2 + kMaxFixedLength)];
+    char* end_ = text_;
+};
 
 }  // namespace
 
@@ -72,19 +92,18 @@ void WriteHeaderBlock(const ConversionSettings& settings, TextWriter& output, in
 void WriteStationLine(const StationRecord& station, TextWriter& output, int& result) {
     // The precision of each coordinate, 1e-7, and the zero and repeated
     // height columns are fixed parts of the line, as are the four trailing 0.0000.
-    std::string line;
-    line.reserve(kLineCapacity);
-    line = "$GEO_COMPACT; ";
-    line += station.name;
-    AppendField(line, station.latitude, kAngleDecimals);
-    line += "; 0.0000001";
-    AppendField(line, station.longitude, kAngleDecimals);
-    line += "; 0.0000001";
-    AppendField(line, station.height, kLengthDecimals);
-    line += "; 0.0000001; 0.00000; 0.0000001";
-    AppendField(line, station.height, kLengthDecimals);
-    line += "; 0.0000001; 0.0000; 0.0000; 0.0000; 0.0000\n";
-    WriteLine(output, line, result);
+    DataLine line;
+    line.Add("$GEO_COMPACT; ");
+    line.AddName(station.name);
+    line.AddField(station.latitude, kAngleDecimals);
+    line.Add("; 0.0000001");
+    line.AddField(station.longitude, kAngleDecimals);
+    line.Add("; 0.0000001");
+    line.AddField(station.height, kLengthDecimals);
+    line.Add("; 0.0000001; 0.00000; 0.0000001");
+    line.AddField(station.height, kLengthDecimals);
+    line.Add("; 0.0000001; 0.0000; 0.0000; 0.0000; 0.0000");
+    line.Write(output, result);
 }
 
 int WriteStationLines(const StationTable& stations, TextWriter& output, int& result) {
@@ -104,18 +123,16 @@ void WriteGroupStart(TextWriter& output, int& result) {
 }
 
 void WriteVectorLines(const std::vector<VectorRecord>& vectors, TextWriter& output, int& result) {
-    std::string line;
-    line.reserve(kLineCapacity);
     for (const VectorRecord& vector : vectors) {
         const Covariance& c = vector.covariance;
-        line = "$GPS_COMPACT; ";
-        line += vector.fromStation;
-        line += "; ";
-        line += vector.toStation;
-        for (double length : {vector.dX, vector.dY, vector.dZ}) AppendField(line, length, kLengthDecimals);
-        for (double value : {c.xx, c.xy, c.yy, c.xz, c.yz, c.zz}) AppendField(line, value, kCovarianceDecimals);
-        line += '\n';
-        WriteLine(output, line, result);
+        DataLine line;
+        line.Add("$GPS_COMPACT; ");
+        line.AddName(vector.fromStation);
+        line.Add("; ");
+        line.AddName(vector.toStation);
+        for (double length : {vector.dX, vector.dY, vector.dZ}) line.AddField(length, kLengthDecimals);
+        for (double value : {c.xx, c.xy, c.yy, c.xz, c.yz, c.zz}) line.AddField(value, kCovarianceDecimals);
+        line.Write(output, result);
         if (result != kResultOk) return;
     }
 }

@@ -32,9 +32,6 @@ constexpr int kAngleDecimals = 10;
 constexpr int kLengthDecimals = 5;
 constexpr int kCovarianceDecimals = 12;
 
-// Room for a record line of ordinary numbers, so that it is built without regrowing.
-constexpr std::size_t kLineCapacity = 256;
-
 // Writes `text` and a line end; the empty text is written as one blank.
 void WriteTextLine(TextWriter& output, const char* text, int& result);
 

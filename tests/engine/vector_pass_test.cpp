@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 
@@ -103,6 +104,21 @@ TEST(VectorPass, TwoVectorsNeed21ValuesAndWriteOnlyTheirOwnBlocks) {
     std::vector<std::string> withoutLast(records.begin(), records.end() - 1);
     EXPECT_EQ(VectorSection(withoutLast), "");
     EXPECT_EQ(VectorSection(records), kGroupStart + TwoVectorLines());
+}
+
+// The widest line: long names, lengths as large as a vector's length can
+// take, covariances as large as a double, every digit written.
+TEST(VectorPass, WidestNumbersAreWrittenWhole) {
+    const std::string dx = "-1e150", element = "-1.7976931348623157e308";
+    std::vector<std::string> records = {LongDxyz("FIFTEEN BYTES A", "FIFTEEN BYTES B", dx, dx, dx)};
+    for (int k = 0; k < 2; ++k) records.push_back(Elem({element, element, element}));
+    char length[200], covariance[400];
+    std::snprintf(length, sizeof length, "%.5f", -1e150);
+    std::snprintf(covariance, sizeof covariance, "%.12f", -1.7976931348623157e308);
+    std::string line = "$GPS_COMPACT; FIFTEEN BYTES A; FIFTEEN BYTES B";
+    for (int k = 0; k < 3; ++k) line += std::string("; ") + length;
+    for (int k = 0; k < 6; ++k) line += std::string("; ") + covariance;
+    EXPECT_EQ(VectorSection(records), kGroupStart + OutputLines({line}));
 }
 
 TEST(VectorPass, VectorJoiningAfterSomeValuesRaisesTheTarget) {

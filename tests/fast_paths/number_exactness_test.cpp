@@ -23,6 +23,14 @@ std::string Fixed(double value, int decimals) {
     return std::string(digits, converted.ptr);
 }
 
+// What WriteShortFixed writes, appended to `out`; false when it declines.
+bool AppendShortFixed(std::string& out, double value, int decimals) {
+    char text[kShortFixedMaxLength];
+    char* end = WriteShortFixed(text, value, decimals);
+    if (end != nullptr) out.append(text, end);
+    return end != nullptr;
+}
+
 bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // Decimals of up to 25 digits with exponents up to +/-350: the numbers of
@@ -49,7 +57,7 @@ TEST(ParseNumber, AgreesWithStrtodOnRandomDecimals) {
     EXPECT_EQ(checked, 200000);
 }
 
-TEST(AppendShortFixed, WritesAsPrintfDoes) {
+TEST(WriteShortFixed, WritesAsPrintfDoes) {
     std::string out = "x";
     ASSERT_TRUE(AppendShortFixed(out, 45.30123456, 10));
     EXPECT_EQ(out, "x45.3012345600");
@@ -65,7 +73,7 @@ TEST(AppendShortFixed, WritesAsPrintfDoes) {
     EXPECT_EQ(out, "100.0000");
 }
 
-TEST(AppendShortFixed, DeclinesWhatDoesNotFit) {
+TEST(WriteShortFixed, DeclinesWhatDoesNotFit) {
     std::string out;
     EXPECT_FALSE(AppendShortFixed(out, 2e7, 12));  // 2e19 units of the last decimal
     EXPECT_FALSE(AppendShortFixed(out, 1e300, 4));
@@ -75,7 +83,7 @@ TEST(AppendShortFixed, DeclinesWhatDoesNotFit) {
     EXPECT_EQ(out, "");
 }
 
-TEST(AppendShortFixed, AgreesWithToCharsOnRandomDoubles) {
+TEST(WriteShortFixed, AgreesWithToCharsOnRandomDoubles) {
     std::mt19937_64 random(6);
     int checked = 0;
     for (int i = 0; i < 200000; ++i) {

@@ -5,17 +5,24 @@
 namespace iob {
 
 bool IsLongLayout(const char* line, int length) {
-    constexpr Field kLayoutMarker = {10, 1};
-    char marker[kLayoutMarker.width + 1];
-    return std::strcmp(ExtractField(kLayoutMarker.column, kLayoutMarker.width, line, length, marker), "*") == 0;
+    constexpr int kLayoutMarkerColumn = 10;
+    return length >= kLayoutMarkerColumn && line[kLayoutMarkerColumn - 1] == '*';
 }
 
 void ExtractName(const char* line, int length, Field field, int maxLength, char (&name)[16]) {
-    char text[32];
-    ExtractField(field.column, field.width, line, length, text);
-    TrimBoth(text);
-    text[maxLength] = '\0';
-    std::strcpy(name, text);
+    // Trimmed where it stands, then copied: what cutting the field and
+    // trimming the copy gives, without the copy.
+    int first = field.column - 1;
+    int end = first + field.width < length ? first + field.width : length;
+    while (first < end && IsBlankByte(line[first])) ++first;
+    while (end > first && IsBlankByte(line[end - 1])) --end;
+    const int count = end - first < maxLength ? end - first : maxLength;
+    if (count <= 0) {
+        name[0] = '\0';
+        return;
+    }
+    std::memcpy(name, line + first, static_cast<std::size_t>(count));
+    name[count] = '\0';
 }
 
 bool RefuseNameWithSemicolon(const char* name, ConversionOutcome& outcome) {
@@ -26,8 +33,13 @@ bool RefuseNameWithSemicolon(const char* name, ConversionOutcome& outcome) {
 }
 
 double ExtractUnitFactor(const char* line, int length, Field field, double customUnitFactor) {
-    char code[3];
-    return UnitFactor(ExtractField(field.column, field.width, line, length, code), customUnitFactor);
+    // Copied byte by byte: a call to cut the field cost more than the
+    // look-up, and nearly every ELEM record has a code.
+    constexpr int kMaxCodeLength = 2;
+    char code[kMaxCodeLength + 1] = {};
+    const int first = field.column - 1;
+    for (int i = 0; i < field.width && i < kMaxCodeLength && first + i < length; ++i) code[i] = line[first + i];
+    return UnitFactor(code, customUnitFactor);
 }
 
 }  // namespace iob

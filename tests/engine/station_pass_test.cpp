@@ -153,6 +153,14 @@ TEST(StationPass, UnitCodeIsTakenUntrimmed) {
     EXPECT_EQ(Parse(ShortStation(station), 2.0).height, 0.3048 * 123.456);
 }
 
+// A line that ends inside a field gives what it holds of it: the name
+// trimmed, the unit code cut ("f" of "ft" is no code).
+TEST(StationPass, LineEndingInsideAField) {
+    EXPECT_STREQ(Parse(" PLH      BM-2  ").name, "BM-2");
+    EXPECT_STREQ(Parse(" PLH    ").name, "");
+    EXPECT_EQ(Parse(kShortRecord.substr(0, 73), 2.0).height, 2.0 * 123.456);
+}
+
 TEST(StationPass, CustomUnitFromTheHeaderPass) {
     Station station = BenchMark();
     station.unit = "xx";

@@ -8,13 +8,6 @@
 
 namespace iob {
 
-void ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result) {
-    CutLines cut;
-    std::size_t length = 0;
-    const char* line = ReadDataLine(input, bufferSize, buffer, lineCounter, result, cut, length);
-    if (line != buffer) std::memcpy(buffer, line, length + 1);
-}
-
 char* ExtractField(int startColumn, int width, const char* line, int lineLength, char* out) {
     out[0] = '\0';
     if (startColumn > lineLength || startColumn < 1 || width < 1) return out;

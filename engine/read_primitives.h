@@ -14,18 +14,6 @@
 
 namespace iob {
 
-// Reads the next data line into `buffer` (of `bufferSize` bytes). A line is
-// cut to its first bufferSize - 3 bytes; the rest of a longer line, up to its
-// line end, is read past and lost, so that it never reads as a record of its
-// own. Comment lines ("!" in column 1) and blank lines are skipped; trailing
-// blanks, the line end among them, are removed. Every physical line read, and
-// the read that meets the end of the data, adds 1 to `lineCounter`. Outcomes:
-//   data line   - result 0, buffer holds it; input.AtEnd() is set only when
-//                 it was the file's last line and had no line end;
-//   end of data - result 0, input.AtEnd() set, buffer holds no data line;
-//   read error  - result 5014.
-void ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result);
-
 // The lines that ReadDataLine cut: how many, and the line of the first.
 struct CutLines {
     int count = 0;
@@ -36,13 +24,23 @@ struct CutLines {
     }
 };
 
-// True when `buffer`, as ReadDataLine left it, holds a data line.
-inline bool IsDataLine(const char* buffer) { return buffer[0] != '\0' && buffer[0] != '!'; }
+// True when `line`, as ReadDataLine returned it, is a data line.
+inline bool IsDataLine(const char* line) { return line[0] != '\0' && line[0] != '!'; }
 
-// The same, counting the lines it cuts into `cut`. A line that lies whole in
+// Reads the next data line and returns it, NUL-ended, with its length in
+// `length`; it stays valid until the next read. A line that lies whole in
 // the input's read buffer is left there (see TextReader::TakeBufferedLine)
-// and changed in place; any other is read into `buffer`. Returns the text,
-// in either place, valid until the next read, and sets `length` to its length.
+// and changed in place; any other is read into `buffer` (of `bufferSize`
+// bytes). A line is cut to its first bufferSize - 3 bytes; the rest of a
+// longer line, up to its line end, is read past and lost, so that it never
+// reads as a record of its own, and the cut is counted in `cut`. Comment
+// lines ("!" in column 1) and blank lines are skipped; trailing blanks, the
+// line end among them, are removed. Every physical line read, and the read
+// that meets the end of the data, adds 1 to `lineCounter`. Outcomes:
+//   data line   - result 0, the line returned; input.AtEnd() is set only
+//                 when it was the file's last line and had no line end;
+//   end of data - result 0, input.AtEnd() set, no data line returned;
+//   read error  - result 5014.
 // Inline, as every pass calls it for every line of the file.
 inline const char* ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result,
                                 CutLines& cut, std::size_t& length) {

@@ -57,10 +57,12 @@ TEST(ReadDataLine, ReadErrorGives5014WithTheFailingLine) {
     TextReader reader(stream);
     char buffer[260];
     int lineCounter = 0, result = -1;
-    ReadDataLine(reader, 260, buffer, lineCounter, result);
+    CutLines cut;
+    std::size_t length = 0;
+    const char* line = ReadDataLine(reader, 260, buffer, lineCounter, result, cut, length);
     EXPECT_EQ(result, 0);
-    EXPECT_STREQ(buffer, " two");
-    ReadDataLine(reader, 260, buffer, lineCounter, result);
+    EXPECT_STREQ(line, " two");
+    ReadDataLine(reader, 260, buffer, lineCounter, result, cut, length);
     EXPECT_EQ(result, 5014);
     EXPECT_EQ(lineCounter, 3);
     file.Close(stream);

@@ -40,10 +40,12 @@ ReadResult ReadDataLines(const std::string& bytes) {
     TextReader reader(stream);
     ReadResult read;
     char buffer[260];
+    CutLines cut;
     for (;;) {
-        ReadDataLine(reader, 260, buffer, read.lineCounter, read.result);
+        std::size_t length = 0;
+        const char* line = ReadDataLine(reader, 260, buffer, read.lineCounter, read.result, cut, length);
         if (read.result != 0) break;
-        if (IsDataLine(buffer)) read.lines.push_back(buffer);
+        if (IsDataLine(line)) read.lines.push_back(line);
         if (reader.AtEnd()) break;
     }
     file.Close(stream);

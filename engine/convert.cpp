@@ -1,69 +1,14 @@
 #include <iob/convert.h>
 
-#include <cmath>
 #include <new>
-#include <string>
 
+#include "header_pass.h"
 #include "output_format.h"
-#include "pass_frame.h"
-#include "record_field.h"
-#include "record_types.h"
 #include "station_pass.h"
 #include "vector_pass.h"
 
 namespace iob {
 namespace {
-
-// Pass 1 columns.
-constexpr Field kTitle = {7, 73};
-constexpr Field kDatumName = {7, 15};
-constexpr Field kSemiMajorAxis = {24, 13};
-constexpr Field kSemiMinorAxis = {38, 13};
-constexpr Field kUnitCode = {7, 2};
-constexpr Field kUnitFactor = {10, 16};
-
-// Pass 1: every TITL record gives its comment line at once; ELIP and LUNT
-// records set the datum and the custom unit. The ELIP comment waits for the
-// line before $DATUM, and a later TITL record drops it: `ellipsoidComment`
-// tells whether it is still due.
-void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWriter& output, bool& ellipsoidComment,
-                       ConversionOutcome& outcome) {
-    // Pass 1 sees every record: it accounts for those no pass converts.
-    auto tally = [&outcome](const char* recordType, int line) {
-        RecordKind kind = ClassifyRecordType(recordType);
-        if (kind == RecordKind::kNotConverted || kind == RecordKind::kUnknown) {
-            TallySkippedRecord(recordType, kind, line, outcome.report);
-        }
-    };
-    auto wanted = [](const char* recordType) {
-        return IsRecordType(recordType, "TITL") || IsRecordType(recordType, "ELIP") || IsRecordType(recordType, "LUNT");
-    };
-    RunPass(input, outcome, wanted, tally, [&](const char* recordType, const char* line, int length) {
-        char field[kTitle.width + 1];
-        if (IsRecordType(recordType, "TITL")) {
-            WriteTitleLine(output, ExtractField(kTitle.column, kTitle.width, line, length, field), outcome.result);
-            if (outcome.result == kResultOk) ++outcome.report.titleLines;
-            ellipsoidComment = false;
-        } else if (IsRecordType(recordType, "ELIP")) {
-            settings.datumName = ExtractField(kDatumName.column, kDatumName.width, line, length, field);
-            double a = ExtractNumber(kSemiMajorAxis.column, kSemiMajorAxis.width, line, length);
-            double b = ExtractNumber(kSemiMinorAxis.column, kSemiMinorAxis.width, line, length);
-            settings.semiMajorAxis = a;
-            settings.inverseFlattening = 1.0 / ((a - b) / a);
-            ellipsoidComment = true;
-        } else if (IsRecordType(recordType, "LUNT")) {
-            // A factor that is not a finite positive number would make every
-            // length in the custom unit 0 or negative without a word.
-            double factor = ExtractNumber(kUnitFactor.column, kUnitFactor.width, line, length);
-            if (!(std::isfinite(factor) && factor > 0.0)) {
-                outcome.result = kResultInvalidUnitFactor;
-                return;
-            }
-            settings.customUnitCode = ExtractField(kUnitCode.column, kUnitCode.width, line, length, field);
-            settings.customUnitFactor = factor;
-        }
-    });
-}
 
 // Goes back to the start for the next pass. A rewind that fails (the input
 // is a pipe) is a read error before the pass's first line.

@@ -20,7 +20,9 @@
 #include <cstddef>
 #include <vector>
 
-#include <iob/convert.h>
+#include <iob/conversion_settings.h>
+#include <iob/result_codes.h>
+#include <iob/text_stream.h>
 
 #include "records.h"
 

@@ -1,5 +1,5 @@
-// Reading primitives of the IOB file: data lines, fixed-column fields,
-// numbers and linear unit codes; the trimming functions are in <iob/trim.h>.
+// Reading primitives of the IOB file: data lines, and fixed-column fields
+// cut as text or read as numbers; the trimming functions are in <iob/trim.h>.
 // Every text is a NUL-ended byte buffer, changed in place (a data line may be
 // left in the reader's own buffer);
 // nothing here allocates.
@@ -80,10 +80,5 @@ char* ExtractField(int startColumn, int width, const char* line, int lineLength,
 // The field cut as ExtractField does (at most 99 bytes), read by ParseNumber:
 // 0.0 when the field starts beyond the line or holds no number.
 double ExtractNumber(int startColumn, int width, const char* line, int lineLength);
-
-// Metres per unit of a linear unit code as cut from a record, compared whole
-// and without regard to ASCII case: "FT" -> 0.3048, "Km" -> 1000.0. Any code
-// outside the table ("", "xx", "m ") gives `customFactor`.
-double UnitFactor(const char* code, double customFactor);
 
 }  // namespace iob

@@ -6,8 +6,6 @@
 
 #include <iob/trim.h>
 
-#include "pass_frame.h"
-
 namespace iob {
 namespace {
 

@@ -1,10 +1,32 @@
-// The record types of the IOB format, as far as a conversion accounts for
-// them: those it converts, those it reads past on purpose, and the rest.
+// The record types of the IOB format: how a pass recognises a record, and
+// how a conversion accounts for every type: those it converts, those it
+// reads past on purpose, and the rest.
 #pragma once
+
+#include <cstddef>
+#include <cstring>
 
 #include <iob/conversion_report.h>
 
 namespace iob {
+
+// Record types are columns 2-5 of a data line, compared exactly and with case.
+constexpr int kRecordTypeColumn = 2;
+constexpr int kRecordTypeWidth = 4;
+
+// True when `recordType`, a record-type field as RunPass hands it over, is
+// `type`. The field is 5 bytes and fully set, so the bytes that make up
+// `type` and its NUL are compared directly, without a strcmp call.
+template <std::size_t N>
+inline bool IsRecordType(const char* recordType, const char (&type)[N]) {
+    static_assert(N <= kRecordTypeWidth + 1, "a record type is at most 4 bytes");
+    return std::memcmp(recordType, type, N) == 0;
+}
+
+// "END " ends a pass; so does "END" on a line that stops after column 4.
+inline bool IsEndRecord(const char* recordType) {
+    return IsRecordType(recordType, "END ") || IsRecordType(recordType, "END");
+}
 
 enum class RecordKind {
     kConverted,     // TITL, ELIP, LUNT, PLH, PLO, DXYZ, COV, WGT, GENC, ELEM, END, and CORR (refused with 5115)

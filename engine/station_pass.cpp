@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-#include "pass_frame.h"
-#include "record_field.h"
+#include "name_checks.h"
+#include "pass_runner.h"
+#include "record_view.h"
 
 namespace iob {
 namespace {
@@ -43,14 +44,13 @@ struct Angle {
 // -45 30 N -> -45.30, not -44.70. The decimal degrees come from the same
 // fields, not from the packed number, whose binary value is not the decimals
 // typed (45.30 taken apart gives 29' 99.99").
-Angle ReadAngle(const char* line, int length, Field hemisphere, Field degrees, Field minutes, Field seconds,
+Angle ReadAngle(const RecordView& record, Field hemisphere, Field degrees, Field minutes, Field seconds,
                 char negativeLetter) {
     char letter[2];
-    ExtractField(hemisphere.column, hemisphere.width, line, length, letter);
-    double sign = IsLetterInEitherCase(letter, negativeLetter) ? -1.0 : 1.0;
-    double d = ExtractNumber(degrees.column, degrees.width, line, length);
-    double m = ExtractNumber(minutes.column, minutes.width, line, length);
-    double s = ExtractNumber(seconds.column, seconds.width, line, length);
+    double sign = IsLetterInEitherCase(record.Text(hemisphere, letter), negativeLetter) ? -1.0 : 1.0;
+    double d = record.Number(degrees);
+    double m = record.Number(minutes);
+    double s = record.Number(seconds);
     double decimal = ((std::fabs(d) + m / 60.0) + s / 3600.0) * sign;
     if (std::signbit(d)) return {((std::fabs(d) + m * 0.01) + s * 0.0001) * sign * -1.0, decimal * -1.0};
     return {((m * 0.01 + s * 0.0001) + d) * sign, decimal};
@@ -59,30 +59,29 @@ Angle ReadAngle(const char* line, int length, Field hemisphere, Field degrees, F
 }  // namespace
 
 StationRecord ParseStationRecord(const char* line, int lineLength, double customUnitFactor) {
-    const StationLayout& layout = IsLongLayout(line, lineLength) ? kLongLayout : kShortLayout;
+    const RecordView record(line, lineLength);
+    const StationLayout& layout = record.IsLongLayout() ? kLongLayout : kShortLayout;
 
     StationRecord station{};
-    ExtractName(line, lineLength, layout.name, layout.maxNameLength, station.name);
-
-    Angle latitude = ReadAngle(line, lineLength, layout.latitudeHemisphere, layout.latitudeDegrees,
-                               layout.latitudeMinutes, layout.latitudeSeconds, 'S');
-    Angle longitude = ReadAngle(line, lineLength, layout.longitudeHemisphere, layout.longitudeDegrees,
-                                layout.longitudeMinutes, layout.longitudeSeconds, 'W');
+    record.Name(layout.name, layout.maxNameLength, station.name);
+    Angle latitude = ReadAngle(record, layout.latitudeHemisphere, layout.latitudeDegrees, layout.latitudeMinutes,
+                               layout.latitudeSeconds, 'S');
+    Angle longitude = ReadAngle(record, layout.longitudeHemisphere, layout.longitudeDegrees, layout.longitudeMinutes,
+                                layout.longitudeSeconds, 'W');
     station.latitude = latitude.packed;
     station.longitude = longitude.packed;
     station.latitudeDegrees = latitude.degrees;
     station.longitudeDegrees = longitude.degrees;
-    station.height = ExtractUnitFactor(line, lineLength, layout.heightUnit, customUnitFactor) *
-                     ExtractNumber(layout.height.column, layout.height.width, line, lineLength);
+    station.height = record.UnitFactor(layout.heightUnit, customUnitFactor) * record.Number(layout.height);
     return station;
 }
 
 void CollectStations(const ConversionSettings& settings, TextReader& input, StationTable& stations,
                      ConversionOutcome& outcome) {
     RunPass(
-        input, outcome, IsStationRecord, [](const char*, int) {},
-        [&](const char*, const char* line, int lineLength) {
-            StationRecord station = ParseStationRecord(line, lineLength, settings.customUnitFactor);
+        input, outcome, IsStationRecord, [](const RecordView&) {},
+        [&](const RecordView& record) {
+            StationRecord station = ParseStationRecord(record.Line(), record.Length(), settings.customUnitFactor);
             if (RefuseNameWithSemicolon(station.name, outcome)) return;
             stations.push_back(station);
         });

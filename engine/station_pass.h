@@ -1,7 +1,9 @@
 // The station pass: PLH and PLO records become $GEO_COMPACT lines.
 #pragma once
 
-#include <iob/convert.h>
+#include <iob/conversion_outcome.h>
+#include <iob/conversion_settings.h>
+#include <iob/text_stream.h>
 
 #include "records.h"
 

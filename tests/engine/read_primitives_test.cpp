@@ -5,6 +5,7 @@
 #include "iob_records.h"
 #include "memory_file.h"
 #include "read_primitives.h"
+#include "unit_table.h"
 
 using namespace iob;
 

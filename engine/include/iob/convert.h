@@ -9,39 +9,11 @@
 // message; <iob/convert_files.h> does both for the dialog and the command line.
 #pragma once
 
-#include <string>
-
-#include <iob/conversion_report.h>
-#include <iob/result_codes.h>
+#include <iob/conversion_outcome.h>
+#include <iob/conversion_settings.h>
 #include <iob/text_stream.h>
 
 namespace iob {
-
-// The datum and unit settings; they outlive a conversion, so a file without
-// ELIP or LUNT records converts with what the previous conversion left.
-struct ConversionSettings {
-    std::string datumName = "NAD 83";
-    double semiMajorAxis = 6378137.0;        // metres
-    double inverseFlattening = 298.2572221;  // ten significant digits, as given
-    std::string customUnitCode = "m";        // stored, never read
-    double customUnitFactor = 1.0;           // metres per unit, for codes outside the unit table
-};
-
-// How a conversion ended, and what its message needs to say so.
-struct ConversionOutcome {
-    int result = kResultOk;  // a ResultCode
-    // The line of the pass that failed, counted from 1: meaningful after 5014
-    // (0 when the input could not be rewound) and 5112 to 5117. It counts the
-    // lines of the pass running, so otherwise it is the last pass's last line.
-    int failingLine = 0;
-    // What the message quotes: the setting (5111) or the station name (5113,
-    // 5116) as read, and the type of the record that holds it (5111, 5112, 5115).
-    std::string failingText;
-    std::string failingRecordType;
-    // What was written, and what was read but not converted; after a
-    // failure, as far as the conversion came.
-    ConversionReport report;
-};
 
 // Converts `input` (positioned at its start) into `output` (empty). Never
 // opens, closes or flushes a stream and shows nothing.

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include <iob/convert.h>
+#include <iob/conversion_outcome.h>
 #include <iob/string_table.h>
 
 namespace iob {

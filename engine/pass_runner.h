@@ -1,40 +1,25 @@
-// The reading loop that every pass runs over the IOB file.
+// Runs a pass: the reading loop that every pass makes over the IOB file.
 #pragma once
 
 #include <cstring>
 
-#include <iob/convert.h>
+#include <iob/conversion_outcome.h>
+#include <iob/text_stream.h>
 
 #include "read_primitives.h"
+#include "record_types.h"
+#include "record_view.h"
 
 namespace iob {
 
 constexpr int kLineBufferSize = 260;
 
-// Record types are columns 2-5 of a data line, compared exactly and with case.
-constexpr int kRecordTypeColumn = 2;
-constexpr int kRecordTypeWidth = 4;
-
-// True when `recordType`, a record-type field as RunPass hands it over, is
-// `type`. The field is 5 bytes and fully set, so the bytes that make up
-// `type` and its NUL are compared directly, without a strcmp call.
-template <std::size_t N>
-inline bool IsRecordType(const char* recordType, const char (&type)[N]) {
-    static_assert(N <= kRecordTypeWidth + 1, "a record type is at most 4 bytes");
-    return std::memcmp(recordType, type, N) == 0;
-}
-
-// "END " ends a pass; so does "END" on a line that stops after column 4.
-inline bool IsEndRecord(const char* recordType) {
-    return IsRecordType(recordType, "END ") || IsRecordType(recordType, "END");
-}
-
 // Reads data lines from the current position of `input` until the end of the
 // data or an END record. Hands each record whose type `wanted(recordType)`
-// accepts to `handle(recordType, line, lineLength)`, and tells
-// `skipped(recordType, lineNumber)` of every other, while the outcome's
-// result stays 0. The outcome's line counter starts from 0. A read error sets
-// the result to 5014. A last line without a line end is handled like any other.
+// accepts to `handle(record)`, and every other to `skipped(record)`, while
+// the outcome's result stays 0. The outcome's line counter starts from 0. A
+// read error sets the result to 5014. A last line without a line end is
+// handled like any other.
 template <typename Wanted, typename Skipped, typename Handler>
 void RunPass(TextReader& input, ConversionOutcome& outcome, Wanted&& wanted, Skipped&& skipped, Handler&& handle) {
     int& lineCounter = outcome.failingLine;
@@ -56,10 +41,11 @@ void RunPass(TextReader& input, ConversionOutcome& outcome, Wanted&& wanted, Ski
             ExtractField(kRecordTypeColumn, kRecordTypeWidth, line, lineLength, recordType);
         }
         if (IsEndRecord(recordType)) break;
+        const RecordView record(line, lineLength, lineCounter, recordType);
         if (wanted(recordType)) {
-            handle(recordType, line, lineLength);
+            handle(record);
         } else {
-            skipped(recordType, lineCounter);
+            skipped(record);
         }
         if (input.AtEnd()) break;
     }
@@ -72,7 +58,7 @@ void RunPass(TextReader& input, ConversionOutcome& outcome, Wanted&& wanted, Ski
 template <typename Handler>
 void RunPass(TextReader& input, ConversionOutcome& outcome, Handler&& handle) {
     RunPass(
-        input, outcome, [](const char*) { return true; }, [](const char*, int) {}, handle);
+        input, outcome, [](const char*) { return true; }, [](const RecordView&) {}, handle);
 }
 
 }  // namespace iob

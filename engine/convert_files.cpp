@@ -113,7 +113,7 @@ void ShowOutcome(const ConversionOutcome& outcome, const std::string& iobName, c
 
 }  // namespace
 
-void ConvertIobFile(ConversionSettings& settings, TextReader& input, TextWriter& output, int& lineCounter,
+void ConvertIobFile(ConversionSettings& settings, TextReader& input, TextWriter& output, LineNumber& lineCounter,
                     int& result) {
     ConversionOutcome outcome = RunConversion(settings, input, output);
     ShowConversionFailure(outcome);

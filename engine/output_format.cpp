@@ -106,9 +106,9 @@ void WriteStationLine(const StationRecord& station, TextWriter& output, int& res
     line.Write(output, result);
 }
 
-int WriteStationLines(const StationTable& stations, TextWriter& output, int& result) {
+long long WriteStationLines(const StationTable& stations, TextWriter& output, int& result) {
     WriteTextLine(output, kStationComment, result);
-    int written = 0;
+    long long written = 0;
     for (const StationRecord& station : stations) {
         if (result != kResultOk) break;
         WriteStationLine(station, output, result);

@@ -52,7 +52,7 @@ void WriteStationLine(const StationRecord& station, TextWriter& output, int& res
 
 // The station comment line and one $GEO_COMPACT line per station, up to the
 // first that fails. Returns the number of station lines written.
-int WriteStationLines(const StationTable& stations, TextWriter& output, int& result);
+long long WriteStationLines(const StationTable& stations, TextWriter& output, int& result);
 
 // The line of one blank and the group comment line that open a group.
 void WriteGroupStart(TextWriter& output, int& result);

@@ -22,7 +22,7 @@ constexpr int kLineBufferSize = 260;
 // handled like any other.
 template <typename Wanted, typename Skipped, typename Handler>
 void RunPass(TextReader& input, ConversionOutcome& outcome, Wanted&& wanted, Skipped&& skipped, Handler&& handle) {
-    int& lineCounter = outcome.failingLine;
+    LineNumber& lineCounter = outcome.failingLine;
     int& result = outcome.result;
     char copied[kLineBufferSize];
     char recordType[kRecordTypeWidth + 1] = {};

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include <iob/conversion_report.h>
 #include <iob/result_codes.h>
 #include <iob/text_stream.h>
 #include <iob/trim.h>
@@ -16,10 +17,10 @@ namespace iob {
 
 // The lines that ReadDataLine cut: how many, and the line of the first.
 struct CutLines {
-    int count = 0;
-    int firstLine = 0;
+    long long count = 0;
+    LineNumber firstLine = 0;
 
-    void Add(int line) {
+    void Add(LineNumber line) {
         if (count++ == 0) firstLine = line;
     }
 };
@@ -42,7 +43,7 @@ inline bool IsDataLine(const char* line) { return line[0] != '\0' && line[0] != 
 //   end of data - result 0, input.AtEnd() set, no data line returned;
 //   read error  - result 5014.
 // Inline, as every pass calls it for every line of the file.
-inline const char* ReadDataLine(TextReader& input, int bufferSize, char* buffer, int& lineCounter, int& result,
+inline const char* ReadDataLine(TextReader& input, int bufferSize, char* buffer, LineNumber& lineCounter, int& result,
                                 CutLines& cut, std::size_t& length) {
     result = kResultOk;
     const std::size_t maxBytes = static_cast<std::size_t>(bufferSize - 3);

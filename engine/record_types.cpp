@@ -47,7 +47,7 @@ RecordKind ClassifyRecordType(const char* recordType) {
     return RecordKind::kUnknown;
 }
 
-void TallySkippedRecord(const char* recordType, RecordKind kind, int line, ConversionReport& report) {
+void TallySkippedRecord(const char* recordType, RecordKind kind, LineNumber line, ConversionReport& report) {
     if (kind == RecordKind::kNotConverted) {
         const std::string type = TrimmedType(recordType);
         for (RecordTally& tally : report.unconvertedRecords) {

@@ -41,6 +41,6 @@ RecordKind ClassifyRecordType(const char* recordType);
 
 // Counts a record that was read but not converted into `report`: by type
 // when the format knows the type, else among the unknown ones.
-void TallySkippedRecord(const char* recordType, RecordKind kind, int line, ConversionReport& report);
+void TallySkippedRecord(const char* recordType, RecordKind kind, LineNumber line, ConversionReport& report);
 
 }  // namespace iob

@@ -17,12 +17,12 @@ class RecordView {
 public:
     // `line` (trailing blanks removed, NUL-ended) stays valid while the view
     // is used; `type` is its record-type field as RunPass cut it.
-    RecordView(const char* line, int length, int lineNumber = 0, const char* type = "")
+    RecordView(const char* line, int length, LineNumber lineNumber = 0, const char* type = "")
         : line_(line), length_(length), lineNumber_(lineNumber), type_(type) {}
 
     const char* Line() const { return line_; }
     int Length() const { return length_; }
-    int LineNumber() const { return lineNumber_; }
+    iob::LineNumber LineNumber() const { return lineNumber_; }
     const char* Type() const { return type_; }
 
     // The field's bytes, not trimmed, into `out` (width + 1 bytes).
@@ -59,7 +59,7 @@ public:
 private:
     const char* line_;
     int length_;
-    int lineNumber_;
+    iob::LineNumber lineNumber_;
     const char* type_;
 };
 

@@ -6,7 +6,7 @@ namespace iob {
 namespace {
 
 // "1 station" or "2 stations".
-std::string Counted(int count, MessageNumber one, MessageNumber many) {
+std::string Counted(long long count, MessageNumber one, MessageNumber many) {
     return FormatMessage(count == 1 ? one : many, count);
 }
 
@@ -39,7 +39,7 @@ std::vector<std::string> UnconvertedItems(const ConversionReport& report) {
         for (const RecordTally& record : report.firstUnknownRecords) {
             types.push_back(FormatMessage(kReportUnknownType, record.type.c_str(), record.firstLine));
         }
-        if (report.unknownRecords > static_cast<int>(types.size())) types.push_back("...");
+        if (report.unknownRecords > static_cast<long long>(types.size())) types.push_back("...");
         const std::string list = Joined(types, ", ");
         items.push_back(report.unknownRecords == 1
                             ? FormatMessage(kReportUnknownRecord, list.c_str())

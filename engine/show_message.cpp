@@ -65,7 +65,7 @@ void ShowOutOfMemory(const std::string& details) { Present(kMsgOutOfMemory, Form
 void ShowWriteError(const std::string& outputName, const std::string& details) {
     Present(kMsgWriteError, FormatMessage(kMsgWriteError, outputName.c_str()), details);
 }
-void ShowReadError(int line, const std::string& iobName, const std::string& details) {
+void ShowReadError(LineNumber line, const std::string& iobName, const std::string& details) {
     Present(kMsgReadError, FormatMessage(kMsgReadError, line, iobName.c_str()), details);
 }
 
@@ -75,7 +75,7 @@ void ShowConversionFailure(const ConversionOutcome& outcome, const std::string& 
     const unsigned number = static_cast<unsigned>(outcome.result);
     const char* text = outcome.failingText.c_str();
     const char* type = outcome.failingRecordType.c_str();
-    const int line = outcome.failingLine;
+    const LineNumber line = outcome.failingLine;
     switch (outcome.result) {
     case kResultUnsupportedSetting:
         Present(number, FormatMessage(number, text, type), details);

@@ -23,7 +23,7 @@ class VectorGroup {
 public:
     std::vector<VectorRecord> vectors;
     CovarianceSettings cov;
-    int firstVectorLine = 0;  // the line of the group's first DXYZ record
+    LineNumber firstVectorLine = 0;  // the line of the group's first DXYZ record
 
     // The order of the group's matrix, and how many elements complete it.
     long long Order() const { return 3 * static_cast<long long>(vectors.size()); }

@@ -68,7 +68,7 @@ public:
     // A group still open at the end of the data was never completed.
     void OnEndOfData() {
         if (outcome_.result != kResultOk || group_.vectors.empty()) return;
-        outcome_.report.incompleteGroupVectors = static_cast<int>(group_.vectors.size());
+        outcome_.report.incompleteGroupVectors = static_cast<long long>(group_.vectors.size());
         outcome_.report.incompleteGroupLine = group_.firstVectorLine;
     }
 
@@ -137,7 +137,7 @@ private:
         if (outcome_.result == kResultOk) WriteVectorLines(group_.vectors, output_, outcome_.result);
         if (outcome_.result == kResultOk) {
             ++outcome_.report.groups;
-            outcome_.report.vectors += static_cast<int>(group_.vectors.size());
+            outcome_.report.vectors += static_cast<long long>(group_.vectors.size());
         }
         group_.Reset();
     }

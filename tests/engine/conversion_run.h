@@ -19,7 +19,7 @@ struct ShownMessage {
 struct Conversion {
     std::string output;  // the bytes written, CR LF line ends included
     int result = -1;
-    int lineCounter = -1;
+    iob::LineNumber lineCounter = -1;
     std::vector<ShownMessage> messages;
     int refusedWrites = 0;  // writes a failing output refused while the conversion ran
     ConversionReport report;

@@ -191,7 +191,8 @@ TEST_F(ConvertFilesTest, MessageOfAConversionCarriesTheReport) {
 }
 
 TEST(FormatMessage, FillsInTheOrderGiven) {
-    EXPECT_EQ(FormatMessage(5014, 12, "C:\\data\\net.iob"), "File read error on line 12 - C:\\data\\net.iob");
+    EXPECT_EQ(FormatMessage(5014, 3000000000LL, "C:\\data\\net.iob"),
+              "File read error on line 3000000000 - C:\\data\\net.iob");
 }
 
 TEST(FormatMessage, PercentInAFileNameStaysLiteral) {

@@ -56,7 +56,8 @@ TEST(ReadDataLine, ReadErrorGives5014WithTheFailingLine) {
     std::FILE* stream = file.Open("rb");
     TextReader reader(stream);
     char buffer[260];
-    int lineCounter = 0, result = -1;
+    LineNumber lineCounter = 0;
+    int result = -1;
     CutLines cut;
     std::size_t length = 0;
     const char* line = ReadDataLine(reader, 260, buffer, lineCounter, result, cut, length);

@@ -30,16 +30,18 @@ TEST(Trim, TrailingCharRemovesEveryCopy) {
 
 struct ReadResult {
     std::vector<std::string> lines;
-    int lineCounter = 0;
+    LineNumber lineCounter = 0;
     int result = 0;
+    LineNumber firstCutLine = 0;
 };
 
 // Every data line of `bytes` as ReadDataLine hands it out.
-ReadResult ReadDataLines(const std::string& bytes) {
+ReadResult ReadDataLines(const std::string& bytes, LineNumber linesBefore = 0) {
     MemoryFile file{bytes};
     std::FILE* stream = file.Open("rb");
     TextReader reader(stream);
     ReadResult read;
+    read.lineCounter = linesBefore;
     char buffer[260];
     CutLines cut;
     for (;;) {
@@ -50,6 +52,7 @@ ReadResult ReadDataLines(const std::string& bytes) {
         if (reader.AtEnd()) break;
     }
     file.Close(stream);
+    read.firstCutLine = cut.firstLine;
     return read;
 }
 
@@ -70,6 +73,12 @@ TEST(ReadDataLine, OverLongLineIsOneLineOfItsFirst257Bytes) {
     ReadResult read = ReadDataLines(std::string(257, 'x') + std::string(43, 'z') + "\n");
     EXPECT_EQ(read.lines, (Lines{std::string(257, 'x')}));
     EXPECT_EQ(read.lineCounter, 2);
+}
+
+TEST(ReadDataLine, LineNumbersGoPastTwoToThe31) {
+    ReadResult read = ReadDataLines(std::string(300, 'x') + "\n", 2147483647);
+    EXPECT_EQ(read.firstCutLine, 2147483648LL);
+    EXPECT_EQ(read.lineCounter, 2147483649LL);
 }
 
 TEST(ReadDataLine, LineOf257BytesIsOneLine) {

@@ -14,7 +14,7 @@ struct ConversionOutcome {
     // The line of the pass that failed, counted from 1: meaningful after 5014
     // (0 when the input could not be rewound) and 5112 to 5117. It counts the
     // lines of the pass running, so otherwise it is the last pass's last line.
-    int failingLine = 0;
+    LineNumber failingLine = 0;
     // What the message quotes: the setting (5111) or the station name (5113,
     // 5116) as read, and the type of the record that holds it (5111, 5112, 5115).
     std::string failingText;

@@ -12,7 +12,8 @@ namespace iob {
 // Converts as RunConversion does and shows the messages the conversion itself
 // reports (5111 to 5117) before it returns. `result` ends as 0 or the failure's
 // message number; after 5014 `lineCounter` names the failing line.
-void ConvertIobFile(ConversionSettings& settings, TextReader& input, TextWriter& output, int& lineCounter, int& result);
+void ConvertIobFile(ConversionSettings& settings, TextReader& input, TextWriter& output, LineNumber& lineCounter,
+                    int& result);
 
 // Removes leading and trailing space, tab, LF, VT, FF and CR.
 std::string TrimFileName(const std::string& name);

@@ -41,7 +41,7 @@ void ShowSameFile(const std::string& fileName);
 void ShowSuccess(const std::string& outputName, const std::string& details);
 void ShowOutOfMemory(const std::string& details = std::string());
 void ShowWriteError(const std::string& outputName, const std::string& details);
-void ShowReadError(int line, const std::string& iobName, const std::string& details);
+void ShowReadError(LineNumber line, const std::string& iobName, const std::string& details);
 
 // The message of a conversion that failed in a way only the conversion can
 // tell, 5111 to 5117, with `details`. Shows nothing for any other outcome.

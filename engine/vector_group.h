@@ -30,8 +30,8 @@ public:
     long long Target() const { return cov.diagonal ? Order() : Order() * (Order() + 1) / 2; }
     long long ElementCount() const { return elementCount_; }
 
-    // Forgets the elements stored so far: a GENC header, or the first ELEM
-    // record after the vectors, starts the matrix afresh.
+    // Forgets the elements stored so far: a GENC header generates the
+    // group's matrix from its constants alone.
     void ClearElements();
 
     // Counts the next element and returns its (row, column). Inline, as
@@ -70,8 +70,7 @@ public:
         if ((column - 1) / 3 == vector) {
             vectors[static_cast<std::size_t>(vector)].block[(row - 1) % 3][(column - 1) % 3] = value;
         } else {
-            couplings_.StoreCoupling(static_cast<std::size_t>(Order()), static_cast<std::size_t>(row),
-                                     static_cast<std::size_t>(column), value);
+            couplings_.StoreCoupling(static_cast<std::size_t>(row), static_cast<std::size_t>(column), value);
         }
     }
 

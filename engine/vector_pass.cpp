@@ -97,7 +97,6 @@ private:
     }
 
     void OnElements(const RecordView& record) {
-        if (group_.ElementCount() == 0) group_.ClearElements();
         // Covariances are in the square of the record's unit, weights in its inverse.
         const double factor = record.UnitFactor(kElemUnit, customUnitFactor_);
         const double squareFactor = factor * factor;

@@ -20,29 +20,21 @@ bool InvertWeights(std::vector<double>& matrix, std::size_t order) {
     // The factor lives in `matrix`: the inverse needs storage of its own.
     const Eigen::MatrixXd inverse = cholesky.solve(Eigen::MatrixXd::Identity(n, n));
     weights = inverse;
-    return weights.allFinite();
+    return true;
 }
 
-void WeightMatrix::StoreCoupling(std::size_t order, std::size_t row, std::size_t column, double weight) {
-    if (order > order_) Grow(order);
-    elements_[(column - 1) * order_ + (row - 1)] = weight;
+void WeightMatrix::StoreCoupling(std::size_t row, std::size_t column, double weight) {
+    // Elements come along the rows: most weights extend the last run.
+    if (runs_.empty() || runs_.back().row != row ||
+        runs_.back().firstColumn + (weights_.size() - runs_.back().start) != column) {
+        runs_.push_back({row, column, weights_.size()});
+    }
+    weights_.push_back(weight);
 }
 
 void WeightMatrix::Clear() {
-    order_ = 0;
-    elements_ = std::vector<double>();
-}
-
-void WeightMatrix::Grow(std::size_t order) {
-    // A vector that joins the group after some weights adds rows and columns.
-    std::vector<double> grown(order * order, 0.0);
-    for (std::size_t column = 0; column < order_; ++column) {
-        for (std::size_t row = 0; row < order_; ++row) {
-            grown[column * order + row] = elements_[column * order_ + row];
-        }
-    }
-    elements_.swap(grown);
-    order_ = order;
+    runs_ = std::vector<Run>();
+    weights_ = std::vector<double>();
 }
 
 bool WeightMatrix::InvertInto(std::vector<VectorRecord>& vectors, bool diagonal) {
@@ -57,20 +49,30 @@ bool WeightMatrix::InvertInto(std::vector<VectorRecord>& vectors, bool diagonal)
         return true;
     }
     const std::size_t order = 3 * vectors.size();
-    if (order > order_) Grow(order);
-    auto element = [&](std::size_t vector, int row, int column) -> double& {
-        return elements_[(3 * vector + static_cast<std::size_t>(column)) * order_ + 3 * vector +
-                         static_cast<std::size_t>(row)];
-    };
-    for (std::size_t v = 0; v < vectors.size(); ++v) {
-        for (int row = 0; row < 3; ++row) {
-            for (int column = row; column < 3; ++column) element(v, row, column) = vectors[v].block[row][column];
+    std::vector<double> matrix(order * order, 0.0);
+    auto element = [&](std::size_t row, std::size_t column) -> double& { return matrix[column * order + row]; };
+    // The runs in the order they came, so that a later weight in the same
+    // place wins; then the blocks, which lie apart from every coupling.
+    for (std::size_t r = 0; r < runs_.size(); ++r) {
+        const std::size_t end = r + 1 < runs_.size() ? runs_[r + 1].start : weights_.size();
+        for (std::size_t i = runs_[r].start; i < end; ++i) {
+            element(runs_[r].row - 1, runs_[r].firstColumn - 1 + (i - runs_[r].start)) = weights_[i];
         }
     }
-    if (!InvertWeights(elements_, order_)) return false;
+    Clear();
     for (std::size_t v = 0; v < vectors.size(); ++v) {
-        for (int row = 0; row < 3; ++row) {
-            for (int column = row; column < 3; ++column) vectors[v].block[row][column] = element(v, row, column);
+        for (std::size_t row = 0; row < 3; ++row) {
+            for (std::size_t column = row; column < 3; ++column) {
+                element(3 * v + row, 3 * v + column) = vectors[v].block[row][column];
+            }
+        }
+    }
+    if (!InvertWeights(matrix, order)) return false;
+    for (std::size_t v = 0; v < vectors.size(); ++v) {
+        for (std::size_t row = 0; row < 3; ++row) {
+            for (std::size_t column = row; column < 3; ++column) {
+                vectors[v].block[row][column] = element(3 * v + row, 3 * v + column);
+            }
         }
     }
     return true;

@@ -430,6 +430,19 @@ TEST(CovarianceForms, VectorJoiningAfterSomeWeightsKeepsTheirPlaces) {
     EXPECT_EQ(VectorSection(late), VectorSection(first));
 }
 
+// Weights of 1e-310 are positive: only their inverse is too large for a double.
+TEST(CovarianceForms, InverseTooLargeForADoubleIsWrittenAsInf) {
+    for (const char* form : {"UPPR", "DIAG"}) {
+        const std::string diagonal = form == std::string("DIAG") ? Elem({"1e-310", "1", "1"}) : "";
+        std::vector<std::string> records = {Dxyz("A", "B"), Typed("WGT ", Cov({}, form))};
+        records.push_back(diagonal.empty() ? Elem({"1e-310", "0", "0"}) : diagonal);
+        if (diagonal.empty()) records.push_back(Elem({"1", "0", "1"}));
+        Conversion run = Convert(IobLines(records));
+        ASSERT_EQ(run.result, 0) << form;
+        EXPECT_NE(run.output.find("; inf; 0.000000000000; 1.000000000000; "), std::string::npos) << form;
+    }
+}
+
 // The group fails as a whole; earlier groups stay. The weights are tested
 // before the from-stations are looked up.
 TEST(CovarianceForms, UnconvertibleGroupsGive5111Or5116Or5117) {

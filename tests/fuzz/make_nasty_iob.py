@@ -5,8 +5,10 @@ wrong record types, every covariance header (COV, WGT, GENC, CORR) in the
 CT and LG frames with height terms, weights that cannot be inverted and
 from-stations without a position, junk and huge exponents in numeric fields
 (LUNT factors among them), ';' in names, endless and over-full vector groups,
-frames other than CT and LG, CR-only line ends and a last line without a
-line end.
+frames other than CT and LG, CR-only line ends, a last line without a
+line end, and the two group shapes whose cost once grew with the square of
+their size: a WGT group that gains a vector after every element, and a long
+run of blank ELEM records after many vectors.
 
 Usage: make_nasty_iob.py OUTPUT_DIR [COUNT] [SEED]
 """
@@ -74,10 +76,20 @@ def mutate(line, rng):
     return line
 
 
+def growing_wgt_group(vectors):
+    """A WGT group whose order grows after each of its elements."""
+    return [" WGT  CT"] + [" DXYZ", " ELEM 1"] * vectors
+
+
+def blank_elements(count):
+    """Vectors followed by as many ELEM records that hold no value."""
+    return [" DXYZ"] * count + [" ELEM"] * count
+
+
 def nasty_file(rng):
     lines = list(HEADER) if rng.random() < 0.7 else []
     for _ in range(rng.randrange(1, 30)):
-        kind = rng.randrange(8)
+        kind = rng.randrange(9)
         if kind == 0:
             lines.append(rng.choice([STATION_SHORT, STATION_LONG]))
         elif kind == 1:
@@ -94,6 +106,9 @@ def nasty_file(rng):
             # Another covariance form: weights, generated or local covariances.
             lines += [STATION_ALPHA] if rng.random() < 0.7 else []
             lines += [rng.choice(HEADERS), DXYZ] + [rng.choice([WEIGHTS, ELEM])] * rng.randrange(1, 8)
+        elif kind == 6:
+            lines += growing_wgt_group(rng.randrange(1, 300)) if rng.random() < 0.5 else \
+                blank_elements(rng.randrange(1, 300))
         else:
             lines.append(rng.choice([DXYZ, COV, COV_DIAG, ELEM, ELEM, WEIGHTS, STATION_SHORT] + HEADERS))
     lines = [mutate(line, rng) if rng.random() < 0.3 else line for line in lines]

@@ -106,7 +106,9 @@ private:
         bool longName = Chance(0.3);
         char name[40];
         if (longName) {
-            std::snprintf(name, sizeof name, "CONTROL MONUMENT %06zu", number);
+            // Written cut to 15 bytes: the number must stand within them,
+            // or every long name would be written as the same station.
+            std::snprintf(name, sizeof name, "MONUMENT %06zu CONTROL", number);
         } else {
             std::snprintf(name, sizeof name, "BM-%06zu", number);
         }

@@ -31,12 +31,13 @@ void ConvertPasses(ConversionSettings& settings, TextReader& input, TextWriter& 
     if (outcome.result != kResultOk || !RewindForNextPass(input, outcome)) return;
 
     StationTable stations;
-    CollectStations(settings, input, stations, outcome);
+    WrittenNames names;  // the stations' names, then the vectors'
+    CollectStations(settings, input, stations, names, outcome);
     if (outcome.result != kResultOk) return;
     outcome.report.stations = WriteStationLines(stations, output, outcome.result);
     if (outcome.result != kResultOk || !RewindForNextPass(input, outcome)) return;
 
-    ConvertVectorGroups(settings, stations, input, output, outcome);
+    ConvertVectorGroups(settings, stations, names, input, output, outcome);
 }
 
 }  // namespace

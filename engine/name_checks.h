@@ -1,13 +1,43 @@
 // Checks of the station names that reach the output.
 #pragma once
 
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
 #include <iob/conversion_outcome.h>
 
 namespace iob {
+
+// The longest name written: a long-layout name of up to 31 bytes is cut to it.
+constexpr std::size_t kMaxWrittenNameLength = 15;
 
 // A ';' would end the name's field early in the output line, and the rest
 // would read as the next value. Sets the outcome to 5113 for such a name and
 // returns true.
 bool RefuseNameWithSemicolon(const char* name, ConversionOutcome& outcome);
+
+// The station names written so far, each with the name it stands for. Two
+// different names cut alike ("RIVERSIDE CONTROL MONUMENT 7" and "... 8"
+// both written "RIVERSIDE CONTR") would be one station to the adjustment,
+// with two positions and the vectors of both. A name is only ever cut to
+// the full length of a written name, so only names written that long can
+// meet another, and only those are kept: memory grows with the distinct
+// names of that length, and files without long names pay nothing.
+class WrittenNames {
+public:
+    // Records that `name` (trimmed, whole) on `line` is written as
+    // `written`. Sets the outcome to 5118 and returns true when an earlier,
+    // different name is written the same.
+    bool RefuseNameWrittenAlike(std::string_view name, const char* written, LineNumber line,
+                                ConversionOutcome& outcome);
+
+private:
+    struct FirstName {
+        std::string name;
+        LineNumber line;
+    };
+    std::unordered_map<std::string, FirstName> byWrittenName_;
+};
 
 }  // namespace iob

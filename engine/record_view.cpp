@@ -6,19 +6,22 @@
 
 namespace iob {
 
-void RecordView::Name(Field field, int maxLength, char (&name)[16]) const {
-    // Trimmed where it stands, then copied: what cutting the field and
-    // trimming the copy gives, without the copy.
+std::string_view RecordView::Trimmed(Field field) const {
     int first = field.column - 1;
     int end = first + field.width < length_ ? first + field.width : length_;
     while (first < end && IsBlankByte(line_[first])) ++first;
     while (end > first && IsBlankByte(line_[end - 1])) --end;
-    const int count = end - first < maxLength ? end - first : maxLength;
-    if (count <= 0) {
-        name[0] = '\0';
-        return;
-    }
-    std::memcpy(name, line_ + first, static_cast<std::size_t>(count));
+    if (end <= first) return {};
+    return {line_ + first, static_cast<std::size_t>(end - first)};
+}
+
+void RecordView::Name(Field field, int maxLength, char (&name)[16]) const {
+    // Trimmed where it stands, then copied: what cutting the field and
+    // trimming the copy gives, without the copy.
+    const std::string_view trimmed = Trimmed(field);
+    const std::size_t count =
+        trimmed.size() < static_cast<std::size_t>(maxLength) ? trimmed.size() : static_cast<std::size_t>(maxLength);
+    if (count > 0) std::memcpy(name, trimmed.data(), count);
     name[count] = '\0';
 }
 

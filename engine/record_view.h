@@ -4,6 +4,8 @@
 // (ExtractField, ExtractNumber, UnitFactor) cut the fields the same way.
 #pragma once
 
+#include <string_view>
+
 #include "read_primitives.h"
 
 namespace iob {
@@ -42,6 +44,9 @@ public:
         }
         return true;
     }
+
+    // The field trimmed at both ends, where it stands in the line.
+    std::string_view Trimmed(Field field) const;
 
     // The name field trimmed at both ends and then cut to `maxLength` bytes,
     // so a blank at the cut stays: "RIVER MOUTH NO 4" cut to 15 gives "RIVER MOUTH NO ".

@@ -92,6 +92,14 @@ void ShowConversionFailure(const ConversionOutcome& outcome, const std::string& 
     case kResultWeightsNotInvertible:
         Present(number, FormatMessage(number, line), details);
         break;
+    case kResultNamesWrittenAlike: {
+        const ConversionOutcome::NamesWrittenAlike& names = outcome.namesWrittenAlike;
+        Present(number,
+                FormatMessage(number, names.firstName.c_str(), names.firstLine, names.secondName.c_str(),
+                              names.secondLine, names.writtenName.c_str()),
+                details);
+        break;
+    }
     default:
         break;
     }

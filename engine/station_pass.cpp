@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "name_checks.h"
 #include "pass_runner.h"
 #include "record_view.h"
 
@@ -76,13 +75,15 @@ StationRecord ParseStationRecord(const char* line, int lineLength, double custom
     return station;
 }
 
-void CollectStations(const ConversionSettings& settings, TextReader& input, StationTable& stations,
+void CollectStations(const ConversionSettings& settings, TextReader& input, StationTable& stations, WrittenNames& names,
                      ConversionOutcome& outcome) {
     RunPass(
         input, outcome, IsStationRecord, [](const RecordView&) {},
         [&](const RecordView& record) {
             StationRecord station = ParseStationRecord(record.Line(), record.Length(), settings.customUnitFactor);
             if (RefuseNameWithSemicolon(station.name, outcome)) return;
+            const Field name = (record.IsLongLayout() ? kLongLayout : kShortLayout).name;
+            if (names.RefuseNameWrittenAlike(record.Trimmed(name), station.name, record.LineNumber(), outcome)) return;
             stations.push_back(station);
         });
 }

@@ -5,6 +5,7 @@
 #include <iob/conversion_settings.h>
 #include <iob/text_stream.h>
 
+#include "name_checks.h"
 #include "records.h"
 
 namespace iob {
@@ -13,9 +14,11 @@ namespace iob {
 // `customUnitFactor` applies to height unit codes outside the unit table.
 StationRecord ParseStationRecord(const char* line, int lineLength, double customUnitFactor);
 
-// Collects every station record of the input into `stations`. Sets the result
-// to 5014 on a read error; throws std::bad_alloc when the table cannot grow.
-void CollectStations(const ConversionSettings& settings, TextReader& input, StationTable& stations,
+// Collects every station record of the input into `stations`, its name
+// among the `names` written. Sets the result to 5014 on a read error, 5113
+// for a name holding ';' and 5118 for a name written like an earlier,
+// different one; throws std::bad_alloc when the table cannot grow.
+void CollectStations(const ConversionSettings& settings, TextReader& input, StationTable& stations, WrittenNames& names,
                      ConversionOutcome& outcome);
 
 }  // namespace iob

@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "covariance_frames.h"
-#include "name_checks.h"
 #include "output_format.h"
 #include "pass_runner.h"
 #include "record_types.h"
@@ -46,9 +45,13 @@ VectorRecord ParseVectorRecord(const RecordView& record, double customUnitFactor
 // once it is complete: after its last ELEM element, or at its GENC header.
 class VectorGroupConverter {
 public:
-    VectorGroupConverter(const ConversionSettings& settings, const StationTable& stations, TextWriter& output,
-                         ConversionOutcome& outcome)
-        : customUnitFactor_(settings.customUnitFactor), stations_(stations), output_(output), outcome_(outcome) {}
+    VectorGroupConverter(const ConversionSettings& settings, const StationTable& stations, WrittenNames& names,
+                         TextWriter& output, ConversionOutcome& outcome)
+        : customUnitFactor_(settings.customUnitFactor),
+          stations_(stations),
+          names_(names),
+          output_(output),
+          outcome_(outcome) {}
 
     void OnRecord(const RecordView& record) {
         if (IsRecordType(record.Type(), "DXYZ")) {
@@ -77,6 +80,14 @@ private:
         const VectorRecord vector = ParseVectorRecord(record, customUnitFactor_);
         if (RefuseNameWithSemicolon(vector.fromStation, outcome_)) return;
         if (RefuseNameWithSemicolon(vector.toStation, outcome_)) return;
+        // Checked as it is read, so that no group is written with a name
+        // that stands for two stations.
+        const VectorLayout& layout = record.IsLongLayout() ? kLongLayout : kShortLayout;
+        const LineNumber line = record.LineNumber();
+        if (names_.RefuseNameWrittenAlike(record.Trimmed(layout.fromStation), vector.fromStation, line, outcome_) ||
+            names_.RefuseNameWrittenAlike(record.Trimmed(layout.toStation), vector.toStation, line, outcome_)) {
+            return;
+        }
         if (group_.vectors.empty()) group_.firstVectorLine = record.LineNumber();
         group_.vectors.push_back(vector);
     }
@@ -164,6 +175,7 @@ private:
 
     const double customUnitFactor_;
     const StationTable& stations_;
+    WrittenNames& names_;
     TextWriter& output_;
     ConversionOutcome& outcome_;
     VectorGroup group_;
@@ -172,9 +184,9 @@ private:
 
 }  // namespace
 
-void ConvertVectorGroups(const ConversionSettings& settings, const StationTable& stations, TextReader& input,
-                         TextWriter& output, ConversionOutcome& outcome) {
-    VectorGroupConverter converter(settings, stations, output, outcome);
+void ConvertVectorGroups(const ConversionSettings& settings, const StationTable& stations, WrittenNames& names,
+                         TextReader& input, TextWriter& output, ConversionOutcome& outcome) {
+    VectorGroupConverter converter(settings, stations, names, output, outcome);
     RunPass(input, outcome, [&converter](const RecordView& record) { converter.OnRecord(record); });
     converter.OnEndOfData();
 }

@@ -8,6 +8,7 @@
 #include <iob/text_stream.h>
 
 #include "covariance_settings.h"
+#include "name_checks.h"
 #include "records.h"
 #include "vector_group.h"
 
@@ -17,10 +18,11 @@ namespace iob {
 // that local covariances are turned at. Sets the result to 5014 on a read
 // error, 5013 on a write error, 5111 for a frame other than "CT" or "LG",
 // 5112 for an ELEM value beyond its group's target, 5113 for a station name
-// holding ';', 5115 for a CORR record, 5116 for a local covariance whose
+// holding ';', 5118 for a name written like an earlier,
+// different one (a station's among them), 5115 for a CORR record, 5116 for a local covariance whose
 // from-station has no position and 5117 for a weight matrix that cannot be
 // inverted. Throws std::bad_alloc when a group cannot grow.
-void ConvertVectorGroups(const ConversionSettings& settings, const StationTable& stations, TextReader& input,
-                         TextWriter& output, ConversionOutcome& outcome);
+void ConvertVectorGroups(const ConversionSettings& settings, const StationTable& stations, WrittenNames& names,
+                         TextReader& input, TextWriter& output, ConversionOutcome& outcome);
 
 }  // namespace iob

@@ -27,6 +27,7 @@ const StringEntry kStringTable[] = {
     {kMsgUnsupportedRecord, "Currently no support for record '%s' on line %lld"},
     {kMsgNoStationPosition, "No position for station '%s' to turn the local covariances on line %lld"},
     {kMsgWeightsNotInvertible, "The weight matrix of the group ending on line %lld cannot be inverted"},
+    {kMsgNamesWrittenAlike, "Station names '%s' on line %lld and '%s' on line %lld would both be written as '%s'"},
     {kReportStation, "%lld station"},
     {kReportStations, "%lld stations"},
     {kReportVector, "%lld GPS vector"},

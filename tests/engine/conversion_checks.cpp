@@ -3,8 +3,8 @@
 namespace iob {
 
 std::string CheckConversion(const Conversion& run) {
-    // 5111 to 5117 are failures that only the conversion can tell.
-    const bool showsItsOwnMessage = run.result >= 5111 && run.result <= 5117;
+    // 5111 to 5118 are failures that only the conversion can tell.
+    const bool showsItsOwnMessage = run.result >= 5111 && run.result <= 5118;
     if (run.result != 0 && run.result != 5001 && !showsItsOwnMessage) {
         return "unexpected result " + std::to_string(run.result);
     }
@@ -15,9 +15,10 @@ std::string CheckConversion(const Conversion& run) {
         return "message " + std::to_string(run.messages[0].number) + " for result " + std::to_string(run.result);
     }
     // An invalid LUNT factor ends the conversion in pass 1, before the
-    // header; a ';' in a station name in pass 2, before the station lines.
+    // header; a ';' in a station name or two names written alike in pass 2,
+    // before the station lines.
     const bool endsBeforeTheHeader = run.result == 5114;
-    const bool mayEndBeforeTheStations = endsBeforeTheHeader || run.result == 5113;
+    const bool mayEndBeforeTheStations = endsBeforeTheHeader || run.result == 5113 || run.result == 5118;
     if (run.output.empty() && endsBeforeTheHeader) return "";
     if (run.output.size() < 2 || run.output.compare(run.output.size() - 2, 2, "\r\n") != 0) {
         return "output does not end with CR LF";

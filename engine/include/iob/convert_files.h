@@ -10,7 +10,7 @@
 namespace iob {
 
 // Converts as RunConversion does and shows the messages the conversion itself
-// reports (5111 to 5117) before it returns. `result` ends as 0 or the failure's
+// reports (5111 to 5118) before it returns. `result` ends as 0 or the failure's
 // message number; after 5014 `lineCounter` names the failing line.
 void ConvertIobFile(ConversionSettings& settings, TextReader& input, TextWriter& output, LineNumber& lineCounter,
                     int& result);
@@ -25,7 +25,7 @@ std::string TrimFileName(const std::string& name);
 //   5023 / 5022  a name is empty (both empty: 5023 only)
 //   5031         a file cannot be opened, or names a folder
 //   5032         both names denote the same file; the IOB file stays untouched
-//   5001, 5013, 5014, 5111-5117  from the conversion; 5013 also when the
+//   5001, 5013, 5014, 5111-5118  from the conversion; 5013 also when the
 //                output cannot be flushed and closed completely
 int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName);
 // The same, handing the conversion's report to the caller; it stays empty

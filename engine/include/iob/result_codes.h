@@ -18,6 +18,7 @@ enum ResultCode : int {
     kResultUnsupportedRecord = kMsgUnsupportedRecord,
     kResultNoStationPosition = kMsgNoStationPosition,
     kResultWeightsNotInvertible = kMsgWeightsNotInvertible,
+    kResultNamesWrittenAlike = kMsgNamesWrittenAlike,
 };
 
 }  // namespace iob

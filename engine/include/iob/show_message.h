@@ -44,7 +44,7 @@ void ShowWriteError(const std::string& outputName, const std::string& details);
 void ShowReadError(LineNumber line, const std::string& iobName, const std::string& details);
 
 // The message of a conversion that failed in a way only the conversion can
-// tell, 5111 to 5117, with `details`. Shows nothing for any other outcome.
+// tell, 5111 to 5118, with `details`. Shows nothing for any other outcome.
 void ShowConversionFailure(const ConversionOutcome& outcome, const std::string& details = std::string());
 
 }  // namespace iob

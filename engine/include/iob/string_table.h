@@ -21,6 +21,7 @@ enum MessageNumber : unsigned {
     kMsgUnsupportedRecord = 5115,
     kMsgNoStationPosition = 5116,
     kMsgWeightsNotInvertible = 5117,
+    kMsgNamesWrittenAlike = 5118,
     // The conversion report, in pieces; singular and plural each have their own.
     kReportStation = 6001,
     kReportStations = 6002,

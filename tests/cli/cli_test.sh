@@ -69,7 +69,15 @@ utf8-names)
     cmp "$survey.txt" "$examples/stations.txt" || fail "output differs from stations.txt"
     expect 1 "" "iob2quorvane: Cannot open file $survey-2.iob" -- "$survey-2.iob" out.txt ;;
 full-disk)
-    expect 1 "" "iob2quorvane: File write error /dev/full" -- "$examples/network.iob" /dev/full ;;
+    expect 1 "" "iob2quorvane: File write error /dev/full" -- "$examples/network.iob" /dev/full
+    # Nothing reached the disk, so nothing is counted.
+    expect 1 "" "iob2quorvane: File write error /dev/full
+iob2quorvane: 0 stations, 0 GPS vectors in 0 groups" -- -v "$examples/network.iob" /dev/full ;;
+full-disk-piped-input)
+    # The full disk shows before the rewind that the pipe refuses.
+    printf ' TITL t\n' | run_cli /dev/stdin /dev/full >stdout 2>stderr
+    [ $? -eq 1 ] || fail "exit status"
+    [ "$(text_of stderr)" = "iob2quorvane: File write error /dev/full" ] || fail "stderr: $(cat stderr)" ;;
 read-error)
     # A pipe cannot be rewound for the second pass; what pass 1 wrote stays.
     cat "$examples/vector.iob" | run_cli /dev/stdin out.txt >stdout 2>stderr

@@ -4,9 +4,26 @@
 // through the wide-character API.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace iob {
 
@@ -18,13 +35,95 @@ inline std::filesystem::path PathFromUtf8(const std::string& name) {
 #endif
 }
 
-// std::fopen for a UTF-8 name; `mode` is plain ASCII.
-inline std::FILE* OpenFile(const std::string& name, const char* mode) {
+// std::fopen for a path; `mode` is plain ASCII.
+inline std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
 #ifdef _WIN32
     std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
-    return _wfopen(PathFromUtf8(name).c_str(), wideMode.c_str());
+    return _wfopen(path.c_str(), wideMode.c_str());
 #else
-    return std::fopen(name.c_str(), mode);
+    return std::fopen(path.c_str(), mode);
+#endif
+}
+
+// The same for a UTF-8 name.
+inline std::FILE* OpenFile(const std::string& name, const char* mode) { return OpenFile(PathFromUtf8(name), mode); }
+
+// The name of the file that `path` denotes, its symbolic links followed; a
+// name that does not exist (yet) is followed as far as its links lead (on
+// Windows, which tells only the name of a file it opened, not at all).
+inline std::filesystem::path FinalPath(std::filesystem::path path) {
+#ifdef _WIN32
+    // Windows resolves links as it opens a file, and tells the name it opened.
+    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return path;
+    std::wstring name(MAX_PATH, L'\0');
+    DWORD length = GetFinalPathNameByHandleW(file, name.data(), static_cast<DWORD>(name.size()), VOLUME_NAME_DOS);
+    if (length >= name.size()) {
+        name.resize(length);
+        length = GetFinalPathNameByHandleW(file, name.data(), static_cast<DWORD>(name.size()), VOLUME_NAME_DOS);
+    }
+    CloseHandle(file);
+    if (length == 0 || length >= name.size()) return path;
+    name.resize(length);
+    // The C library takes "C:\..." and "\\server\...", not the "\\?\" forms.
+    if (name.compare(0, 8, L"\\\\?\\UNC\\") == 0) return L"\\" + name.substr(7);
+    if (name.compare(0, 4, L"\\\\?\\") == 0) return name.substr(4);
+    return name;
+#else
+    constexpr int kMaxLinks = 40;  // as many as the system itself follows
+    std::error_code error;
+    for (int links = 0; links < kMaxLinks && std::filesystem::is_symlink(std::filesystem::symlink_status(path, error));
+         ++links) {
+        std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error) break;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
+#endif
+}
+
+// Creates `path` and opens it for writing in binary mode, with the
+// permissions fopen would give a new file; null when it exists already
+// (errno is then EEXIST) or cannot be made.
+inline std::FILE* CreateNewFile(const std::filesystem::path& path) {
+#ifdef _WIN32
+    int descriptor = _wopen(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+    std::FILE* file = descriptor < 0 ? nullptr : _fdopen(descriptor, "wb");
+    if (descriptor >= 0 && file == nullptr) _close(descriptor);
+#else
+    int descriptor = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+    std::FILE* file = descriptor < 0 ? nullptr : fdopen(descriptor, "wb");
+    if (descriptor >= 0 && file == nullptr) ::close(descriptor);
+#endif
+    return file;
+}
+
+// How many names (hard links) the file at `path` has; 0 when that cannot be
+// told. (Windows' stat, and std::filesystem with it, always says 1 there.)
+inline std::uintmax_t HardLinkCount(const std::filesystem::path& path) {
+#ifdef _WIN32
+    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 0;
+    BY_HANDLE_FILE_INFORMATION information;
+    bool known = GetFileInformationByHandle(file, &information) != 0;
+    CloseHandle(file);
+    return known ? information.nNumberOfLinks : 0;
+#else
+    std::error_code error;
+    std::uintmax_t count = std::filesystem::hard_link_count(path, error);
+    return error ? 0 : count;
+#endif
+}
+
+// Renames `from` to `to` in the same folder, replacing a file of that
+// name: the old file stays whole until the new one takes its name.
+inline bool RenameReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+#ifdef _WIN32
+    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+#else
+    return std::rename(from.c_str(), to.c_str()) == 0;
 #endif
 }
 

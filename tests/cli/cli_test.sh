@@ -79,11 +79,13 @@ full-disk-piped-input)
     [ $? -eq 1 ] || fail "exit status"
     [ "$(text_of stderr)" = "iob2quorvane: File write error /dev/full" ] || fail "stderr: $(cat stderr)" ;;
 read-error)
-    # A pipe cannot be rewound for the second pass; what pass 1 wrote stays.
+    # A pipe cannot be rewound for the second pass; the earlier output stays whole.
+    printf 'earlier\n' >out.txt
     cat "$examples/vector.iob" | run_cli /dev/stdin out.txt >stdout 2>stderr
     [ $? -eq 1 ] || fail "exit status"
     [ "$(text_of stderr)" = "iob2quorvane: File read error on line 0 - /dev/stdin" ] || fail "stderr: $(cat stderr)"
-    [ "$(wc -l <out.txt)" -eq 14 ] || fail "output: $(cat out.txt)" ;;
+    [ "$(ls)" = "$(printf 'out.txt\nstderr\nstdout')" ] || fail "files: $(ls)"
+    [ "$(cat out.txt)" = earlier ] || fail "output: $(cat out.txt)" ;;
 unsupported-setting)
     printf ' COV  XY\n' >cov.iob
     expect 1 "" "iob2quorvane: Currently no support for 'XY' setting in record 'COV '" -- cov.iob out.txt ;;
@@ -94,7 +96,17 @@ semicolon-in-name)
 invalid-unit-factor)
     printf ' TITL t\n LUNT xx 0\n' >lunt.iob
     expect 1 "" "iob2quorvane: Invalid unit factor in record 'LUNT' on line 2" -- lunt.iob out.txt
-    [ "$(cat out.txt)" = "$(printf '! IOB File Record Type TITL - t\r')" ] || fail "output: $(cat out.txt)" ;;
+    # The title line was written, but a failed conversion leaves no partial file.
+    [ "$(ls)" = "$(printf 'lunt.iob\nstderr\nstdout')" ] || fail "files: $(ls)" ;;
+output-kinds)
+    # A symbolic link stays and its file is replaced; a pipe is written in place.
+    printf 'earlier\n' >old.txt
+    ln -s old.txt link.txt
+    expect 0 "" "" -- -q "$examples/vector.iob" link.txt
+    [ -L link.txt ] || fail "link replaced"
+    cmp old.txt "$examples/vector.txt" || fail "output differs from vector.txt"
+    run_cli "$examples/vector.iob" /dev/stdout 2>stderr | cat >piped.txt
+    cmp piped.txt "$examples/vector.txt" || fail "piped output differs from vector.txt" ;;
 unsupported-record)
     printf ' CORR CT DIAG\n' >corr.iob
     expect 1 "" "iob2quorvane: Currently no support for record 'CORR' on line 1" -- corr.iob out.txt ;;

@@ -1,0 +1,79 @@
+#include "output_file.h"
+
+#include <cerrno>
+#include <random>
+#include <system_error>
+
+#include "file_names.h"
+
+namespace iob {
+namespace fs = std::filesystem;
+namespace {
+
+// The output is written line by line: a larger buffer saves most of the
+// write calls. (The C library would ignore the size without a buffer of ours.)
+constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
+
+}  // namespace
+
+OutputFile::~OutputFile() {
+    if (file_ != nullptr) Close(false);
+}
+
+bool OutputFile::OpenTemporary(const fs::path& target) {
+    std::error_code error;
+    const fs::file_status status = fs::status(target, error);
+    const bool replaces = status.type() == fs::file_type::regular;
+    if (replaces) {
+        if (HardLinkCount(target) != 1) return false;
+        // A file that may not be written is refused as before, never replaced.
+        std::FILE* probe = OpenFile(target, "ab");
+        if (probe == nullptr) return false;
+        std::fclose(probe);
+    } else if (status.type() != fs::file_type::not_found) {
+        return false;
+    }
+    // A name of its own: the output's, a random number and ".tmp", taken
+    // only if no file has it yet.
+    std::random_device random;
+    constexpr int kAttempts = 100;
+    for (int attempt = 0; attempt < kAttempts && file_ == nullptr; ++attempt) {
+        fs::path name = target;
+        name += "." + std::to_string(random() % 1000000) + ".tmp";
+        file_ = CreateNewFile(name);
+        if (file_ == nullptr && errno != EEXIST) return false;
+        if (file_ != nullptr) temporary_ = name;
+    }
+    if (file_ == nullptr) return false;
+    std::error_code permissionsError;
+    if (replaces) fs::permissions(temporary_, status.permissions(), fs::perm_options::replace, permissionsError);
+    if (permissionsError) {
+        Close(false);
+        return false;
+    }
+    target_ = target;
+    return true;
+}
+
+std::FILE* OutputFile::Open(const std::string& name) {
+    const fs::path path = PathFromUtf8(name);
+    if (!OpenTemporary(FinalPath(path))) file_ = OpenFile(path, "wb");
+    if (file_ != nullptr) {
+        buffer_.resize(kBufferSize);
+        std::setvbuf(file_, buffer_.data(), _IOFBF, buffer_.size());
+    }
+    return file_;
+}
+
+bool OutputFile::Close(bool keep) {
+    const bool closed = std::fclose(file_) == 0;
+    file_ = nullptr;
+    if (temporary_.empty()) return closed;
+    const bool placed = keep && closed && RenameReplacing(temporary_, target_);
+    std::error_code error;
+    if (!placed) fs::remove(temporary_, error);
+    temporary_.clear();
+    return closed && (placed || !keep);
+}
+
+}  // namespace iob

@@ -107,6 +107,12 @@ output-kinds)
     cmp old.txt "$examples/vector.txt" || fail "output differs from vector.txt"
     run_cli "$examples/vector.iob" /dev/stdout 2>stderr | cat >piped.txt
     cmp piped.txt "$examples/vector.txt" || fail "piped output differs from vector.txt" ;;
+dash-dash)
+    cp "$examples/vector.iob" ./-a.iob
+    expect 0 "" "" -- -- -a.iob out.txt
+    cmp out.txt "$examples/vector.txt" || fail "output differs from vector.txt"
+    expect 0 "" "" -- -q -- -a.iob -b.txt
+    cmp ./-b.txt "$examples/vector.txt" || fail "output differs from vector.txt" ;;
 unsupported-record)
     printf ' CORR CT DIAG\n' >corr.iob
     expect 1 "" "iob2quorvane: Currently no support for record 'CORR' on line 1" -- corr.iob out.txt ;;
@@ -132,7 +138,7 @@ $warnings" -- -v partial.iob out.txt
     cmp out.txt "$examples/network.txt" || fail "output differs from network.txt"
     expect 1 "" "iob2quorvane: Cannot open file missing.iob" -- -v missing.iob out.txt ;;
 usage)
-    usage="Usage: iob2quorvane [-v | -q] IOB_FILE OUTPUT_FILE (see iob2quorvane --help)"
+    usage="Usage: iob2quorvane [-v | -q] [--] IOB_FILE OUTPUT_FILE (see iob2quorvane --help)"
     expect 2 "" "$usage" -- only-one
     expect 2 "" "$usage" --
     expect 2 "" "$usage" -- --loud in.iob out.txt
@@ -141,7 +147,7 @@ version)
     expect 0 "iob2quorvane $4" "" -- --version ;;
 help)
     run_cli --help >stdout 2>stderr || fail "exit status $?"
-    text_of stdout | head -1 | grep -qx "Usage: iob2quorvane \\[-v | -q\\] IOB_FILE OUTPUT_FILE" || fail "$(head -1 stdout)" ;;
+    text_of stdout | head -1 | grep -qx "Usage: iob2quorvane \\[-v | -q\\] \\[--\\] IOB_FILE OUTPUT_FILE" || fail "$(head -1 stdout)" ;;
 *)
     fail "unknown case $case_name" ;;
 esac

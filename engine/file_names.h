@@ -4,7 +4,7 @@
 // through the wide-character API.
 #pragma once
 
-#include <cstdint>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -48,29 +48,46 @@ inline std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) 
 // The same for a UTF-8 name.
 inline std::FILE* OpenFile(const std::string& name, const char* mode) { return OpenFile(PathFromUtf8(name), mode); }
 
-// The name of the file that `path` denotes, its symbolic links followed; a
-// name that does not exist (yet) is followed as far as its links lead (on
-// Windows, which tells only the name of a file it opened, not at all).
-inline std::filesystem::path FinalPath(std::filesystem::path path) {
+// What an output name denotes, for writing the output through a temporary
+// file that is renamed over it.
+struct OutputName {
+    enum Kind {
+        kMissing,     // no file has the name (yet): a new file takes it
+        kSoleName,    // a regular file, and this its only name: it can be replaced
+        kNotReplaced  // anything else, or what cannot be told: written in place
+    };
+    Kind kind = kNotReplaced;
+    std::filesystem::path file;  // the name with its symbolic links followed
+};
+
+inline OutputName ExamineOutputName(const std::filesystem::path& name) {
 #ifdef _WIN32
-    // Windows resolves links as it opens a file, and tells the name it opened.
-    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+    // Windows follows links as it opens a file, and tells the name it opened.
+    // Its stat would call every file one name, and a device no file at all.
+    HANDLE file = CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return path;
-    std::wstring name(MAX_PATH, L'\0');
-    DWORD length = GetFinalPathNameByHandleW(file, name.data(), static_cast<DWORD>(name.size()), VOLUME_NAME_DOS);
-    if (length >= name.size()) {
-        name.resize(length);
-        length = GetFinalPathNameByHandleW(file, name.data(), static_cast<DWORD>(name.size()), VOLUME_NAME_DOS);
+    if (file == INVALID_HANDLE_VALUE) {
+        if (GetLastError() == ERROR_FILE_NOT_FOUND) return {OutputName::kMissing, name};
+        return {};
+    }
+    BY_HANDLE_FILE_INFORMATION information;
+    std::wstring path(MAX_PATH, L'\0');
+    bool sole = GetFileType(file) == FILE_TYPE_DISK && GetFileInformationByHandle(file, &information) != 0 &&
+                (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && information.nNumberOfLinks == 1;
+    DWORD length = sole ? GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), 0) : 0;
+    if (length >= path.size()) {
+        path.resize(length);
+        length = GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), 0);
     }
     CloseHandle(file);
-    if (length == 0 || length >= name.size()) return path;
-    name.resize(length);
+    if (length == 0 || length >= path.size()) return {};
+    path.resize(length);
     // The C library takes "C:\..." and "\\server\...", not the "\\?\" forms.
-    if (name.compare(0, 8, L"\\\\?\\UNC\\") == 0) return L"\\" + name.substr(7);
-    if (name.compare(0, 4, L"\\\\?\\") == 0) return name.substr(4);
-    return name;
+    if (path.compare(0, 8, L"\\\\?\\UNC\\") == 0) return {OutputName::kSoleName, L"\\" + path.substr(7)};
+    if (path.compare(0, 4, L"\\\\?\\") == 0) return {OutputName::kSoleName, path.substr(4)};
+    return {OutputName::kSoleName, path};
 #else
+    std::filesystem::path path = name;
     constexpr int kMaxLinks = 40;  // as many as the system itself follows
     std::error_code error;
     for (int links = 0; links < kMaxLinks && std::filesystem::is_symlink(std::filesystem::symlink_status(path, error));
@@ -79,7 +96,10 @@ inline std::filesystem::path FinalPath(std::filesystem::path path) {
         if (error) break;
         path = target.is_absolute() ? target : path.parent_path() / target;
     }
-    return path;
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0)
+        return {errno == ENOENT ? OutputName::kMissing : OutputName::kNotReplaced, path};
+    return {S_ISREG(status.st_mode) && status.st_nlink == 1 ? OutputName::kSoleName : OutputName::kNotReplaced, path};
 #endif
 }
 
@@ -97,24 +117,6 @@ inline std::FILE* CreateNewFile(const std::filesystem::path& path) {
     if (descriptor >= 0 && file == nullptr) ::close(descriptor);
 #endif
     return file;
-}
-
-// How many names (hard links) the file at `path` has; 0 when that cannot be
-// told. (Windows' stat, and std::filesystem with it, always says 1 there.)
-inline std::uintmax_t HardLinkCount(const std::filesystem::path& path) {
-#ifdef _WIN32
-    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 0;
-    BY_HANDLE_FILE_INFORMATION information;
-    bool known = GetFileInformationByHandle(file, &information) != 0;
-    CloseHandle(file);
-    return known ? information.nNumberOfLinks : 0;
-#else
-    std::error_code error;
-    std::uintmax_t count = std::filesystem::hard_link_count(path, error);
-    return error ? 0 : count;
-#endif
 }
 
 // Renames `from` to `to` in the same folder, replacing a file of that

@@ -20,33 +20,34 @@ OutputFile::~OutputFile() {
     if (file_ != nullptr) Close(false);
 }
 
-bool OutputFile::OpenTemporary(const fs::path& target) {
-    std::error_code error;
-    const fs::file_status status = fs::status(target, error);
-    const bool replaces = status.type() == fs::file_type::regular;
+bool OutputFile::OpenTemporary(const fs::path& name) {
+    const OutputName output = ExamineOutputName(name);
+    if (output.kind == OutputName::kNotReplaced) return false;
+    const fs::path& target = output.file;
+    const bool replaces = output.kind == OutputName::kSoleName;
+    fs::perms permissions = fs::perms::unknown;
     if (replaces) {
-        if (HardLinkCount(target) != 1) return false;
+        std::error_code error;
+        permissions = fs::status(target, error).permissions();
         // A file that may not be written is refused as before, never replaced.
         std::FILE* probe = OpenFile(target, "ab");
         if (probe == nullptr) return false;
         std::fclose(probe);
-    } else if (status.type() != fs::file_type::not_found) {
-        return false;
     }
     // A name of its own: the output's, a random number and ".tmp", taken
     // only if no file has it yet.
     std::random_device random;
     constexpr int kAttempts = 100;
     for (int attempt = 0; attempt < kAttempts && file_ == nullptr; ++attempt) {
-        fs::path name = target;
-        name += "." + std::to_string(random() % 1000000) + ".tmp";
-        file_ = CreateNewFile(name);
+        fs::path candidate = target;
+        candidate += "." + std::to_string(random() % 1000000) + ".tmp";
+        file_ = CreateNewFile(candidate);
         if (file_ == nullptr && errno != EEXIST) return false;
-        if (file_ != nullptr) temporary_ = name;
+        if (file_ != nullptr) temporary_ = candidate;
     }
     if (file_ == nullptr) return false;
     std::error_code permissionsError;
-    if (replaces) fs::permissions(temporary_, status.permissions(), fs::perm_options::replace, permissionsError);
+    if (replaces) fs::permissions(temporary_, permissions, fs::perm_options::replace, permissionsError);
     if (permissionsError) {
         Close(false);
         return false;
@@ -57,7 +58,7 @@ bool OutputFile::OpenTemporary(const fs::path& target) {
 
 std::FILE* OutputFile::Open(const std::string& name) {
     const fs::path path = PathFromUtf8(name);
-    if (!OpenTemporary(FinalPath(path))) file_ = OpenFile(path, "wb");
+    if (!OpenTemporary(path)) file_ = OpenFile(path, "wb");
     if (file_ != nullptr) {
         buffer_.resize(kBufferSize);
         std::setvbuf(file_, buffer_.data(), _IOFBF, buffer_.size());

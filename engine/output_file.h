@@ -38,8 +38,9 @@ public:
     bool Close(bool keep);
 
 private:
-    // Makes a temporary file beside `target`; false when none can be made.
-    bool OpenTemporary(const std::filesystem::path& target);
+    // Makes a temporary file beside the file that `name` denotes; false
+    // when that file is to be written in place or none can be made.
+    bool OpenTemporary(const std::filesystem::path& name);
 
     std::FILE* file_ = nullptr;
     std::filesystem::path target_;     // the file that the temporary file replaces

@@ -105,7 +105,10 @@ output-kinds)
     expect 0 "" "" -- -q "$examples/vector.iob" link.txt
     [ -L link.txt ] || fail "link replaced"
     cmp old.txt "$examples/vector.txt" || fail "output differs from vector.txt"
-    run_cli "$examples/vector.iob" /dev/stdout 2>stderr | cat >piped.txt
+    mkfifo fifo
+    cat fifo >piped.txt &
+    expect 0 "" "" -- "$examples/vector.iob" fifo
+    wait
     cmp piped.txt "$examples/vector.txt" || fail "piped output differs from vector.txt" ;;
 dash-dash)
     cp "$examples/vector.iob" ./-a.iob

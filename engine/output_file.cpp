@@ -1,6 +1,7 @@
 #include "output_file.h"
 
 #include <cerrno>
+#include <chrono>
 #include <random>
 #include <system_error>
 
@@ -35,8 +36,9 @@ bool OutputFile::OpenTemporary(const fs::path& name) {
         std::fclose(probe);
     }
     // A name of its own: the output's, a random number and ".tmp", taken
-    // only if no file has it yet.
-    std::random_device random;
+    // only if no file has it yet (so the number need not be unguessable).
+    std::minstd_rand random(
+        static_cast<std::minstd_rand::result_type>(std::chrono::steady_clock::now().time_since_epoch().count()));
     constexpr int kAttempts = 100;
     for (int attempt = 0; attempt < kAttempts && file_ == nullptr; ++attempt) {
         fs::path candidate = target;

@@ -16,7 +16,7 @@ namespace {
 constexpr char kProgram[] = "iob2quorvane";
 
 void PrintHelp() {
-    std::printf("Usage: %s [-v | -q] IOB_FILE OUTPUT_FILE\n"
+    std::printf("Usage: %s [-v | -q] [--] IOB_FILE OUTPUT_FILE\n"
                 "Converts the GeoLab IOB file IOB_FILE into the QUORVANE input file OUTPUT_FILE,\n"
                 "which is created or replaced, with the default datum NAD 83.\n"
                 "Prints nothing when the whole file was converted; a failure is one line on\n"
@@ -25,6 +25,8 @@ void PrintHelp() {
                 "\n"
                 "  -v, --verbose  also print what was converted (stations, GPS vectors, groups)\n"
                 "  -q, --quiet    print no warnings, only a failure\n"
+                "  --             end of options: a name after it is a file, even one\n"
+                "                 that begins with '-'\n"
                 "  --help         show this text and exit\n"
                 "  --version      show the version and exit\n"
                 "\n"
@@ -34,7 +36,7 @@ void PrintHelp() {
 }
 
 int Usage() {
-    std::fprintf(stderr, "Usage: %s [-v | -q] IOB_FILE OUTPUT_FILE (see %s --help)\n", kProgram, kProgram);
+    std::fprintf(stderr, "Usage: %s [-v | -q] [--] IOB_FILE OUTPUT_FILE (see %s --help)\n", kProgram, kProgram);
     return 2;
 }
 
@@ -65,6 +67,10 @@ int Run(const std::vector<std::string>& arguments) {
     std::size_t first = 0;
     for (; first < arguments.size() && arguments[first].size() > 1 && arguments[first][0] == '-'; ++first) {
         const std::string& option = arguments[first];
+        if (option == "--") {
+            ++first;
+            break;
+        }
         if (option == "-v" || option == "--verbose") {
             verbosity = Verbosity::kVerbose;
         } else if (option == "-q" || option == "--quiet") {

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "flushed_output.h"
 #include "header_pass.h"
 #include "output_format.h"
 #include "station_pass.h"
@@ -10,9 +11,12 @@
 namespace iob {
 namespace {
 
-// Goes back to the start for the next pass. A rewind that fails (the input
-// is a pipe) is a read error before the pass's first line.
-bool RewindForNextPass(TextReader& input, ConversionOutcome& outcome) {
+// Goes back to the start for the next pass, once what was written is in the
+// file: a full disk is reported as the write error it is, before the rewind
+// can fail. A rewind that fails (the input is a pipe) is a read error before
+// the pass's first line.
+bool RewindForNextPass(TextReader& input, FlushedOutput& flushed, ConversionOutcome& outcome) {
+    if (!flushed.Flush(outcome)) return false;
     if (input.Rewind()) return true;
     outcome.failingLine = 0;
     outcome.result = kResultReadError;
@@ -21,21 +25,22 @@ bool RewindForNextPass(TextReader& input, ConversionOutcome& outcome) {
 
 // The three passes in the order of the output file. The first failure ends
 // the conversion: nothing more is read or written, so it is the one reported.
-void ConvertPasses(ConversionSettings& settings, TextReader& input, TextWriter& output, ConversionOutcome& outcome) {
+void ConvertPasses(ConversionSettings& settings, TextReader& input, TextWriter& output, FlushedOutput& flushed,
+                   ConversionOutcome& outcome) {
     bool ellipsoidComment = false;
     ReadHeaderRecords(settings, input, output, ellipsoidComment, outcome);
     if (outcome.result != kResultOk) return;
     WriteDatumCommentLine(output, ellipsoidComment, outcome.result);
     if (outcome.result != kResultOk) return;
     WriteHeaderBlock(settings, output, outcome.result);
-    if (outcome.result != kResultOk || !RewindForNextPass(input, outcome)) return;
+    if (outcome.result != kResultOk || !RewindForNextPass(input, flushed, outcome)) return;
 
     StationTable stations;
     WrittenNames names;  // the stations' names, then the vectors'
     CollectStations(settings, input, stations, names, outcome);
     if (outcome.result != kResultOk) return;
     outcome.report.stations = WriteStationLines(stations, output, outcome.result);
-    if (outcome.result != kResultOk || !RewindForNextPass(input, outcome)) return;
+    if (outcome.result != kResultOk || !RewindForNextPass(input, flushed, outcome)) return;
 
     ConvertVectorGroups(settings, stations, names, input, output, outcome);
 }
@@ -44,12 +49,14 @@ void ConvertPasses(ConversionSettings& settings, TextReader& input, TextWriter& 
 
 ConversionOutcome RunConversion(ConversionSettings& settings, TextReader& input, TextWriter& output) {
     ConversionOutcome outcome;
+    FlushedOutput flushed(output);
     try {
-        ConvertPasses(settings, input, output, outcome);
+        ConvertPasses(settings, input, output, flushed, outcome);
     } catch (const std::bad_alloc&) {
         // The station table, a group or a text could not grow: stop where we are.
         outcome.result = kResultOutOfMemory;
     }
+    flushed.Flush(outcome);
     return outcome;
 }
 

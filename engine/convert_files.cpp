@@ -3,18 +3,16 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
-#include <vector>
 
 #include <iob/report_text.h>
 #include <iob/show_message.h>
 
 #include "char_class.h"
 #include "file_names.h"
+#include "output_file.h"
 
 namespace iob {
 namespace {
-
-constexpr std::size_t kOutputBufferSize = std::size_t{64} * 1024;
 
 bool IsFolder(const std::string& name) {
     std::error_code error;
@@ -40,10 +38,10 @@ int CheckNames(const std::string& iobName, const std::string& outputName) {
     return 0;
 }
 
-// Both files, open; each is null when it could not be opened.
+// Both files; the IOB file is null when it could not be opened.
 struct OpenFiles {
     std::FILE* iob = nullptr;
-    std::FILE* output = nullptr;
+    OutputFile output;
 };
 
 // Opens the IOB file for reading and then the output for writing, in binary
@@ -55,14 +53,13 @@ int OpenBoth(const std::string& iobName, const std::string& outputName, OpenFile
         ShowCannotOpen(iobName);
         return kMsgCannotOpen;
     }
-    // Opening the output for writing would empty the IOB file itself.
+    // Writing the output would empty or replace the IOB file itself.
     if (IsSameFile(iobName, outputName)) {
         std::fclose(files.iob);
         ShowSameFile(outputName);
         return kMsgSameFile;
     }
-    files.output = OpenFile(outputName, "wb");
-    if (files.output == nullptr) {
+    if (files.output.Open(outputName) == nullptr) {
         std::fclose(files.iob);
         ShowCannotOpen(outputName);
         return kMsgCannotOpen;
@@ -70,22 +67,16 @@ int OpenBoth(const std::string& iobName, const std::string& outputName, OpenFile
     return 0;
 }
 
-// Converts between the open files and closes both. A full disk often shows
-// only when the last buffer is written out, so a flush or close that fails
-// after a successful conversion is a write error.
-ConversionOutcome ConvertAndClose(ConversionSettings& settings, OpenFiles files) {
-    // The output is written line by line: a larger buffer saves most of the
-    // write calls. (The C library would ignore the size without a buffer of ours.)
-    std::vector<char> outputBuffer(kOutputBufferSize);
-    std::setvbuf(files.output, outputBuffer.data(), _IOFBF, outputBuffer.size());
-
+// Converts between the open files and closes both; only a successful
+// conversion puts its output in place. A close or rename that fails after
+// a successful conversion is a write error.
+ConversionOutcome ConvertAndClose(ConversionSettings& settings, OpenFiles& files) {
     TextReader input(files.iob);
-    TextWriter output(files.output);
+    TextWriter output(files.output.Stream());
     ConversionOutcome outcome = RunConversion(settings, input, output);
-    bool flushed = output.Flush();
     std::fclose(files.iob);
-    bool closed = std::fclose(files.output) == 0;
-    if (outcome.result == kResultOk && !(flushed && closed)) outcome.result = kResultWriteError;
+    const bool kept = files.output.Close(outcome.result == kResultOk);
+    if (outcome.result == kResultOk && !kept) outcome.result = kResultWriteError;
     return outcome;
 }
 

@@ -20,10 +20,12 @@ double ParseNumber(const char* text, const char* end) {
     while (p < end && IsCSpace(*p)) ++p;
     // fast_float reads the grammar's [-] digits-and-a-point [exponent] exactly
     // and in no locale; what it reads beyond that ("inf", "nan") must not
-    // start the text, and a '+' it does not read is passed over.
-    if (p < end && *p == '+') ++p;
-    const char* digits = p < end && *p == '-' ? p + 1 : p;
+    // start the text. One sign at most: "+-1" is no number, so a digit or the
+    // point must follow it, and a '+', which fast_float does not read, is
+    // passed over only then.
+    const char* digits = p < end && (*p == '+' || *p == '-') ? p + 1 : p;
     if (!(digits < end && (IsAsciiDigit(*digits) || *digits == '.'))) return 0.0;
+    if (*p == '+') p = digits;
     double value = 0.0;
     fast_float::from_chars_result read = fast_float::from_chars(p, end, value);
     if (read.ec != std::errc()) return 0.0;  // a point without a digit

@@ -69,13 +69,23 @@ utf8-names)
     cmp "$survey.txt" "$examples/stations.txt" || fail "output differs from stations.txt"
     expect 1 "" "iob2quorvane: Cannot open file $survey-2.iob" -- "$survey-2.iob" out.txt ;;
 full-disk)
-    expect 1 "" "iob2quorvane: File write error /dev/full" -- "$examples/network.iob" /dev/full ;;
+    expect 1 "" "iob2quorvane: File write error /dev/full" -- "$examples/network.iob" /dev/full
+    # Nothing reached the disk, so nothing is counted.
+    expect 1 "" "iob2quorvane: File write error /dev/full
+iob2quorvane: 0 stations, 0 GPS vectors in 0 groups" -- -v "$examples/network.iob" /dev/full ;;
+full-disk-piped-input)
+    # The full disk shows before the rewind that the pipe refuses.
+    printf ' TITL t\n' | run_cli /dev/stdin /dev/full >stdout 2>stderr
+    [ $? -eq 1 ] || fail "exit status"
+    [ "$(text_of stderr)" = "iob2quorvane: File write error /dev/full" ] || fail "stderr: $(cat stderr)" ;;
 read-error)
-    # A pipe cannot be rewound for the second pass; what pass 1 wrote stays.
+    # A pipe cannot be rewound for the second pass; the earlier output stays whole.
+    printf 'earlier\n' >out.txt
     cat "$examples/vector.iob" | run_cli /dev/stdin out.txt >stdout 2>stderr
     [ $? -eq 1 ] || fail "exit status"
     [ "$(text_of stderr)" = "iob2quorvane: File read error on line 0 - /dev/stdin" ] || fail "stderr: $(cat stderr)"
-    [ "$(wc -l <out.txt)" -eq 14 ] || fail "output: $(cat out.txt)" ;;
+    [ "$(ls)" = "$(printf 'out.txt\nstderr\nstdout')" ] || fail "files: $(ls)"
+    [ "$(cat out.txt)" = earlier ] || fail "output: $(cat out.txt)" ;;
 unsupported-setting)
     printf ' COV  XY\n' >cov.iob
     expect 1 "" "iob2quorvane: Currently no support for 'XY' setting in record 'COV '" -- cov.iob out.txt ;;
@@ -86,7 +96,26 @@ semicolon-in-name)
 invalid-unit-factor)
     printf ' TITL t\n LUNT xx 0\n' >lunt.iob
     expect 1 "" "iob2quorvane: Invalid unit factor in record 'LUNT' on line 2" -- lunt.iob out.txt
-    [ "$(cat out.txt)" = "$(printf '! IOB File Record Type TITL - t\r')" ] || fail "output: $(cat out.txt)" ;;
+    # The title line was written, but a failed conversion leaves no partial file.
+    [ "$(ls)" = "$(printf 'lunt.iob\nstderr\nstdout')" ] || fail "files: $(ls)" ;;
+output-kinds)
+    # A symbolic link stays and its file is replaced; a pipe is written in place.
+    printf 'earlier\n' >old.txt
+    ln -s old.txt link.txt
+    expect 0 "" "" -- -q "$examples/vector.iob" link.txt
+    [ -L link.txt ] || fail "link replaced"
+    cmp old.txt "$examples/vector.txt" || fail "output differs from vector.txt"
+    mkfifo fifo
+    cat fifo >piped.txt &
+    expect 0 "" "" -- "$examples/vector.iob" fifo
+    wait
+    cmp piped.txt "$examples/vector.txt" || fail "piped output differs from vector.txt" ;;
+dash-dash)
+    cp "$examples/vector.iob" ./-a.iob
+    expect 0 "" "" -- -- -a.iob out.txt
+    cmp out.txt "$examples/vector.txt" || fail "output differs from vector.txt"
+    expect 0 "" "" -- -q -- -a.iob -b.txt
+    cmp ./-b.txt "$examples/vector.txt" || fail "output differs from vector.txt" ;;
 unsupported-record)
     printf ' CORR CT DIAG\n' >corr.iob
     expect 1 "" "iob2quorvane: Currently no support for record 'CORR' on line 1" -- corr.iob out.txt ;;
@@ -112,7 +141,7 @@ $warnings" -- -v partial.iob out.txt
     cmp out.txt "$examples/network.txt" || fail "output differs from network.txt"
     expect 1 "" "iob2quorvane: Cannot open file missing.iob" -- -v missing.iob out.txt ;;
 usage)
-    usage="Usage: iob2quorvane [-v | -q] IOB_FILE OUTPUT_FILE (see iob2quorvane --help)"
+    usage="Usage: iob2quorvane [-v | -q] [--] IOB_FILE OUTPUT_FILE (see iob2quorvane --help)"
     expect 2 "" "$usage" -- only-one
     expect 2 "" "$usage" --
     expect 2 "" "$usage" -- --loud in.iob out.txt
@@ -121,7 +150,7 @@ version)
     expect 0 "iob2quorvane $4" "" -- --version ;;
 help)
     run_cli --help >stdout 2>stderr || fail "exit status $?"
-    text_of stdout | head -1 | grep -qx "Usage: iob2quorvane \\[-v | -q\\] IOB_FILE OUTPUT_FILE" || fail "$(head -1 stdout)" ;;
+    text_of stdout | head -1 | grep -qx "Usage: iob2quorvane \\[-v | -q\\] \\[--\\] IOB_FILE OUTPUT_FILE" || fail "$(head -1 stdout)" ;;
 *)
     fail "unknown case $case_name" ;;
 esac

@@ -1,4 +1,5 @@
 // The checks and messages of "Convert Data" on real files.
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -108,6 +109,42 @@ TEST_F(ConvertFilesTest, ExistingOutputIsReplaced) {
     WriteFile(Path("out.txt"), std::string(10000, 'x'));
     EXPECT_EQ(Run(Path("net.iob"), Path("out.txt")), 0);
     EXPECT_EQ(ReadFileBytes(Path("out.txt")).find('x'), std::string::npos);
+}
+
+// The title line is written before the COV record fails the conversion.
+TEST_F(ConvertFilesTest, FailedConversionLeavesAnEarlierFileOrNoneAndNoTemporaryFile) {
+    WriteFile(Path("cov.iob"), IobLines({Titl("t"), Cov({}, "", "", "XY")}));
+    WriteFile(Path("old.txt"), "earlier\n");
+    EXPECT_EQ(Run(Path("cov.iob"), Path("old.txt")), 5111);
+    EXPECT_EQ(Run(Path("cov.iob"), Path("new.txt")), 5111);
+    EXPECT_EQ(ReadFileBytes(Path("old.txt")), "earlier\n");
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder_))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"cov.iob", "net.iob", "old.txt"}));
+}
+
+// A file of two names is written in place, so that both still name one file.
+TEST_F(ConvertFilesTest, OutputWithASecondHardLinkIsWrittenInPlace) {
+    WriteFile(Path("old.txt"), "earlier\n");
+    fs::create_hard_link(Path("old.txt"), Path("other.txt"));
+    EXPECT_EQ(Run(Path("net.iob"), Path("old.txt")), 0);
+    EXPECT_EQ(FirstLine(ReadFileBytes(Path("other.txt"))), "! IOB File Record Type TITL - t\r\n");
+}
+
+// The link stays and the file it points to is replaced, keeping its permission bits.
+TEST_F(ConvertFilesTest, SymbolicLinkAsOutputReplacesItsFile) {
+    WriteFile(Path("old.txt"), "earlier\n");
+    fs::permissions(Path("old.txt"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    std::error_code error;
+    fs::create_symlink("old.txt", Path("link.txt"), error);
+    if (error) GTEST_SKIP() << "symbolic links cannot be made here: " << error.message();
+    EXPECT_EQ(Run(Path("net.iob"), Path("link.txt")), 0);
+    EXPECT_TRUE(fs::is_symlink(Path("link.txt")));
+    EXPECT_EQ(FirstLine(ReadFileBytes(Path("old.txt"))), "! IOB File Record Type TITL - t\r\n");
+    EXPECT_EQ(fs::status(Path("old.txt")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(ConvertFilesTest, SameFileUnderOtherSpellingsGives5032AndLeavesItUntouched) {

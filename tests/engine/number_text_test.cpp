@@ -43,6 +43,12 @@ TEST(ParseNumber, NoDigitIsZero) {
     EXPECT_FALSE(std::signbit(ParseNumber("-")));
 }
 TEST(ParseNumber, PlusSign) { EXPECT_EQ(ParseNumber("+7"), 7.0); }
+TEST(ParseNumber, TwoSignsAreNoNumber) {
+    for (const char* text : {"+-1", "-+1", "++1", "--1", "  +-1.5", "+-.5"}) {
+        EXPECT_EQ(ParseNumber(text), 0.0) << text;
+        EXPECT_FALSE(std::signbit(ParseNumber(text))) << text;
+    }
+}
 TEST(ParseNumber, PointBeforeOrAfterTheDigits) {
     EXPECT_EQ(ParseNumber(".5"), 0.5);
     EXPECT_EQ(ParseNumber("5."), 5.0);

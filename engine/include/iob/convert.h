@@ -16,7 +16,10 @@
 namespace iob {
 
 // Converts `input` (positioned at its start) into `output` (empty). Never
-// opens, closes or flushes a stream and shows nothing.
+// opens or closes a stream and shows nothing. Flushes `output` before each
+// rewind and at the end, so that a write error is found before a failing
+// rewind or the caller could misreport it; after a write error the report
+// counts only the lines that the last successful flush took to the file.
 [[nodiscard]] ConversionOutcome RunConversion(ConversionSettings& settings, TextReader& input, TextWriter& output);
 
 }  // namespace iob

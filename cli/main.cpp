@@ -42,11 +42,15 @@ int Usage() {
 
 enum class Verbosity { kQuiet, kWarnings, kVerbose };
 
-// What was not converted, one line each, and with -v what was.
+// What the user must know and what was not converted, one line each, and
+// with -v what was.
 void PrintReport(const iob::ConversionReport& report, Verbosity verbosity) {
     if (verbosity == Verbosity::kVerbose)
         std::fprintf(stderr, "%s: %s\n", kProgram, iob::ReportSummary(report).c_str());
     if (verbosity == Verbosity::kQuiet) return;
+    for (const std::string& note : iob::ReportNotes(report)) {
+        std::fprintf(stderr, "%s: warning: %s\n", kProgram, note.c_str());
+    }
     for (const std::string& item : iob::UnconvertedItems(report)) {
         std::fprintf(stderr, "%s: warning: %s\n", kProgram,
                      iob::FormatMessage(iob::kReportNotConverted, item.c_str()).c_str());

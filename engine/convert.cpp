@@ -57,6 +57,9 @@ ConversionOutcome RunConversion(ConversionSettings& settings, TextReader& input,
         outcome.result = kResultOutOfMemory;
     }
     flushed.Flush(outcome);
+    const ConversionReport& report = outcome.report;
+    outcome.report.nothingConverted = outcome.result == kResultOk && report.stations == 0 && report.vectors == 0 &&
+                                      report.incompleteGroupVectors == 0;
     return outcome;
 }
 

@@ -26,13 +26,8 @@ bool IsHeaderRecord(const char* recordType) {
 
 void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWriter& output, bool& ellipsoidComment,
                        ConversionOutcome& outcome) {
-    auto tally = [&outcome](const RecordView& record) {
-        RecordKind kind = ClassifyRecordType(record.Type());
-        if (kind == RecordKind::kNotConverted || kind == RecordKind::kUnknown) {
-            TallySkippedRecord(record.Type(), kind, record.LineNumber(), outcome.report);
-        }
-    };
-    RunPass(input, outcome, IsHeaderRecord, tally, [&](const RecordView& record) {
+    auto tally = [&outcome](const RecordView& record) { TallySkippedRecord(record, outcome.report); };
+    const LineNumber endLine = RunPass(input, outcome, IsHeaderRecord, tally, [&](const RecordView& record) {
         char field[kTitle.width + 1];
         if (IsRecordType(record.Type(), "TITL")) {
             WriteTitleLine(output, record.Text(kTitle, field), outcome.result);
@@ -57,6 +52,11 @@ void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWrit
             settings.customUnitFactor = factor;
         }
     });
+    // A forgotten END drops the rest of a file without a word: say how much.
+    if (outcome.result == kResultOk && endLine > 0) {
+        outcome.report.endLine = endLine;
+        outcome.report.linesAfterEnd = CountDataLinesLeft(input, endLine);
+    }
 }
 
 }  // namespace iob

@@ -19,14 +19,17 @@ constexpr int kLineBufferSize = 260;
 // accepts to `handle(record)`, and every other to `skipped(record)`, while
 // the outcome's result stays 0. The outcome's line counter starts from 0. A
 // read error sets the result to 5014. A last line without a line end is
-// handled like any other.
+// handled like any other. Returns the END record's line, or 0 when the data
+// ended without one.
 template <typename Wanted, typename Skipped, typename Handler>
-void RunPass(TextReader& input, ConversionOutcome& outcome, Wanted&& wanted, Skipped&& skipped, Handler&& handle) {
+LineNumber RunPass(TextReader& input, ConversionOutcome& outcome, Wanted&& wanted, Skipped&& skipped,
+                   Handler&& handle) {
     LineNumber& lineCounter = outcome.failingLine;
     int& result = outcome.result;
     char copied[kLineBufferSize];
     char recordType[kRecordTypeWidth + 1] = {};
     CutLines cut;
+    LineNumber endLine = 0;
     lineCounter = 0;
     while (result == kResultOk) {
         std::size_t length = 0;
@@ -40,7 +43,10 @@ void RunPass(TextReader& input, ConversionOutcome& outcome, Wanted&& wanted, Ski
         } else {
             ExtractField(kRecordTypeColumn, kRecordTypeWidth, line, lineLength, recordType);
         }
-        if (IsEndRecord(recordType)) break;
+        if (IsEndRecord(recordType)) {
+            endLine = lineCounter;
+            break;
+        }
         const RecordView record(line, lineLength, lineCounter, recordType);
         if (wanted(recordType)) {
             handle(record);
@@ -52,12 +58,30 @@ void RunPass(TextReader& input, ConversionOutcome& outcome, Wanted&& wanted, Ski
     // Every pass reads the same lines, so each counts the cut ones afresh.
     outcome.report.cutLines = cut.count;
     outcome.report.firstCutLine = cut.firstLine;
+    return endLine;
+}
+
+// Counts the data lines from the current position of `input` to the end of
+// the data: those after an END record, which no pass reads. A read error
+// ends the count; the conversion does not need these lines.
+inline long long CountDataLinesLeft(TextReader& input, LineNumber lineCounter) {
+    char copied[kLineBufferSize];
+    CutLines cut;
+    long long count = 0;
+    int result = kResultOk;
+    while (!input.AtEnd()) {
+        std::size_t length = 0;
+        const char* line = ReadDataLine(input, kLineBufferSize, copied, lineCounter, result, cut, length);
+        if (result != kResultOk) break;
+        if (IsDataLine(line)) ++count;
+    }
+    return count;
 }
 
 // The same for a pass that wants every line.
 template <typename Handler>
-void RunPass(TextReader& input, ConversionOutcome& outcome, Handler&& handle) {
-    RunPass(
+LineNumber RunPass(TextReader& input, ConversionOutcome& outcome, Handler&& handle) {
+    return RunPass(
         input, outcome, [](const char*) { return true; }, [](const RecordView&) {}, handle);
 }
 

@@ -8,6 +8,8 @@
 
 #include <iob/conversion_report.h>
 
+#include "record_view.h"
+
 namespace iob {
 
 // Record types are columns 2-5 of a data line, compared exactly and with case.
@@ -35,12 +37,16 @@ enum class RecordKind {
     kUnknown,       // no record type of the format: a likely typo ("PLh ", "DXZY")
 };
 
-// The kind of `recordType`, columns 2-5 of a data line (trailing blanks do
-// not count: "PL  " is "PL"), compared with case.
+// The kind of `recordType`, columns 2-5 of a data line, compared byte for
+// byte and with case, as the passes compare it: "PLH<TAB>" is no PLH record.
+// A line that ends within the field ("PLH" alone) is never converted: it is
+// counted as not converted under its type's name.
 RecordKind ClassifyRecordType(const char* recordType);
 
-// Counts a record that was read but not converted into `report`: by type
-// when the format knows the type, else among the unknown ones.
-void TallySkippedRecord(const char* recordType, RecordKind kind, LineNumber line, ConversionReport& report);
+// Counts a record that no pass converts into `report`: an include line with
+// the file it names, a type of the format by its name, any other type among
+// the unknown ones, shown with its control bytes spelled out ("PLH\t").
+// Converted records and group marks are not counted.
+void TallySkippedRecord(const RecordView& record, ConversionReport& report);
 
 }  // namespace iob

@@ -19,6 +19,17 @@ std::string Joined(const std::vector<std::string>& items, const char* separator)
     return text;
 }
 
+// The first few of `total` records, each quoted with its line: "'PLh' on
+// line 3, 'DXZY' on line 9, ...".
+std::string Listed(const std::vector<RecordTally>& first, long long total) {
+    std::vector<std::string> quoted;
+    for (const RecordTally& record : first) {
+        quoted.push_back(FormatMessage(kReportUnknownType, record.type.c_str(), record.firstLine));
+    }
+    if (total > static_cast<long long>(quoted.size())) quoted.push_back("...");
+    return Joined(quoted, ", ");
+}
+
 }  // namespace
 
 std::string ReportSummary(const ConversionReport& report) {
@@ -35,15 +46,16 @@ std::vector<std::string> UnconvertedItems(const ConversionReport& report) {
                             : FormatMessage(kReportRecords, records.count, records.type.c_str(), records.firstLine));
     }
     if (report.unknownRecords > 0) {
-        std::vector<std::string> types;
-        for (const RecordTally& record : report.firstUnknownRecords) {
-            types.push_back(FormatMessage(kReportUnknownType, record.type.c_str(), record.firstLine));
-        }
-        if (report.unknownRecords > static_cast<long long>(types.size())) types.push_back("...");
-        const std::string list = Joined(types, ", ");
+        const std::string list = Listed(report.firstUnknownRecords, report.unknownRecords);
         items.push_back(report.unknownRecords == 1
                             ? FormatMessage(kReportUnknownRecord, list.c_str())
                             : FormatMessage(kReportUnknownRecords, report.unknownRecords, list.c_str()));
+    }
+    if (report.includeLines > 0) {
+        const std::string list = Listed(report.firstIncludeLines, report.includeLines);
+        items.push_back(report.includeLines == 1
+                            ? FormatMessage(kReportIncludeLine, list.c_str())
+                            : FormatMessage(kReportIncludeLines, report.includeLines, list.c_str()));
     }
     if (report.incompleteGroupVectors > 0) {
         items.push_back(
@@ -55,11 +67,22 @@ std::vector<std::string> UnconvertedItems(const ConversionReport& report) {
         items.push_back(report.cutLines == 1 ? FormatMessage(kReportCutLine, report.firstCutLine)
                                              : FormatMessage(kReportCutLines, report.cutLines, report.firstCutLine));
     }
+    if (report.linesAfterEnd > 0) {
+        items.push_back(report.linesAfterEnd == 1
+                            ? FormatMessage(kReportLineAfterEnd, report.endLine)
+                            : FormatMessage(kReportLinesAfterEnd, report.linesAfterEnd, report.endLine));
+    }
     return items;
+}
+
+std::vector<std::string> ReportNotes(const ConversionReport& report) {
+    if (report.nothingConverted) return {FormatMessage(kReportNothingConverted)};
+    return {};
 }
 
 std::string ReportText(const ConversionReport& report) {
     std::string text = ReportSummary(report);
+    for (const std::string& note : ReportNotes(report)) text += "\n" + note;
     const std::vector<std::string> items = UnconvertedItems(report);
     if (!items.empty()) text += "\n" + FormatMessage(kReportNotConverted, Joined(items, "; ").c_str());
     return text;

@@ -28,9 +28,12 @@ expect() {
     [ "$(text_of stderr)" = "$err" ] || fail "stderr: $(cat stderr)"
 }
 
+# network.iob ends with a station after its END record.
+after_end="iob2quorvane: warning: Not converted: 1 data line after the END record on line 25, which ends the data"
+
 case $case_name in
 success)
-    expect 0 "" "" -- "$examples/network.iob" out.txt
+    expect 0 "" "$after_end" -- "$examples/network.iob" out.txt
     cmp out.txt "$examples/network.txt" || fail "output differs from network.txt" ;;
 trimmed-names)
     expect 0 "" "" -- "  $examples/vector.iob	" " out.txt
@@ -69,10 +72,12 @@ utf8-names)
     cmp "$survey.txt" "$examples/stations.txt" || fail "output differs from stations.txt"
     expect 1 "" "iob2quorvane: Cannot open file $survey-2.iob" -- "$survey-2.iob" out.txt ;;
 full-disk)
-    expect 1 "" "iob2quorvane: File write error /dev/full" -- "$examples/network.iob" /dev/full
+    expect 1 "" "iob2quorvane: File write error /dev/full
+$after_end" -- "$examples/network.iob" /dev/full
     # Nothing reached the disk, so nothing is counted.
     expect 1 "" "iob2quorvane: File write error /dev/full
-iob2quorvane: 0 stations, 0 GPS vectors in 0 groups" -- -v "$examples/network.iob" /dev/full ;;
+iob2quorvane: 0 stations, 0 GPS vectors in 0 groups
+$after_end" -- -v "$examples/network.iob" /dev/full ;;
 full-disk-piped-input)
     # The full disk shows before the rewind that the pipe refuses.
     printf ' TITL t\n' | run_cli /dev/stdin /dev/full >stdout 2>stderr
@@ -137,9 +142,22 @@ iob2quorvane: warning: Not converted: 1 incomplete GPS group of 1 vector at the 
     expect 0 "" "" -- -q partial.iob out.txt
     expect 0 "" "iob2quorvane: 0 stations, 0 GPS vectors in 0 groups
 $warnings" -- -v partial.iob out.txt
-    expect 0 "" "iob2quorvane: 3 stations, 3 GPS vectors in 2 groups" -- --verbose "$examples/network.iob" out.txt
+    expect 0 "" "iob2quorvane: 3 stations, 3 GPS vectors in 2 groups
+$after_end" -- --verbose "$examples/network.iob" out.txt
     cmp out.txt "$examples/network.txt" || fail "output differs from network.txt"
     expect 1 "" "iob2quorvane: Cannot open file missing.iob" -- -v missing.iob out.txt ;;
+no-iob-file)
+    printf '# A README\n\nNot an IOB file.\n' >README.md
+    expect 0 "" "iob2quorvane: warning: Nothing was converted: the file holds no station and no GPS vector. Check that it is an IOB file.
+iob2quorvane: warning: Not converted: 2 records of unknown type (' A R' on line 1, 'ot a' on line 3)" -- README.md out.txt
+    expect 0 "" "" -- -q README.md out.txt ;;
+names-written-alike)
+    # Two long names cut to the same 15 bytes; an earlier output stays.
+    printf ' PLO     *RIVERSIDE CONTROL MONUMENT 7    S 33 51  4.1234\n PLO     *RIVERSIDE CONTROL MONUMENT 8\n' >long.iob
+    echo earlier >out.txt
+    expect 1 "" "iob2quorvane: Station names 'RIVERSIDE CONTROL MONUMENT 7' on line 1 and 'RIVERSIDE CONTROL MONUMENT 8' on line 2 would both be written as 'RIVERSIDE CONTR'" \
+        -- -q long.iob out.txt
+    [ "$(cat out.txt)" = earlier ] || fail "the earlier output was changed" ;;
 usage)
     usage="Usage: iob2quorvane [-v | -q] [--] IOB_FILE OUTPUT_FILE (see iob2quorvane --help)"
     expect 2 "" "$usage" -- only-one

@@ -57,7 +57,59 @@ TEST(Report, IncompleteGroupAtTheEndNamesItsFirstVector) {
     ConversionReport report = ReportOf({kDxyz, kDiag, kElem, "! c", kDxyz, kDxyz, kElem, " END ", kElem});
     EXPECT_EQ(report.groups, 1);
     EXPECT_EQ(UnconvertedItems(report),
-              (std::vector<std::string>{"1 incomplete GPS group of 2 vectors at the end (line 5)"}));
+              (std::vector<std::string>{"1 incomplete GPS group of 2 vectors at the end (line 5)",
+                                        "1 data line after the END record on line 8, which ends the data"}));
+}
+
+TEST(Report, EveryDocumentedTypeIsCountedUnderItsOwnName) {
+    const std::vector<std::string> types = {"ANGL", "ANGT", "AUX",  "AZIM", "COMP", "CONF", "DIR",  "DIST", "DSET",
+                                            "EDIS", "EHDF", "EHGT", "FCOV", "GAZI", "GEOI", "GFIL", "GVAN", "GZAN",
+                                            "HI",   "HT",   "LAMB", "NE",   "NEH",  "NEO",  "OHDF", "OHGT", "PL",
+                                            "QUAD", "SIGM", "STER", "TMER", "VANG", "VSCA", "VSGL", "XLAM", "XSTR",
+                                            "XTMR", "XY",   "XYZ",  "ZANG", "2DC",  "2DD",  "3DC",  "4PAR", "7PAR"};
+    std::vector<std::string> lines;
+    for (const std::string& type : types) lines.push_back(" " + type + std::string(5 - type.size(), ' ') + "A B");
+    ConversionReport report = ReportOf(lines);
+    EXPECT_EQ(report.unknownRecords, 0);
+    ASSERT_EQ(report.unconvertedRecords.size(), types.size());
+    for (std::size_t i = 0; i < types.size(); ++i) {
+        EXPECT_EQ(report.unconvertedRecords[i].type, types[i]);
+        EXPECT_EQ(report.unconvertedRecords[i].count, 1);
+    }
+}
+
+// The passes compare columns 2-5 byte for byte: what they pass over is no
+// record of theirs, whatever trimming would make of it.
+TEST(Report, WhatThePassesPassOverIsNamedAsItStands) {
+    const struct {
+        std::string line, item;
+    } cases[] = {
+        {" PLH\tBM-2041      N 45", "1 record of unknown type ('PLH\\t' on line 1)"},
+        {" COV\x01"
+         "CT",
+         "1 record of unknown type ('COV\\x01' on line 1)"},
+        {" ZEND 1", "1 record of unknown type ('ZEND' on line 1)"},
+        {" HDIS 1", "1 record of unknown type ('HDIS' on line 1)"},
+        {" PLH", "1 PLH record (line 1)"},
+        {"#include \"more stations.iob\"",
+         "1 #include line ('more stations.iob' on line 1): the file it names was not read, its data is missing "
+         "from the output"},
+        {"#include <a.iob>\n#include b.iob",
+         "2 #include lines ('a.iob' on line 1, 'b.iob' on line 2): the files they name were not read, their data "
+         "is missing from the output"},
+        {" END\n PLH      X\n! c\n\n DXYZ", "3 data lines after the END record on line 1, which ends the data"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(UnconvertedItems(ReportOf({c.line, kStation})), std::vector<std::string>{c.item}) << c.line;
+    }
+}
+
+TEST(Report, FileWithoutStationsOrVectorsSaysNothingWasConverted) {
+    EXPECT_EQ(ReportText(ReportOf({"$DATUM", "  NAD 83"})),
+              "0 stations, 0 GPS vectors in 0 groups\n"
+              "Nothing was converted: the file holds no station and no GPS vector. Check that it is an IOB file.\n"
+              "Not converted: 2 records of unknown type ('DATU' on line 1, ' NAD' on line 2)");
+    EXPECT_EQ(ReportNotes(ReportOf({kDxyz})), std::vector<std::string>{});
 }
 
 TEST(Report, CutLinesAreCountedOnceWithTheFirst) {

@@ -35,11 +35,21 @@ struct ConversionReport {
     long long cutLines = 0;                        // lines longer than 257 bytes whose tail was lost
     LineNumber firstCutLine = 0;
 
+    long long includeLines = 0;                  // "#include" lines: the files they name were not read
+    std::vector<RecordTally> firstIncludeLines;  // the first few, each with the file name as its type
+    long long linesAfterEnd = 0;                 // data lines after the END record, which no pass reads
+    LineNumber endLine = 0;                      // the END record's line
+
     static constexpr std::size_t kUnknownRecordsListed = 3;
 
     bool HasUnconverted() const {
-        return incompleteGroupVectors > 0 || !unconvertedRecords.empty() || unknownRecords > 0 || cutLines > 0;
+        return incompleteGroupVectors > 0 || !unconvertedRecords.empty() || unknownRecords > 0 || cutLines > 0 ||
+               includeLines > 0 || linesAfterEnd > 0;
     }
+
+    // The whole file was read and held no station and no GPS vector, not
+    // even an incomplete group: most likely it is no IOB file at all.
+    bool nothingConverted = false;
 };
 
 }  // namespace iob

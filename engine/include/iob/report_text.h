@@ -3,6 +3,7 @@
 //   "12 stations, 30 GPS vectors in 10 groups"
 //   "4 DIST records (first on line 17)"
 //   "1 incomplete GPS group of 2 vectors at the end (line 90)"
+//   "3 data lines after the END record on line 40, which ends the data"
 #pragma once
 
 #include <string>
@@ -18,8 +19,12 @@ std::string ReportSummary(const ConversionReport& report);
 // none for a file converted whole.
 std::vector<std::string> UnconvertedItems(const ConversionReport& report);
 
-// The summary, and on a second line "Not converted: " and the items joined
-// by "; " when there are any.
+// What a user must know beyond the items: that nothing was converted at all.
+// None for a file that gave a station or a vector.
+std::vector<std::string> ReportNotes(const ConversionReport& report);
+
+// The summary; each note on a line of its own; then "Not converted: " and
+// the items joined by "; " when there are any.
 std::string ReportText(const ConversionReport& report);
 
 }  // namespace iob

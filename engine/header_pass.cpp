@@ -26,7 +26,9 @@ bool IsHeaderRecord(const char* recordType) {
 
 void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWriter& output, bool& ellipsoidComment,
                        ConversionOutcome& outcome) {
-    auto tally = [&outcome](const RecordView& record) { TallySkippedRecord(record, outcome.report); };
+    auto tally = [&outcome](const RecordView& record) {
+        if (!IsFrequentType(record.Type())) TallySkippedRecord(record, outcome.report);
+    };
     const LineNumber endLine = RunPass(input, outcome, IsHeaderRecord, tally, [&](const RecordView& record) {
         char field[kTitle.width + 1];
         if (IsRecordType(record.Type(), "TITL")) {

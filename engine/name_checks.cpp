@@ -11,13 +11,22 @@ bool RefuseNameWithSemicolon(const char* name, ConversionOutcome& outcome) {
     return true;
 }
 
-bool WrittenNames::RefuseNameWrittenAlike(std::string_view name, const char* written, LineNumber line,
+bool WrittenNames::RefuseNameWrittenAlike(const RecordView& record, Field field, const char* written,
                                           ConversionOutcome& outcome) {
     if (std::strlen(written) != kMaxWrittenNameLength) return false;
-    auto [first, isNew] = byWrittenName_.try_emplace(written, FirstName{std::string(name), line});
-    if (isNew || first->second.name == name) return false;
+    const std::string_view name = record.Trimmed(field);
+    const std::string_view rest = name.substr(kMaxWrittenNameLength);
+    const auto first = byWrittenName_.find(written);
+    if (first == byWrittenName_.end()) {
+        FirstName entry{{}, record.LineNumber()};
+        rest.copy(entry.rest, sizeof entry.rest - 1);
+        byWrittenName_.emplace(written, entry);
+        return false;
+    }
+    if (rest == first->second.rest) return false;
     outcome.result = kResultNamesWrittenAlike;
-    outcome.namesWrittenAlike = {first->second.name, std::string(name), written, first->second.line, line};
+    outcome.namesWrittenAlike = {written + std::string(first->second.rest), std::string(name), written,
+                                 first->second.line, record.LineNumber()};
     return true;
 }
 

@@ -7,10 +7,13 @@
 
 #include <iob/conversion_outcome.h>
 
+#include "record_view.h"
+
 namespace iob {
 
 // The longest name written: a long-layout name of up to 31 bytes is cut to it.
 constexpr std::size_t kMaxWrittenNameLength = 15;
+constexpr std::size_t kMaxNameLength = 31;
 
 // A ';' would end the name's field early in the output line, and the rest
 // would read as the next value. Sets the outcome to 5113 for such a name and
@@ -26,15 +29,16 @@ bool RefuseNameWithSemicolon(const char* name, ConversionOutcome& outcome);
 // names of that length, and files without long names pay nothing.
 class WrittenNames {
 public:
-    // Records that `name` (trimmed, whole) on `line` is written as
-    // `written`. Sets the outcome to 5118 and returns true when an earlier,
-    // different name is written the same.
-    bool RefuseNameWrittenAlike(std::string_view name, const char* written, LineNumber line,
-                                ConversionOutcome& outcome);
+    // Records that the name in `field` of `record` is written as `written`.
+    // Sets the outcome to 5118 and returns true when an earlier, different
+    // name is written the same.
+    bool RefuseNameWrittenAlike(const RecordView& record, Field field, const char* written, ConversionOutcome& outcome);
 
 private:
+    // The first name written so, by what its written name leaves out: no
+    // allocation of its own, as a long file holds many such names.
     struct FirstName {
-        std::string name;
+        char rest[kMaxNameLength - kMaxWrittenNameLength + 1];
         LineNumber line;
     };
     std::unordered_map<std::string, FirstName> byWrittenName_;

@@ -30,6 +30,13 @@ inline bool IsEndRecord(const char* recordType) {
     return IsRecordType(recordType, "END ") || IsRecordType(recordType, "END");
 }
 
+// Most records of a file are of these types, all converted: told apart at
+// once, without a look at the tables.
+inline bool IsFrequentType(const char* recordType) {
+    return IsRecordType(recordType, "ELEM") || IsRecordType(recordType, "DXYZ") || IsRecordType(recordType, "PLH ") ||
+           IsRecordType(recordType, "PLO ") || IsRecordType(recordType, "COV ");
+}
+
 enum class RecordKind {
     kConverted,     // TITL, ELIP, LUNT, PLH, PLO, DXYZ, COV, WGT, GENC, ELEM, END, and CORR (refused with 5115)
     kGroupMark,     // GRP and 3DD: they only mark groups

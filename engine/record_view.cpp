@@ -6,15 +6,6 @@
 
 namespace iob {
 
-std::string_view RecordView::Trimmed(Field field) const {
-    int first = field.column - 1;
-    int end = first + field.width < length_ ? first + field.width : length_;
-    while (first < end && IsBlankByte(line_[first])) ++first;
-    while (end > first && IsBlankByte(line_[end - 1])) --end;
-    if (end <= first) return {};
-    return {line_ + first, static_cast<std::size_t>(end - first)};
-}
-
 void RecordView::Name(Field field, int maxLength, char (&name)[16]) const {
     // Trimmed where it stands, then copied: what cutting the field and
     // trimming the copy gives, without the copy.

@@ -46,7 +46,14 @@ public:
     }
 
     // The field trimmed at both ends, where it stands in the line.
-    std::string_view Trimmed(Field field) const;
+    std::string_view Trimmed(Field field) const {
+        int first = field.column - 1;
+        int end = first + field.width < length_ ? first + field.width : length_;
+        while (first < end && IsBlankByte(line_[first])) ++first;
+        while (end > first && IsBlankByte(line_[end - 1])) --end;
+        if (end <= first) return {};
+        return {line_ + first, static_cast<std::size_t>(end - first)};
+    }
 
     // The name field trimmed at both ends and then cut to `maxLength` bytes,
     // so a blank at the cut stays: "RIVER MOUTH NO 4" cut to 15 gives "RIVER MOUTH NO ".

@@ -83,7 +83,7 @@ void CollectStations(const ConversionSettings& settings, TextReader& input, Stat
             StationRecord station = ParseStationRecord(record.Line(), record.Length(), settings.customUnitFactor);
             if (RefuseNameWithSemicolon(station.name, outcome)) return;
             const Field name = (record.IsLongLayout() ? kLongLayout : kShortLayout).name;
-            if (names.RefuseNameWrittenAlike(record.Trimmed(name), station.name, record.LineNumber(), outcome)) return;
+            if (names.RefuseNameWrittenAlike(record, name, station.name, outcome)) return;
             stations.push_back(station);
         });
 }

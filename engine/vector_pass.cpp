@@ -83,9 +83,8 @@ private:
         // Checked as it is read, so that no group is written with a name
         // that stands for two stations.
         const VectorLayout& layout = record.IsLongLayout() ? kLongLayout : kShortLayout;
-        const LineNumber line = record.LineNumber();
-        if (names_.RefuseNameWrittenAlike(record.Trimmed(layout.fromStation), vector.fromStation, line, outcome_) ||
-            names_.RefuseNameWrittenAlike(record.Trimmed(layout.toStation), vector.toStation, line, outcome_)) {
+        if (names_.RefuseNameWrittenAlike(record, layout.fromStation, vector.fromStation, outcome_) ||
+            names_.RefuseNameWrittenAlike(record, layout.toStation, vector.toStation, outcome_)) {
             return;
         }
         if (group_.vectors.empty()) group_.firstVectorLine = record.LineNumber();

@@ -29,6 +29,7 @@ void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWrit
     auto tally = [&outcome](const RecordView& record) {
         if (!IsFrequentType(record.Type())) TallySkippedRecord(record, outcome.report);
     };
+    bool ellipsoidRead = false;
     const LineNumber endLine = RunPass(input, outcome, IsHeaderRecord, tally, [&](const RecordView& record) {
         char field[kTitle.width + 1];
         if (IsRecordType(record.Type(), "TITL")) {
@@ -42,6 +43,7 @@ void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWrit
             settings.semiMajorAxis = a;
             settings.inverseFlattening = 1.0 / ((a - b) / a);
             ellipsoidComment = true;
+            ellipsoidRead = true;
         } else {
             // A factor that is not a finite positive number would make every
             // length in the custom unit 0 or negative without a word.
@@ -54,6 +56,11 @@ void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWrit
             settings.customUnitFactor = factor;
         }
     });
+    // A datum that an earlier conversion left is easy to miss in the output.
+    if (!ellipsoidRead && !settings.HasDefaultDatum()) {
+        std::string& named = outcome.report.carriedOverDatum = settings.datumName;
+        while (!named.empty() && IsBlankByte(named.back())) named.pop_back();
+    }
     // A forgotten END drops the rest of a file without a word: say how much.
     if (outcome.result == kResultOk && endLine > 0) {
         outcome.report.endLine = endLine;

@@ -12,7 +12,8 @@ namespace iob {
 // set `settings`. The ELIP comment waits for the line before $DATUM, and a
 // later TITL record drops it: `ellipsoidComment` tells whether it is still
 // due. This pass sees every record, so it also accounts in the report for
-// those that no pass converts, and for the data lines after an END record.
+// those that no pass converts, for the data lines after an END record, and
+// for a datum other than the default that it kept for want of an ELIP record.
 // Sets the result to 5014 on a read error, 5013
 // on a write error and 5114 for a LUNT factor that is not a finite positive number.
 void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWriter& output, bool& ellipsoidComment,

@@ -76,8 +76,12 @@ std::vector<std::string> UnconvertedItems(const ConversionReport& report) {
 }
 
 std::vector<std::string> ReportNotes(const ConversionReport& report) {
-    if (report.nothingConverted) return {FormatMessage(kReportNothingConverted)};
-    return {};
+    std::vector<std::string> notes;
+    if (report.nothingConverted) notes.push_back(FormatMessage(kReportNothingConverted));
+    if (!report.carriedOverDatum.empty()) {
+        notes.push_back(FormatMessage(kReportDatumCarriedOver, report.carriedOverDatum.c_str()));
+    }
+    return notes;
 }
 
 std::string ReportText(const ConversionReport& report) {

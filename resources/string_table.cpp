@@ -50,6 +50,7 @@ const StringEntry kStringTable[] = {
      "%lld #include lines (%s): the files they name were not read, their data is missing from the output"},
     {kReportLineAfterEnd, "1 data line after the END record on line %lld, which ends the data"},
     {kReportLinesAfterEnd, "%lld data lines after the END record on line %lld, which ends the data"},
+    {kReportDatumCarriedOver, "Datum %s carried over from the previous conversion: this file has no ELIP record"},
     {kReportNothingConverted,
      "Nothing was converted: the file holds no station and no GPS vector. Check that it is an IOB file."},
     {kMsgIobFilter, "IOB File (*.iob)|*.iob|All Files (*.*)| *.*||"},

@@ -5,6 +5,7 @@
 #include <iob/report_text.h>
 
 #include "conversion_run.h"
+#include "iob_records.h"
 
 using namespace iob;
 
@@ -110,6 +111,16 @@ TEST(Report, FileWithoutStationsOrVectorsSaysNothingWasConverted) {
               "Nothing was converted: the file holds no station and no GPS vector. Check that it is an IOB file.\n"
               "Not converted: 2 records of unknown type ('DATU' on line 1, ' NAD' on line 2)");
     EXPECT_EQ(ReportNotes(ReportOf({kDxyz})), std::vector<std::string>{});
+}
+
+// Only the desktop program converts twice with the same settings.
+TEST(Report, DatumOfThePreviousConversionIsNamedWhenTheFileHasNoElip) {
+    ConversionSettings settings;
+    EXPECT_EQ(ReportNotes(Convert(IobLines({kStation}), settings).report), std::vector<std::string>{});
+    EXPECT_EQ(ReportNotes(Convert(IobLines({WorkedElip(), kStation}), settings).report), std::vector<std::string>{});
+    EXPECT_EQ(ReportNotes(Convert(IobLines({kStation}), settings).report),
+              std::vector<std::string>{
+                  "Datum GRS 1980 carried over from the previous conversion: this file has no ELIP record"});
 }
 
 TEST(Report, CutLinesAreCountedOnceWithTheFirst) {

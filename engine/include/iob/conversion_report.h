@@ -50,6 +50,9 @@ struct ConversionReport {
     // The whole file was read and held no station and no GPS vector, not
     // even an incomplete group: most likely it is no IOB file at all.
     bool nothingConverted = false;
+    // The datum of an earlier conversion, other than the default one, that
+    // this file took for want of an ELIP record of its own; empty otherwise.
+    std::string carriedOverDatum;
 };
 
 }  // namespace iob

@@ -13,6 +13,13 @@ struct ConversionSettings {
     double inverseFlattening = 298.2572221;  // ten significant digits, as given
     std::string customUnitCode = "m";        // stored, never read
     double customUnitFactor = 1.0;           // metres per unit, for codes outside the unit table
+
+    // Whether the datum is the one a first conversion starts with.
+    bool HasDefaultDatum() const {
+        const ConversionSettings defaults;
+        return datumName == defaults.datumName && semiMajorAxis == defaults.semiMajorAxis &&
+               inverseFlattening == defaults.inverseFlattening;
+    }
 };
 
 }  // namespace iob

@@ -19,8 +19,8 @@ std::string ReportSummary(const ConversionReport& report);
 // none for a file converted whole.
 std::vector<std::string> UnconvertedItems(const ConversionReport& report);
 
-// What a user must know beyond the items: that nothing was converted at all.
-// None for a file that gave a station or a vector.
+// What a user must know beyond the items: that nothing was converted at all,
+// or that the datum came from the previous conversion. None for most files.
 std::vector<std::string> ReportNotes(const ConversionReport& report);
 
 // The summary; each note on a line of its own; then "Not converted: " and

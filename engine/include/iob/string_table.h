@@ -45,6 +45,7 @@ enum MessageNumber : unsigned {
     kReportLineAfterEnd = 6020,
     kReportLinesAfterEnd = 6021,
     kReportNothingConverted = 6022,
+    kReportDatumCarriedOver = 6023,
     kMsgIobFilter = 7001,
     kMsgIobBrowseTitle = 7002,
     kMsgOutputFilter = 7011,

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Builds the Windows ZIP with CPack, unpacks it and checks what a user
-# gets: exactly the converter, the README and the licence in one folder,
-# and the converter converting a sample file (run through EMULATOR, Wine,
-# when given).
+# gets: exactly the programs (the desktop program when it is built), the
+# README and the licence in one folder, and the converter converting a
+# sample file (run through EMULATOR, Wine, when given).
 # Usage: zip_test.sh BUILD_DIR SOURCE_DIR PACKAGE_NAME [EMULATOR]
 set -eu
 build=$1 source=$2 name=$3 emulator=${4:-}
@@ -16,8 +16,9 @@ cpack -G ZIP --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.lo
 mkdir "$work/unpacked"
 (cd "$work/unpacked" && cmake -E tar xf "$work/out/$name.zip")
 
-files=$(cd "$work/unpacked" && find . -type f | sort | tr '\n' ' ')
-[ "$files" = "./$name/LICENSE ./$name/README.md ./$name/iob2quorvane.exe " ] || fail "the ZIP holds: $files"
+files=$(cd "$work/unpacked" && find . -type f | LC_ALL=C sort | tr '\n' ' ')
+desktop=$([ -f "$build/bin/IobToQuorvane.exe" ] && echo "./$name/IobToQuorvane.exe " || true)
+[ "$files" = "$desktop./$name/LICENSE ./$name/README.md ./$name/iob2quorvane.exe " ] || fail "the ZIP holds: $files"
 cmp "$work/unpacked/$name/LICENSE" "$source/LICENSE" || fail "LICENSE differs"
 
 ${emulator:+"$emulator"} "$work/unpacked/$name/iob2quorvane.exe" "$source/examples/network.iob" "$work/network.txt" ||

@@ -1,0 +1,52 @@
+#!/bin/sh
+# Builds the Windows installer with CPack, installs it silently into the
+# Wine prefix of the run and checks what a user gets: the files under
+# Program Files, the Start-menu folder, the entry among the installed
+# programs and, with the desktop program, its shortcut and "Open with" for
+# IOB files. Then uninstalls it and checks that all of it is gone. It writes
+# to the prefix: tools/windows-test gives it one of its own.
+# Usage: installer_test.sh BUILD_DIR SOURCE_DIR WINE
+set -eu
+build=$1 source=$2 wine=$3
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+name=iobtoquorvane-$version-win64-setup.exe
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+folder="$WINEPREFIX/drive_c/Program Files/IobToQuorvane"
+menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/IobToQuorvane"
+keys='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\IobToQuorvane HKLM\Software\IobToQuorvane
+HKLM\Software\Classes\IobToQuorvane.iob HKLM\Software\Classes\.iob'
+files() { (cd "$1" && ls -A | LC_ALL=C sort | tr '\n' ' '); }
+leftovers() { find "$WINEPREFIX/drive_c" -iname '*iobtoquorvane*'; }
+desktop=$([ -f "$build/bin/IobToQuorvane.exe" ] && echo IobToQuorvane || true)
+
+cpack -G NSIS --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; fail "cpack"; }
+"$wine" "$work/out/$name" /S || fail "the installer $name failed: $(ls "$work/out")"
+[ "$(files "$folder")" = "${desktop:+IobToQuorvane.exe }LICENSE README.md Uninstall.exe iob2quorvane.exe " ] ||
+    fail "the program folder holds: $(files "$folder")"
+[ "$(files "$menu")" = "${desktop:+IobToQuorvane.lnk }Uninstall.lnk " ] || fail "the Start menu holds: $(files "$menu")"
+cmp "$folder/LICENSE" "$source/LICENSE" && cmp "$folder/README.md" "$source/README.md" || fail "the documents differ"
+for key in $keys; do "$wine" reg query "$key" /s | tr -d '\r' >>"$work/registry" || true; done
+printf '%s\n' "    DisplayName    REG_SZ    IobToQuorvane" "    DisplayVersion    REG_SZ    $version" \
+    '    UninstallString    REG_SZ    "C:\Program Files\IobToQuorvane\Uninstall.exe"' >"$work/expected"
+[ -z "$desktop" ] || printf '%s\n' '    IobToQuorvane.iob    REG_SZ    ' \
+    '    (Default)    REG_SZ    "C:\Program Files\IobToQuorvane\IobToQuorvane.exe" "%1"' >>"$work/expected"
+grep -vxF -f "$work/registry" "$work/expected" >"$work/missing" || true
+[ ! -s "$work/missing" ] || fail "the registry lacks: $(cat "$work/missing") in: $(cat "$work/registry")"
+[ -z "$desktop" ] || grep -qaF 'C:\Program Files\IobToQuorvane\IobToQuorvane.exe' "$menu/IobToQuorvane.lnk" ||
+    fail "the shortcut does not lead to the program"
+
+"$wine" 'C:\Program Files\IobToQuorvane\Uninstall.exe' /S || fail "the uninstaller failed"
+# The uninstaller starts a copy of itself from a temporary folder and ends;
+# the copy does the work, the Start-menu folder last. The run's Wine server
+# outlives it (`wineserver -w` would wait for ever): wait for the files, 60 s
+# at most.
+tries=0
+while [ -n "$(leftovers)" ] && [ "$tries" -lt 120 ]; do sleep 0.5 && tries=$((tries + 1)); done
+[ -z "$(leftovers)" ] || fail "left after uninstalling: $(leftovers)"
+for key in $keys; do
+    if "$wine" reg query "$key" >/dev/null 2>&1; then fail "left after uninstalling: $key"; fi
+done
+echo "Installer test passed: $name"

@@ -70,8 +70,17 @@ int OpenBoth(const std::string& iobName, const std::string& outputName, OpenFile
 // Converts between the open files and closes both; only a successful
 // conversion puts its output in place. A close or rename that fails after
 // a successful conversion is a write error.
-ConversionOutcome ConvertAndClose(ConversionSettings& settings, OpenFiles& files) {
+ConversionOutcome ConvertAndClose(ConversionSettings& settings, OpenFiles& files, const std::string& iobName,
+                                  const ProgressHandler& progress) {
     TextReader input(files.iob);
+    if (progress) {
+        std::error_code error;
+        const auto size = static_cast<double>(std::filesystem::file_size(PathFromUtf8(iobName), error));
+        input.SetProgressHook([&progress, size](int pass, long long bytesRead) {
+            const double share = size > 0 ? static_cast<double>(bytesRead) / size : 1.0;
+            progress(pass, share < 1.0 ? share : 1.0);
+        });
+    }
     TextWriter output(files.output.Stream());
     ConversionOutcome outcome = RunConversion(settings, input, output);
     std::fclose(files.iob);
@@ -121,13 +130,13 @@ std::string TrimFileName(const std::string& name) {
 }
 
 int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName,
-                 std::optional<ConversionReport>& report) {
+                 std::optional<ConversionReport>& report, const ProgressHandler& progress) {
     outputName = TrimFileName(outputName);
     iobName = TrimFileName(iobName);
     if (int failure = CheckNames(iobName, outputName)) return failure;
     OpenFiles files;
     if (int failure = OpenBoth(iobName, outputName, files)) return failure;
-    ConversionOutcome outcome = ConvertAndClose(settings, files);
+    ConversionOutcome outcome = ConvertAndClose(settings, files, iobName, progress);
     ShowOutcome(outcome, iobName, outputName);
     report = outcome.report;
     return outcome.result;

@@ -32,6 +32,8 @@ bool TextReader::Refill() {
         sourceFailed_ = false;
     }
     holdsNul_ = std::memchr(buffer_.data(), '\0', length_) != nullptr;
+    bytesRead_ += static_cast<long long>(length_);
+    if (progressHook_) progressHook_(reading_, bytesRead_);
     return length_ > 0;
 }
 
@@ -113,6 +115,8 @@ bool TextReader::Rewind() {
     position_ = length_ = 0;
     holdsNul_ = false;
     sourceEnded_ = sourceFailed_ = atEnd_ = failed_ = false;
+    ++reading_;
+    bytesRead_ = 0;
     return true;
 }
 

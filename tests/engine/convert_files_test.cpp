@@ -58,6 +58,22 @@ protected:
     MessagePresenter previous_;
 };
 
+// 200 000 bytes: four reads of 64 KiB a pass, each pass told from 0 to the whole.
+TEST_F(ConvertFilesTest, ProgressFollowsEachPassToItsEnd) {
+    WriteFile(Path("long.iob"), IobLines(std::vector<std::string>(2000, std::string(99, '!'))));
+    std::vector<std::pair<int, double>> heard;
+    std::optional<ConversionReport> report;
+    std::string iob = Path("long.iob"), output = Path("long.txt");
+    EXPECT_EQ(ConvertFiles(settings_, iob, output, report,
+                           [&heard](int pass, double share) { heard.emplace_back(pass, share); }),
+              0);
+    const std::vector<std::pair<int, double>> expected = {
+        {1, 65536 / 200000.0}, {1, 131072 / 200000.0}, {1, 196608 / 200000.0}, {1, 1.0},
+        {2, 65536 / 200000.0}, {2, 131072 / 200000.0}, {2, 196608 / 200000.0}, {2, 1.0},
+        {3, 65536 / 200000.0}, {3, 131072 / 200000.0}, {3, 196608 / 200000.0}, {3, 1.0}};
+    EXPECT_EQ(heard, expected);
+}
+
 TEST_F(ConvertFilesTest, SuccessNamesTheTrimmedOutput) {
     std::string output = Path("out.txt");
     EXPECT_EQ(Run(" \t" + Path("net.iob") + "\r\n", "  " + output + " \v\f"), 0);

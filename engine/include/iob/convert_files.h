@@ -2,6 +2,7 @@
 // streams or two typed file names, with its messages shown.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -32,9 +33,14 @@ std::string TrimFileName(const std::string& name);
 //   5001, 5013, 5014, 5111-5118  from the conversion; 5013 also when the
 //                output cannot be closed completely or put in place
 int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName);
+// What a long conversion tells as it goes, on the thread that converts: the
+// pass (1 to 3) and the share of the IOB file that pass has read, 0 to 1.
+using ProgressHandler = std::function<void(int pass, double share)>;
+
 // The same, handing the conversion's report to the caller; it stays empty
-// when the names or files failed before a conversion could run.
+// when the names or files failed before a conversion could run. `progress`,
+// when set, hears of every 64 KiB read.
 int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName,
-                 std::optional<ConversionReport>& report);
+                 std::optional<ConversionReport>& report, const ProgressHandler& progress = {});
 
 }  // namespace iob

@@ -10,6 +10,8 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace iob {
@@ -43,6 +45,12 @@ public:
     // nothing, on a stream that cannot seek, such as a pipe.
     bool Rewind();
 
+    // Called after each read from the file, with the number of the reading
+    // (1, and one more after each rewind: the conversion's pass) and the
+    // bytes of the file read in it so far; the calls follow every 64 KiB.
+    using ProgressHook = std::function<void(int reading, long long bytesRead)>;
+    void SetProgressHook(ProgressHook hook) { progressHook_ = std::move(hook); }
+
 private:
     int NextByte();  // the next translated byte, or EOF
     // Copies the buffered bytes that translate to themselves, up to
@@ -60,6 +68,9 @@ private:
     bool sourceFailed_ = false;  // the underlying read failed
     bool atEnd_ = false;
     bool failed_ = false;
+    ProgressHook progressHook_;
+    int reading_ = 1;
+    long long bytesRead_ = 0;
 };
 
 class TextWriter {

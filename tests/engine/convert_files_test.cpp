@@ -58,7 +58,7 @@ protected:
     MessagePresenter previous_;
 };
 
-// 200 000 bytes: four reads of 64 KiB a pass, each pass told from 0 to the whole.
+// 200 000 bytes: three reads of 64 KiB and the rest, in each of the three passes.
 TEST_F(ConvertFilesTest, ProgressFollowsEachPassToItsEnd) {
     WriteFile(Path("long.iob"), IobLines(std::vector<std::string>(2000, std::string(99, '!'))));
     std::vector<std::pair<int, double>> heard;

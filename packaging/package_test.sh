@@ -51,7 +51,7 @@ if [ "$gui" = ON ]; then
 
     desktop=$(ls "$usr"/share/applications/*.desktop)
     desktop-file-validate "$desktop" || fail "desktop entry"
-    appstreamcli validate --no-net "$usr"/share/metainfo/*.metainfo.xml || fail "metainfo"
+    appstreamcli validate --pedantic --no-net "$usr"/share/metainfo/*.metainfo.xml || fail "metainfo"
 
     exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
     [ -x "$usr/bin/$exec_name" ] || fail "Exec=$exec_name is not in /usr/bin"
@@ -71,5 +71,10 @@ if [ "$gui" = ON ]; then
     grep -q "<release version=\"$version\"" "$usr"/share/metainfo/*.xml || fail "the metainfo has no release $version"
     grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$usr"/share/metainfo/*.xml ||
         fail "the metainfo does not launch $(basename "$desktop")"
+    # "Open with": the entry takes a file, of the type that the package declares for *.iob.
+    mime_type=$(sed -n 's/^MimeType=\([^;]*\);$/\1/p' "$desktop")
+    grep -q "^Exec=$exec_name %f$" "$desktop" || fail "Exec takes no file"
+    grep -A3 "<mime-type type=\"$mime_type\">" "$usr"/share/mime/packages/*.xml | grep -q '<glob pattern="\*.iob"/>' ||
+        fail "no MIME type $mime_type for *.iob"
 fi
 echo "package test passed: $(basename "$deb")"

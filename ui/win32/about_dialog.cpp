@@ -1,5 +1,6 @@
 #include "about_dialog.h"
 
+#include "dialog_fit.h"
 #include "dialog_template.h"
 
 void CAboutDialog::Run(HWND owner) {
@@ -12,6 +13,7 @@ void CAboutDialog::Run(HWND owner) {
 INT_PTR CALLBACK CAboutDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG: {
+        FitDialogToTexts(window, AboutDialogTemplate());
         RECT owner, own;
         GetWindowRect(GetWindow(window, GW_OWNER), &owner);
         GetWindowRect(window, &own);

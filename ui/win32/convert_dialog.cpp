@@ -4,6 +4,7 @@
 
 #include "about_dialog.h"
 #include "browse_file_dialog.h"
+#include "dialog_fit.h"
 #include "dialog_template.h"
 #include "folders.h"
 #include "message_box.h"
@@ -59,6 +60,7 @@ INT_PTR CALLBACK CConvertDialog::DialogProc(HWND window, UINT message, WPARAM wP
 }
 
 void CConvertDialog::OnInitDialog() {
+    FitDialogToTexts(window_, ConvertDialogTemplate());
     previousPresenter_ = iob::SetMessagePresenter(MessageBoxPresenter(window_));
     const std::wstring aboutText = Widen(iob::LoadString(iob::kMsgAboutMenuEntry));
     HMENU systemMenu = GetSystemMenu(window_, FALSE);

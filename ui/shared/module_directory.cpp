@@ -1,16 +1,14 @@
 #include "module_directory.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <vector>
 
 #include <iob/trim.h>
 
+#include "executable_path.h"
+
 namespace {
 
 bool IsFolderSeparator(char c) { return c == '\\' || c == '/' || c == ':'; }
-
-std::string ExecutablePath() { return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString(); }
 
 }  // namespace
 

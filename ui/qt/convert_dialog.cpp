@@ -7,9 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <memory>
-#include <new>
-
-#include <iob/convert_files.h>
 
 #include "about_dialog.h"
 #include "app_icon.h"
@@ -19,13 +16,12 @@
 #include "dialog_builder.h"
 #include "message_box.h"
 #include "module_directory.h"
-#include "path_case.h"
 #include "window_flags.h"
 #include "window_menu.h"
 
 namespace {
 
-std::string FileNameOf(const QLineEdit& field) { return QFile::encodeName(field.text()).toStdString(); }
+std::string FileNameOf(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
 QString FieldTextOf(const std::string& fileName) { return QFile::decodeName(fileName.c_str()); }
 
@@ -39,12 +35,12 @@ CConvertDialog::CConvertDialog(QWidget* parent)
     iobField_ = static_cast<QLineEdit*>(controls.at(kIdIobName));
     outputField_ = static_cast<QLineEdit*>(controls.at(kIdOutputName));
     const auto button = [&controls](int id) { return static_cast<QPushButton*>(controls.at(id)); };
-    connect(button(kIdBrowseIob), &QPushButton::clicked, this, &CConvertDialog::OnBrowseIob);
-    connect(button(kIdBrowseOutput), &QPushButton::clicked, this, &CConvertDialog::OnBrowseOutput);
+    connect(button(kIdBrowseIob), &QPushButton::clicked, this, [this] { flow_.OnBrowseIob(); });
+    connect(button(kIdBrowseOutput), &QPushButton::clicked, this, [this] { flow_.OnBrowseOutput(); });
     connect(button(kIdConvert), &QPushButton::clicked, this, &CConvertDialog::OnConvert);
     connect(button(kIdCancel), &QPushButton::clicked, this, &QDialog::reject);
     setWindowIcon(icon_);
-    FillFields();
+    flow_.FillFields();
     iobField_->setFocus();
 }
 
@@ -72,56 +68,19 @@ void CConvertDialog::contextMenuEvent(QContextMenuEvent* event) {
     ShowWindowMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : mapToGlobal(QPoint(0, 0)));
 }
 
-// The fields are not rewritten: they keep showing what the user typed,
-// blanks included, while the names are trimmed.
 void CConvertDialog::OnConvert() {
-    ReadFields();
     BusyCursor busy;
-    iob::ConvertFiles(settings_, iobFileName_, outputFileName_);
-}
-
-void CConvertDialog::OnBrowseIob() {
-    ReadFields();
-    BrowseForFile(kBrowseIob);
-}
-
-void CConvertDialog::OnBrowseOutput() {
-    ReadFields();
-    BrowseForFile(kBrowseOutput);
+    flow_.OnConvert();
 }
 
 void CConvertDialog::OnOK() {
-    ReadFields();
+    flow_.OnOK();
     accept();
 }
 
 void CConvertDialog::OnAbout() {
     CAboutDialog about(icon_, this);
     about.exec();
-}
-
-// Both names were read from the fields first, so filling both fields again
-// keeps what the user typed into the other one.
-void CConvertDialog::BrowseForFile(BrowseSelector selector) {
-    const bool iob = selector == kBrowseIob;
-    const BrowseStartPlaces places{FieldTextOf(iob ? iobFileName_ : outputFileName_),
-                                   FieldTextOf(iob ? outputFileName_ : iobFileName_), QDir::currentPath(),
-                                   FieldTextOf(ProgramBrowseFolder(GetModuleDirectory())), QDir::homePath()};
-    std::unique_ptr<CBrowseFileDialog> dialog(new (std::nothrow) CBrowseFileDialog(
-        iob::LoadString(iob ? iob::kMsgIobFilter : iob::kMsgOutputFilter), nullptr));
-    if (!dialog) {
-        iob::ShowOutOfMemory();
-        return;
-    }
-    dialog->setDirectory(BrowseStartFolder(places, FileSystemFolderChecks()));
-    dialog->setWindowTitle(
-        QString::fromUtf8(iob::LoadString(iob ? iob::kMsgIobBrowseTitle : iob::kMsgOutputBrowseTitle)));
-    // It has no owner to take the icon from.
-    dialog->setWindowIcon(icon_);
-    if (dialog->exec() != QDialog::Accepted) return;
-    const std::string chosen = QFile::encodeName(ChosenPathCase(dialog->selectedFiles().value(0))).toStdString();
-    (iob ? iobFileName_ : outputFileName_) = chosen;
-    FillFields();
 }
 
 void CConvertDialog::ShowWindowMenu(const QPoint& globalPosition) {
@@ -137,12 +96,26 @@ void CConvertDialog::ShowWindowMenu(const QPoint& globalPosition) {
     if (chosen != nullptr && chosen == about) OnAbout();
 }
 
-void CConvertDialog::ReadFields() {
-    iobFileName_ = FileNameOf(*iobField_);
-    outputFileName_ = FileNameOf(*outputField_);
+std::string CConvertDialog::FieldText(NameField field) const {
+    return FileNameOf((field == NameField::kIob ? iobField_ : outputField_)->text());
 }
 
-void CConvertDialog::FillFields() {
-    iobField_->setText(FieldTextOf(iobFileName_));
-    outputField_->setText(FieldTextOf(outputFileName_));
+void CConvertDialog::SetFieldText(NameField field, const std::string& text) {
+    (field == NameField::kIob ? iobField_ : outputField_)->setText(FieldTextOf(text));
+}
+
+std::string CConvertDialog::StartFolderFor(const std::string& ownName, const std::string& otherName) const {
+    const BrowseStartPlaces places{ownName, otherName, FileNameOf(QDir::currentPath()),
+                                   ProgramBrowseFolder(GetModuleDirectory()), FileNameOf(QDir::homePath())};
+    return BrowseStartFolder(places, FileSystemFolderChecks());
+}
+
+std::optional<std::string> CConvertDialog::ChooseFile(const FileDialogRequest& request) {
+    auto dialog = std::make_unique<CBrowseFileDialog>(request.filter, nullptr);
+    dialog->setDirectory(FieldTextOf(request.startFolder));
+    dialog->setWindowTitle(QString::fromUtf8(request.title));
+    // It has no owner to take the icon from.
+    dialog->setWindowIcon(icon_);
+    if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+    return FileNameOf(dialog->selectedFiles().value(0));
 }

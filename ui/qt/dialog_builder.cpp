@@ -4,10 +4,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
-#include <algorithm>
 #include <vector>
 
 #include "dialog_units.h"
+#include "unit_growth.h"
 
 namespace {
 
@@ -60,15 +60,12 @@ QSize RoomForText(const ControlTemplate& control, const QWidget& widget) {
 
 DialogUnits FittingUnits(const DialogTemplate& dialogTemplate, const std::vector<QWidget*>& widgets,
                          const DialogUnits& base) {
-    double widen = 1.0, heighten = 1.0;
-    for (std::size_t i = 0; i < dialogTemplate.controlCount; ++i) {
-        const ControlTemplate& control = dialogTemplate.controls[i];
-        const QSize room = RoomForText(control, *widgets[i]);
-        if (room.isEmpty()) continue;
-        widen = std::max(widen, room.width() / (control.width * base.horizontal));
-        heighten = std::max(heighten, room.height() / (control.height * base.vertical));
-    }
-    return DialogUnits{base.horizontal * widen, base.vertical * heighten};
+    const auto room = [&](std::size_t i) {
+        const QSize size = RoomForText(dialogTemplate.controls[i], *widgets[i]);
+        return TextRoom{static_cast<double>(size.width()), static_cast<double>(size.height())};
+    };
+    const UnitGrowth growth = GrowthToFit(dialogTemplate, room, base.horizontal, base.vertical);
+    return DialogUnits{base.horizontal * growth.horizontal, base.vertical * growth.vertical};
 }
 
 }  // namespace

@@ -3,10 +3,10 @@
 // without folder and extension.
 #pragma once
 
-#include <QString>
+#include <string>
 
 // "C:\\Programs\\IobToQuorvane.EXE" and "/usr/bin/IobToQuorvane" -> "IobToQuorvane".
-QString TitleOfExecutable(const QString& executablePath);
+std::string TitleOfExecutable(const std::string& executablePath);
 
 // The title of the running executable.
-QString ApplicationTitle();
+std::string ApplicationTitle();

@@ -1,5 +1,6 @@
 #include "message_box.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -9,7 +10,7 @@
 
 iob::MessagePresenter MessageBoxPresenter(QWidget* owner) {
     return [owner](unsigned, unsigned, const std::string& text, const std::string& details) {
-        QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
+        QMessageBox box(QMessageBox::Warning, QFile::decodeName(ApplicationTitle().c_str()),
                         QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
                         owner);
         // File names are shown as typed, even those that look like markup.

@@ -1,19 +1,21 @@
 // The main dialog (template 102): the IOB file name and the output file
-// name, "Browse..." for each, "&Convert Data" and "Close". It owns the two
-// names and the ConversionSettings for the whole run, so a conversion starts
-// from whatever datum and unit the previous one left.
+// name, "Browse..." for each, "&Convert Data" and "Close". What its buttons
+// do is the convert flow's; this class draws the dialog and lends the flow
+// its fields and Qt's file dialog.
 #pragma once
 
 #include <QDialog>
 #include <QIcon>
 #include <string>
 
-#include <iob/convert.h>
 #include <iob/show_message.h>
+
+#include "convert_dialog_view.h"
+#include "convert_flow.h"
 
 class QLineEdit;
 
-class CConvertDialog : public QDialog {
+class CConvertDialog : public QDialog, private ConvertDialogView {
     Q_OBJECT
 
 public:
@@ -31,23 +33,19 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    enum BrowseSelector { kBrowseOutput = 1, kBrowseIob = 2 };
-
     void OnConvert();
-    void OnBrowseIob();
-    void OnBrowseOutput();
     void OnOK();
     void OnAbout();
-    void BrowseForFile(BrowseSelector selector);
     void ShowWindowMenu(const QPoint& globalPosition);
-    void ReadFields();
-    void FillFields();
 
-    std::string iobFileName_;
-    std::string outputFileName_;
-    iob::ConversionSettings settings_;
+    std::string FieldText(NameField field) const override;
+    void SetFieldText(NameField field, const std::string& text) override;
+    std::string StartFolderFor(const std::string& ownName, const std::string& otherName) const override;
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+
     QIcon icon_;
     QLineEdit* iobField_ = nullptr;
     QLineEdit* outputField_ = nullptr;
     iob::MessagePresenter previousPresenter_;
+    ConvertFlow flow_{*this};
 };

@@ -1,0 +1,67 @@
+// "&Convert Data" in the Win32 dialog: the file written and the one message
+// box that reports each outcome, with the report beneath it.
+#include <gtest/gtest.h>
+
+#include "dialog_run.h"
+#include "dialog_templates.h"
+#include "test_folder.h"
+
+namespace {
+
+class ConvertTest : public testing::Test {
+protected:
+    // Fills both fields, presses "&Convert Data" and reads the box it shows.
+    SeenBox Convert(const std::wstring& iobName, const std::wstring& outputName) {
+        SetItemText(run_.main, kIdIobName, iobName);
+        SetItemText(run_.main, kIdOutputName, outputName);
+        Press(run_.main, kIdConvert);
+        return ReadMessageBox(run_);
+    }
+
+    TestFolder folder_;
+    DialogRun run_;
+};
+
+}  // namespace
+
+TEST_F(ConvertTest, ExampleConvertsByteForByteAndItsReportStandsBeneathSuccess) {
+    std::filesystem::copy_file(ExamplePath("network.iob"), folder_.Path(L"network.iob"));
+    const SeenBox seen = Convert(folder_.Path(L"network.iob"), folder_.Path(L"network.txt"));
+    EXPECT_EQ(seen.text, L"Success - the results are in " + folder_.Path(L"network.txt") +
+                             L"\n\n3 stations, 3 GPS vectors in 2 groups");
+    EXPECT_TRUE(seen.warningIcon);
+    EXPECT_TRUE(seen.okIsTheOnlyButton);
+    EXPECT_EQ(BytesOf(folder_.Path(L"network.txt")), BytesOf(ExamplePath("network.txt")));
+}
+
+TEST_F(ConvertTest, NonAsciiNamesConvert) {
+    std::filesystem::copy_file(ExamplePath("header.iob"), folder_.Path(L"測量.iob"));
+    EXPECT_EQ(
+        Convert(folder_.Path(L"測量.iob"), L" " + folder_.Path(L"測量.txt")).text,
+        L"Success - the results are in " + folder_.Path(L"測量.txt") + L"\n\n0 stations, 0 GPS vectors in 0 groups");
+    EXPECT_EQ(BytesOf(folder_.Path(L"測量.txt")), BytesOf(ExamplePath("header.txt")));
+}
+
+TEST_F(ConvertTest, EachFailedCheckShowsItsExactMessage) {
+    std::filesystem::copy_file(ExamplePath("header.iob"), folder_.Path(L"net.iob"));
+    const struct {
+        const wchar_t* what;
+        std::wstring iobName, outputName, message;
+    } cases[] = {
+        {L"both blank", L" ", L"", L"Please enter an 'IOB' File name"},
+        {L"output blank", L"net.iob", L" \t", L"Please enter a 'QUORVANE' File name"},
+        {L"missing IOB file", folder_.Path(L"gone.iob"), folder_.Path(L"out.txt"),
+         L"Cannot open file " + folder_.Path(L"gone.iob")},
+        {L"output in a missing folder", folder_.Path(L"net.iob"), folder_.Path(L"gone\\out.txt"),
+         L"Cannot open file " + folder_.Path(L"gone\\out.txt")},
+        {L"same file", folder_.Path(L"net.iob"), folder_.Path(L".\\NET.iob"),
+         L"The 'IOB' file and the 'QUORVANE' file are the same file " + folder_.Path(L".\\NET.iob")},
+        // The null device reads as empty and cannot be rewound for the second pass.
+        {L"read error", L"NUL", folder_.Path(L"out.txt"),
+         L"File read error on line 0 - NUL\n\n0 stations, 0 GPS vectors in 0 groups"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(Convert(c.iobName, c.outputName).text, c.message);
+    }
+}

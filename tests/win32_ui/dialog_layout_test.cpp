@@ -1,0 +1,22 @@
+// The main dialog's texts are whole in the font it was given: no static text
+// needs more width than its control has, whatever that font's widths.
+#include <gtest/gtest.h>
+
+#include "dialog_run.h"
+
+TEST(ConvertDialogLayout, EveryTextFitsItsControl) {
+    DialogRun run;
+    const HDC dc = GetDC(run.main);
+    SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(run.main, WM_GETFONT, 0, 0)));
+    for (HWND child = GetWindow(run.main, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[16] = L"";
+        GetClassNameW(child, className, 16);
+        if (std::wstring(className) != L"Static") continue;
+        const std::wstring text = TextOf(child);
+        RECT needed{0, 0, 0, 0}, control;
+        DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        GetClientRect(child, &control);
+        EXPECT_LE(needed.right, control.right) << std::string(text.begin(), text.end());
+    }
+    ReleaseDC(run.main, dc);
+}

@@ -1,0 +1,114 @@
+#include "dialog_run.h"
+
+#include <vector>
+
+#include "converter_app.h"
+
+namespace {
+
+constexpr int kWaitSteps = 1000;  // of 10 ms
+constexpr int kMessageTextId = 0xFFFF;
+constexpr wchar_t kMainTitle[] = L"Convert GeoLab IOB File To a Quorvane Input File";
+constexpr wchar_t kBoxTitle[] = L"win32_ui_tests";  // the executable's name
+
+std::vector<HWND> WindowsOf(DWORD threadId) {
+    std::vector<HWND> windows;
+    EnumThreadWindows(
+        threadId,
+        [](HWND window, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::vector<HWND> ChildrenOf(HWND window) {
+    std::vector<HWND> children;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = L"";
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+}  // namespace
+
+DialogRun::DialogRun() {
+    thread_ = std::thread([this] {
+        threadId_ = GetCurrentThreadId();
+        CConverterApp application;
+        result_ = application.Run();
+        ended_ = true;
+    });
+    while (threadId_ == 0) Sleep(1);
+    main = WaitForWindow(kMainTitle);
+}
+
+DialogRun::~DialogRun() {
+    while (!ended_) {
+        for (HWND window : WindowsOf(threadId_)) PostMessageW(window, WM_CLOSE, 0, 0);
+        Sleep(20);
+    }
+    thread_.join();
+}
+
+HWND DialogRun::WaitForWindow(const std::wstring& title) const {
+    for (int step = 0; step < kWaitSteps; ++step) {
+        for (HWND window : WindowsOf(threadId_)) {
+            if (IsWindowVisible(window) && TextOf(window) == title) return window;
+        }
+        Sleep(10);
+    }
+    return nullptr;
+}
+
+INT_PTR DialogRun::WaitForEnd() {
+    for (int step = 0; step < kWaitSteps && !ended_; ++step) Sleep(10);
+    return ended_ ? result_ : -1;
+}
+
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void SetItemText(HWND dialog, int id, const std::wstring& text) { SetDlgItemTextW(dialog, id, text.c_str()); }
+
+void Press(HWND dialog, int id) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void PressKey(HWND control, WPARAM key) {
+    PostMessageW(control, WM_KEYDOWN, key, 1);
+    PostMessageW(control, WM_KEYUP, key, 1);
+}
+
+SeenBox ReadMessageBox(const DialogRun& run) {
+    SeenBox seen;
+    const HWND box = run.WaitForWindow(kBoxTitle);
+    if (box == nullptr) return seen;
+    seen.text = TextOf(GetDlgItem(box, kMessageTextId));
+    int buttons = 0;
+    for (HWND child : ChildrenOf(box)) {
+        const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+        if (ClassOf(child) == L"Button" && IsWindowVisible(child)) ++buttons;
+        if (ClassOf(child) == L"Static" && (style & SS_TYPEMASK) == SS_ICON) {
+            seen.warningIcon =
+                SendMessageW(child, STM_GETICON, 0, 0) == reinterpret_cast<LRESULT>(LoadIconW(nullptr, IDI_WARNING));
+        }
+    }
+    seen.okIsTheOnlyButton = buttons == 1 && GetDlgItem(box, IDOK) != nullptr;
+    Press(box, IDOK);
+    return seen;
+}

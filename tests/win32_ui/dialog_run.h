@@ -1,0 +1,51 @@
+// The main dialog run as the program runs it, on a thread of its own, and a
+// user's hands that work it from the test's thread with window messages:
+// the windows it opens are found by title among that thread's windows, so
+// tests running at once in other processes do not meet.
+#pragma once
+
+#include "windows_api.h"
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+class DialogRun {
+public:
+    // Starts the dialog and waits until it is shown; `main` is then its window.
+    DialogRun();
+    // Closes whatever is still open, the dialog last.
+    ~DialogRun();
+    DialogRun(const DialogRun&) = delete;
+    DialogRun& operator=(const DialogRun&) = delete;
+
+    // The shown top-level window of the dialog's thread with that title;
+    // null when none came within 10 s.
+    HWND WaitForWindow(const std::wstring& title) const;
+    // The dialog's result once it has ended; -1 when it did not end within 10 s.
+    INT_PTR WaitForEnd();
+
+    HWND main = nullptr;
+
+private:
+    std::atomic<DWORD> threadId_{0};
+    std::atomic<bool> ended_{false};
+    INT_PTR result_ = -1;
+    std::thread thread_;
+};
+
+// What a message box titled with the program's title showed.
+struct SeenBox {
+    std::wstring text;
+    bool warningIcon = false;
+    bool okIsTheOnlyButton = false;
+};
+
+std::wstring TextOf(HWND window);
+void SetItemText(HWND dialog, int id, const std::wstring& text);
+// A button's command, as a click sends it.
+void Press(HWND dialog, int id);
+// A key pressed and released on `control`, through the dialog's own key handling.
+void PressKey(HWND control, WPARAM key);
+// Waits for the next message box, reads it and closes it with OK.
+SeenBox ReadMessageBox(const DialogRun& run);

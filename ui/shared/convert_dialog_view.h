@@ -1,0 +1,38 @@
+// What the convert flow asks of the main dialog on screen, whichever toolkit
+// draws it: the texts of its two name fields, where a file dialog starts and
+// a file dialog itself. Texts are UTF-8. Messages go through ShowMessage and
+// the presenter the shell installs.
+#pragma once
+
+#include <optional>
+#include <string>
+
+enum class NameField { kIob, kOutput };
+
+// A modal open-file dialog: its title and filter texts come from the string
+// table; it accepts names of files that do not exist yet, never asks before
+// a file is replaced and adds no extension.
+struct FileDialogRequest {
+    const char* title;
+    const char* filter;  // "Description|pattern|...||"
+    std::string startFolder;
+};
+
+class ConvertDialogView {
+public:
+    virtual std::string FieldText(NameField field) const = 0;
+    virtual void SetFieldText(NameField field, const std::string& text) = 0;
+
+    // The folder a file dialog starts in (start_folder.h) for the field
+    // holding `ownName` while the other holds `otherName`, with the
+    // platform's own folders.
+    virtual std::string StartFolderFor(const std::string& ownName, const std::string& otherName) const = 0;
+
+    // Runs the dialog until the user ends it: the full path of the chosen or
+    // typed file, or nothing after Cancel. Throws std::bad_alloc when the
+    // dialog cannot be made.
+    virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
+
+protected:
+    ~ConvertDialogView() = default;
+};

@@ -1,0 +1,54 @@
+#include "convert_flow.h"
+
+#include <new>
+
+#include <iob/convert_files.h>
+#include <iob/show_message.h>
+#include <iob/string_table.h>
+
+#include "path_case.h"
+
+void ConvertFlow::FillFields() {
+    view_.SetFieldText(NameField::kIob, iobFileName_);
+    view_.SetFieldText(NameField::kOutput, outputFileName_);
+}
+
+void ConvertFlow::OnConvert() {
+    ReadFields();
+    iob::ConvertFiles(settings_, iobFileName_, outputFileName_);
+}
+
+void ConvertFlow::OnBrowseIob() {
+    ReadFields();
+    BrowseForFile(kBrowseIob);
+}
+
+void ConvertFlow::OnBrowseOutput() {
+    ReadFields();
+    BrowseForFile(kBrowseOutput);
+}
+
+void ConvertFlow::OnOK() { ReadFields(); }
+
+void ConvertFlow::BrowseForFile(BrowseSelector selector) {
+    const bool forIob = selector == kBrowseIob;
+    std::string& name = forIob ? iobFileName_ : outputFileName_;
+    const FileDialogRequest request{iob::LoadString(forIob ? iob::kMsgIobBrowseTitle : iob::kMsgOutputBrowseTitle),
+                                    iob::LoadString(forIob ? iob::kMsgIobFilter : iob::kMsgOutputFilter),
+                                    view_.StartFolderFor(name, forIob ? outputFileName_ : iobFileName_)};
+    std::optional<std::string> chosen;
+    try {
+        chosen = view_.ChooseFile(request);
+    } catch (const std::bad_alloc&) {
+        iob::ShowOutOfMemory();
+        return;
+    }
+    if (!chosen) return;
+    name = ChosenPathCase(*chosen);
+    FillFields();
+}
+
+void ConvertFlow::ReadFields() {
+    iobFileName_ = view_.FieldText(NameField::kIob);
+    outputFileName_ = view_.FieldText(NameField::kOutput);
+}

@@ -1,0 +1,47 @@
+// What the main dialog does, apart from drawing it: "&Convert Data", the two
+// "Browse..." buttons and Enter. It owns the two names and the
+// ConversionSettings for the whole run, so a conversion starts from whatever
+// datum and unit the previous one left. Each action reads both fields into
+// the names first.
+#pragma once
+
+#include <string>
+
+#include <iob/convert.h>
+
+#include "convert_dialog_view.h"
+
+class ConvertFlow {
+public:
+    // `view` outlives the flow. The fields are left as they are until FillFields.
+    explicit ConvertFlow(ConvertDialogView& view) : view_(view) {}
+
+    // Writes both names into both fields.
+    void FillFields();
+
+    // Trims and checks the names, converts and shows exactly one message,
+    // with the report of what was and was not converted beneath it. The
+    // fields are not rewritten: they keep showing what the user typed,
+    // blanks included, while the names are trimmed.
+    void OnConvert();
+
+    // A file dialog for the IOB file or the output file; a chosen path
+    // replaces that name in the case path_case.h gives it, and both fields
+    // are filled again, keeping what was typed into the other one.
+    void OnBrowseIob();
+    void OnBrowseOutput();
+
+    // Enter: takes the names from the fields; the shell then ends the dialog.
+    void OnOK();
+
+private:
+    enum BrowseSelector { kBrowseOutput = 1, kBrowseIob = 2 };
+
+    void BrowseForFile(BrowseSelector selector);
+    void ReadFields();
+
+    ConvertDialogView& view_;
+    std::string iobFileName_;
+    std::string outputFileName_;
+    iob::ConversionSettings settings_;
+};

@@ -1,0 +1,31 @@
+#include "about_dialog.h"
+
+#include "dialog_fit.h"
+#include "dialog_template.h"
+
+void CAboutDialog::Run(HWND owner) {
+    const std::vector<DWORD> dialogTemplate =
+        BuildDialogTemplate(AboutDialogTemplate(), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0);
+    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner,
+                            DialogProc, 0);
+}
+
+INT_PTR CALLBACK CAboutDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG: {
+        FitDialogToTexts(window, AboutDialogTemplate());
+        RECT owner, own;
+        GetWindowRect(GetWindow(window, GW_OWNER), &owner);
+        GetWindowRect(window, &own);
+        const int x = owner.left + ((owner.right - owner.left) - (own.right - own.left)) / 2;
+        const int y = owner.top + ((owner.bottom - owner.top) - (own.bottom - own.top)) / 2;
+        SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return TRUE;
+    }
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(window, LOWORD(wParam));
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}

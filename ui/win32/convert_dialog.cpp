@@ -1,0 +1,122 @@
+#include "convert_dialog.h"
+
+#include <vector>
+
+#include "about_dialog.h"
+#include "browse_file_dialog.h"
+#include "dialog_fit.h"
+#include "dialog_template.h"
+#include "folders.h"
+#include "message_box.h"
+#include "module_directory.h"
+#include "wait_cursor.h"
+#include "wide_text.h"
+
+namespace {
+
+int FieldId(NameField field) { return field == NameField::kIob ? kIdIobName : kIdOutputName; }
+
+// The icon resource at the size the system wants for `size` (SM_CXICON or SM_CXSMICON).
+LPARAM AppIcon(int size) {
+    return reinterpret_cast<LPARAM>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIconResource),
+                                               IMAGE_ICON, GetSystemMetrics(size), GetSystemMetrics(size),
+                                               LR_DEFAULTCOLOR | LR_SHARED));
+}
+
+}  // namespace
+
+INT_PTR CConvertDialog::Run() {
+    // An application window of its own, with its own taskbar button.
+    const std::vector<DWORD> dialogTemplate = BuildDialogTemplate(
+        ConvertDialogTemplate(), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, WS_EX_APPWINDOW);
+    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
+                                   nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK CConvertDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        auto* dialog = reinterpret_cast<CConvertDialog*>(lParam);
+        dialog->window_ = window;
+        dialog->OnInitDialog();
+        return TRUE;  // the focus goes to the first tab stop, the IOB field
+    }
+    auto* dialog = reinterpret_cast<CConvertDialog*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (dialog == nullptr) return FALSE;
+    switch (message) {
+    case WM_COMMAND:
+        dialog->OnCommand(LOWORD(wParam));
+        return TRUE;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != CConvertDialog::kAboutCommand) return FALSE;
+        CAboutDialog::Run(window);
+        return TRUE;
+    case WM_DESTROY:
+        dialog->OnDestroy();
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+void CConvertDialog::OnInitDialog() {
+    FitDialogToTexts(window_, ConvertDialogTemplate());
+    previousPresenter_ = iob::SetMessagePresenter(MessageBoxPresenter(window_));
+    const std::wstring aboutText = Widen(iob::LoadString(iob::kMsgAboutMenuEntry));
+    HMENU systemMenu = GetSystemMenu(window_, FALSE);
+    if (systemMenu != nullptr && !aboutText.empty()) {
+        AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(systemMenu, MF_STRING, kAboutCommand, aboutText.c_str());
+    }
+    SendMessageW(window_, WM_SETICON, ICON_BIG, AppIcon(SM_CXICON));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, AppIcon(SM_CXSMICON));
+    flow_.FillFields();
+}
+
+void CConvertDialog::OnCommand(int id) {
+    switch (id) {
+    case kIdConvert: {
+        WaitCursor wait;
+        flow_.OnConvert();
+        break;
+    }
+    case kIdBrowseIob:
+        flow_.OnBrowseIob();
+        break;
+    case kIdBrowseOutput:
+        flow_.OnBrowseOutput();
+        break;
+    case IDOK:
+        flow_.OnOK();
+        EndDialog(window_, IDOK);
+        break;
+    case IDCANCEL:
+        EndDialog(window_, IDCANCEL);
+        break;
+    default:
+        break;
+    }
+}
+
+void CConvertDialog::OnDestroy() { iob::SetMessagePresenter(previousPresenter_); }
+
+std::string CConvertDialog::FieldText(NameField field) const {
+    const HWND control = GetDlgItem(window_, FieldId(field));
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+void CConvertDialog::SetFieldText(NameField field, const std::string& text) {
+    SetDlgItemTextW(window_, FieldId(field), Widen(text).c_str());
+}
+
+std::string CConvertDialog::StartFolderFor(const std::string& ownName, const std::string& otherName) const {
+    const BrowseStartPlaces places{ownName, otherName, WorkingFolder(), ProgramBrowseFolder(GetModuleDirectory()),
+                                   DocumentsFolder()};
+    return BrowseStartFolder(places, FileSystemFolderChecks());
+}
+
+std::optional<std::string> CConvertDialog::ChooseFile(const FileDialogRequest& request) {
+    return RunBrowseFileDialog(window_, request);
+}

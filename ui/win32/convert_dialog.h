@@ -1,0 +1,39 @@
+// The main dialog (template 102): the IOB file name and the output file
+// name, "Browse..." for each, "&Convert Data" and "Close", and "About
+// IobToQuorvane..." below a separator in its system menu. What its buttons
+// do is the convert flow's; this class makes the window and lends the flow
+// its fields and the system's file dialog.
+#pragma once
+
+#include "windows_api.h"
+
+#include <iob/show_message.h>
+
+#include "convert_dialog_view.h"
+#include "convert_flow.h"
+
+class CConvertDialog : private ConvertDialogView {
+public:
+    // The system command of the About entry.
+    static constexpr UINT kAboutCommand = 16;
+
+    // Runs the dialog, centred on the screen, until it ends: IDOK for Enter
+    // in a field (the names taken first), IDCANCEL for "Close", Escape and
+    // the close box. Messages are shown in boxes it owns while it runs.
+    INT_PTR Run();
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void OnInitDialog();
+    void OnCommand(int id);
+    void OnDestroy();
+
+    std::string FieldText(NameField field) const override;
+    void SetFieldText(NameField field, const std::string& text) override;
+    std::string StartFolderFor(const std::string& ownName, const std::string& otherName) const override;
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+
+    HWND window_ = nullptr;
+    iob::MessagePresenter previousPresenter_;
+    ConvertFlow flow_{*this};
+};

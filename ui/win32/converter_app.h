@@ -1,0 +1,20 @@
+// The application object: it prepares the thread that runs the dialogs for
+// as long as it lives, and runs the one main dialog modally.
+#pragma once
+
+#include "windows_api.h"
+
+class CConverterApp {
+public:
+    // Loads the common controls of version 6, which the manifest asks for,
+    // so that buttons and fields take the system's visual style; the open
+    // dialog hosts shell parts, which want a single-threaded apartment.
+    CConverterApp();
+    ~CConverterApp();
+    CConverterApp(const CConverterApp&) = delete;
+    CConverterApp& operator=(const CConverterApp&) = delete;
+
+    // Runs the main dialog until Close, Escape, the close box or Enter ends
+    // it; returns its result, IDOK for Enter, else IDCANCEL.
+    INT_PTR Run();
+};

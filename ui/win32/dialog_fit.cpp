@@ -1,0 +1,65 @@
+#include "dialog_fit.h"
+
+#include <cmath>
+#include <vector>
+
+#include "unit_growth.h"
+#include "wide_text.h"
+
+namespace {
+
+// A button's text needs its frame and the focus rectangle around it too.
+TextRoom RoomForText(HDC dc, const ControlTemplate& control) {
+    const bool button = control.kind == ControlKind::kButton || control.kind == ControlKind::kDefaultButton;
+    if (!button && control.kind != ControlKind::kText) return TextRoom{0, 0};
+    RECT text{0, 0, 0, 0};
+    DrawTextW(dc, Widen(control.text).c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE | (button ? 0 : DT_NOPREFIX));
+    const int padding = button ? 4 : 0;
+    return TextRoom{static_cast<double>(text.right + padding * GetSystemMetrics(SM_CXEDGE)),
+                    static_cast<double>(text.bottom + padding * GetSystemMetrics(SM_CYEDGE))};
+}
+
+int Round(double pixels) { return static_cast<int>(std::lround(pixels)); }
+// Sizes round up, so that no control ends up smaller than its units.
+int RoundUp(double pixels) { return static_cast<int>(std::ceil(pixels - 1e-9)); }
+
+}  // namespace
+
+void FitDialogToTexts(HWND dialog, const DialogTemplate& dialogTemplate) {
+    // Many units at once, so that the system's rounding hardly counts.
+    RECT units{0, 0, 400, 800};
+    MapDialogRect(dialog, &units);
+    const double unitWidth = units.right / 400.0;
+    const double unitHeight = units.bottom / 800.0;
+    std::vector<HWND> controls;
+    for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr; control = GetWindow(control, GW_HWNDNEXT)) {
+        controls.push_back(control);
+    }
+    if (controls.size() != dialogTemplate.controlCount) return;
+
+    const HDC dc = GetDC(dialog);
+    const HGDIOBJ systemFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
+    const UnitGrowth growth = GrowthToFit(
+        dialogTemplate, [&](std::size_t i) { return RoomForText(dc, dialogTemplate.controls[i]); }, unitWidth,
+        unitHeight);
+    SelectObject(dc, systemFont);
+    ReleaseDC(dialog, dc);
+    if (growth.horizontal == 1.0 && growth.vertical == 1.0) return;
+
+    const double across = unitWidth * growth.horizontal;
+    const double down = unitHeight * growth.vertical;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlTemplate& control = dialogTemplate.controls[i];
+        const UINT keepSize = control.kind == ControlKind::kIcon ? SWP_NOSIZE : 0;
+        SetWindowPos(controls[i], nullptr, Round(control.x * across), Round(control.y * down),
+                     RoundUp(control.width * across), RoundUp(control.height * down),
+                     SWP_NOZORDER | SWP_NOACTIVATE | keepSize);
+    }
+    RECT window, client;
+    GetWindowRect(dialog, &window);
+    GetClientRect(dialog, &client);
+    const int width = window.right - window.left + RoundUp(dialogTemplate.width * across) - client.right;
+    const int height = window.bottom - window.top + RoundUp(dialogTemplate.height * down) - client.bottom;
+    SetWindowPos(dialog, nullptr, (window.left + window.right - width) / 2, (window.top + window.bottom - height) / 2,
+                 width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}

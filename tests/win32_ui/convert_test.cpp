@@ -28,7 +28,8 @@ TEST_F(ConvertTest, ExampleConvertsByteForByteAndItsReportStandsBeneathSuccess) 
     std::filesystem::copy_file(ExamplePath("network.iob"), folder_.Path(L"network.iob"));
     const SeenBox seen = Convert(folder_.Path(L"network.iob"), folder_.Path(L"network.txt"));
     EXPECT_EQ(seen.text, L"Success - the results are in " + folder_.Path(L"network.txt") +
-                             L"\n\n3 stations, 3 GPS vectors in 2 groups");
+                             L"\n\n3 stations, 3 GPS vectors in 2 groups\n"
+                             L"Not converted: 1 data line after the END record on line 25, which ends the data");
     EXPECT_TRUE(seen.warningIcon);
     EXPECT_TRUE(seen.okIsTheOnlyButton);
     EXPECT_EQ(BytesOf(folder_.Path(L"network.txt")), BytesOf(ExamplePath("network.txt")));
@@ -38,7 +39,9 @@ TEST_F(ConvertTest, NonAsciiNamesConvert) {
     std::filesystem::copy_file(ExamplePath("header.iob"), folder_.Path(L"測量.iob"));
     EXPECT_EQ(
         Convert(folder_.Path(L"測量.iob"), L" " + folder_.Path(L"測量.txt")).text,
-        L"Success - the results are in " + folder_.Path(L"測量.txt") + L"\n\n0 stations, 0 GPS vectors in 0 groups");
+        L"Success - the results are in " + folder_.Path(L"測量.txt") +
+            L"\n\n0 stations, 0 GPS vectors in 0 groups\nNothing was converted: the file holds no station and no GPS "
+            L"vector. Check that it is an IOB file.");
     EXPECT_EQ(BytesOf(folder_.Path(L"測量.txt")), BytesOf(ExamplePath("header.txt")));
 }
 

@@ -1,9 +1,11 @@
-// The application icon (32 x 32, 16 colours at most), as XPM data so that
-// it needs no resource compiler: the main dialog's window icon and the
-// picture of the About box.
+// The application icon, drawn once as SVG (org.iobtoquorvane.IobToQuorvane.svg):
+// the desktop program renders its window icon and the About box's picture
+// from this text at the size each screen needs, so they stay sharp at any
+// scale. Plain data: no toolkit, no resource compiler.
 #pragma once
 
-// The side of the icon picture, in pixels.
+// The side of the icon picture in the dialogs, in device-independent pixels.
 constexpr int kAppIconSize = 32;
 
-const char* const* AppIconXpm();
+// The SVG text, UTF-8.
+const char* AppIconSvg();

@@ -16,6 +16,7 @@
 #include "browse_placement.h"
 #include "convert_dialog_fixture.h"
 #include "test_files.h"
+#include "window_icon.h"
 
 using namespace iob;
 
@@ -188,7 +189,7 @@ TEST_F(ConvertDialogTest, BrowseDialogOpensLargeWithTheProgramsIcon) {
     QTest::mouseClick(controls_.browseOutput, Qt::LeftButton);
     const QSize available = QGuiApplication::primaryScreen()->availableSize();
     EXPECT_EQ(seen.size, QSize(std::max(720, available.width() * 2 / 3), std::max(460, available.height() * 2 / 3)));
-    EXPECT_EQ(seen.icon, QPixmap(AppIconXpm()).toImage().convertToFormat(QImage::Format_ARGB32));
+    EXPECT_EQ(seen.icon, AppIcon().pixmap(kAppIconSize, kAppIconSize).toImage().convertToFormat(QImage::Format_ARGB32));
 }
 
 // Long sizes, type names and dates: each column at least as wide as what it

@@ -8,6 +8,7 @@
 #include "app_icon.h"
 #include "convert_dialog_fixture.h"
 #include "test_files.h"
+#include "window_icon.h"
 
 namespace {
 
@@ -100,5 +101,5 @@ TEST_F(ConvertDialogTest, DialogOpensCentredOnTheScreen) {
 
 TEST_F(ConvertDialogTest, DialogCarriesTheApplicationIcon) {
     const QImage shown = dialog_.windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
-    EXPECT_EQ(shown, QPixmap(AppIconXpm()).toImage().convertToFormat(QImage::Format_ARGB32));
+    EXPECT_EQ(shown, AppIcon().pixmap(kAppIconSize, kAppIconSize).toImage().convertToFormat(QImage::Format_ARGB32));
 }

@@ -14,6 +14,8 @@
 #include "about_dialog.h"
 #include "app_icon.h"
 #include "convert_dialog.h"
+#include "convert_dialog_controls.h"
+#include "window_icon.h"
 
 namespace {
 
@@ -62,9 +64,7 @@ private:
     QFont saved_;
 };
 
-std::unique_ptr<CAboutDialog> MakeAbout(QWidget* parent) {
-    return std::make_unique<CAboutDialog>(QIcon(QPixmap(AppIconXpm())), parent);
-}
+std::unique_ptr<CAboutDialog> MakeAbout(QWidget* parent) { return std::make_unique<CAboutDialog>(AppIcon(), parent); }
 
 }  // namespace
 
@@ -80,6 +80,20 @@ TEST(ConvertDialogLayout, RecordListNamesWhatIsConverted) {
     for (QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
     EXPECT_TRUE(texts.contains(
         "'IOB' File records currently supported include: TITL, ELIP, LUNT, PLH, PLO, DXYZ, COV, WGT, GENC, ELEM, END"));
+}
+
+// A screen reader announces each field by the text before it.
+TEST(ConvertDialogLayout, FieldsAreNamedByTheirLabels) {
+    CConvertDialog dialog;
+    const ConvertDialogControls controls(dialog);
+    EXPECT_EQ(controls.iobField->accessibleName(), "Enter the name of the 'IOB' File:");
+    EXPECT_EQ(controls.outputField->accessibleName(),
+              "Enter the name of the QUORVANE ASCII (Text) file to create from data in the 'IOB' file:");
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->buddy() != nullptr) {
+            EXPECT_EQ(label->buddy()->accessibleName(), label->text());
+        }
+    }
 }
 
 TEST(ConvertDialogLayout, NoControlsOverlap) {

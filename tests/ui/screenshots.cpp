@@ -19,6 +19,7 @@
 #include "browse_file_dialog.h"
 #include "convert_dialog.h"
 #include "convert_dialog_controls.h"
+#include "window_icon.h"
 
 namespace {
 
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
 
     CConvertDialog dialog;
     dialog.show();
-    CAboutDialog about(QIcon(QPixmap(AppIconXpm())), &dialog);
+    CAboutDialog about(AppIcon(), &dialog);
     about.show();
     CBrowseFileDialog browse(iob::LoadString(iob::kMsgIobFilter), nullptr);
     browse.setWindowTitle(QString::fromUtf8(iob::LoadString(iob::kMsgIobBrowseTitle)));

@@ -7,6 +7,7 @@
 
 #include "app_icon.h"
 #include "convert_dialog_fixture.h"
+#include "window_icon.h"
 
 namespace {
 
@@ -164,7 +165,7 @@ TEST_F(ConvertDialogTest, AboutBoxShowsTheApplicationIcon) {
     script_.Then(Choose("&About IobToQuorvane...")).Then(ReadAbout(about, Qt::Key_Escape));
     RightClick(dialog_);
     EXPECT_EQ(about.picture.convertToFormat(QImage::Format_ARGB32),
-              QPixmap(AppIconXpm()).toImage().convertToFormat(QImage::Format_ARGB32));
+              AppIcon().pixmap(kAppIconSize, kAppIconSize).toImage().convertToFormat(QImage::Format_ARGB32));
 }
 
 TEST_F(ConvertDialogTest, CloseEntryEndsTheDialog) {

@@ -17,6 +17,7 @@
 #include "message_box.h"
 #include "module_directory.h"
 #include "window_flags.h"
+#include "window_icon.h"
 #include "window_menu.h"
 
 namespace {
@@ -29,7 +30,7 @@ QString FieldTextOf(const std::string& fileName) { return QFile::decodeName(file
 
 CConvertDialog::CConvertDialog(QWidget* parent)
     : QDialog(parent, kDialogWindowFlags),
-      icon_(QPixmap(AppIconXpm())),
+      icon_(AppIcon()),
       previousPresenter_(iob::SetMessagePresenter(MessageBoxPresenter(this))) {
     const auto controls = BuildDialog(*this, ConvertDialogTemplate(), icon_.pixmap(kAppIconSize, kAppIconSize));
     iobField_ = static_cast<QLineEdit*>(controls.at(kIdIobName));

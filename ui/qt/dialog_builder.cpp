@@ -76,6 +76,16 @@ std::map<int, QWidget*> BuildDialog(QDialog& dialog, const DialogTemplate& dialo
     std::map<int, QWidget*> byId;
     for (const ControlTemplate& control : dialogTemplate) {
         QWidget* widget = MakeControl(dialog, control, icon);
+        // A field's label is the text just before it, as on Windows: a
+        // screen reader announces the field by it.
+        const std::size_t index = widgets.size();
+        auto* label = index > 0 && dialogTemplate.controls[index - 1].kind == ControlKind::kText
+                          ? qobject_cast<QLabel*>(widgets.back())
+                          : nullptr;
+        if (control.kind == ControlKind::kEdit && label != nullptr) {
+            label->setBuddy(widget);
+            widget->setAccessibleName(label->text());
+        }
         widgets.push_back(widget);
         if (control.id != kIdNone) byId[control.id] = widget;
     }

@@ -17,8 +17,8 @@ for quadratic.
 
 import argparse
 import os
-import statistics
-import subprocess
+
+from converter_runs import add_common_arguments, time_conversions
 
 SHAPES = {
     "growing WGT group": lambda n: " WGT  CT\n" + " DXYZ\n ELEM 1\n" * n,
@@ -26,23 +26,11 @@ SHAPES = {
 }
 
 
-def measure(bin_dir, iob, out, runs):
-    times, peaks = [], []
-    for _ in range(runs):
-        measured = subprocess.run([os.path.join(bin_dir, "measure"), os.path.join(bin_dir, "iob2quorvane"), iob, out],
-                                  check=True, capture_output=True, text=True).stdout.split()
-        times.append(float(measured[0]))
-        peaks.append(int(measured[1]))
-    return statistics.median(times), max(peaks)
-
-
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--build", default=os.path.join(here, "..", "build"), help="build folder holding bin/")
+    add_common_arguments(parser, here)
     parser.add_argument("--size", type=int, default=20000, help="vectors of the smaller file (default: 20000)")
-    parser.add_argument("--runs", type=int, default=5, help="conversions timed (default: 5)")
-    parser.add_argument("--work", default="/tmp", help="folder for the files (default: /tmp)")
     args = parser.parse_args()
     bin_dir = os.path.join(args.build, "bin")
     iob = os.path.join(args.work, "group-shape.iob")
@@ -52,7 +40,7 @@ def main():
         for vectors in (args.size, 10 * args.size):
             with open(iob, "w") as f:
                 f.write(make(vectors))
-            median, peak = measure(bin_dir, iob, out, args.runs)
+            median, peak = time_conversions(bin_dir, iob, out, args.runs)
             seconds.append(median)
             print("%-18s %7d vectors, %5.1f MB: %.3f s median of %d, peak RSS %.1f MB"
                   % (name, vectors, os.path.getsize(iob) / 1e6, median, args.runs, peak / 1e6))

@@ -13,9 +13,9 @@ peak resident memory. The file is made afresh each time: it takes a second.
 import argparse
 import os
 import random
-import statistics
-import subprocess
 import sys
+
+from converter_runs import add_common_arguments, time_conversions
 
 
 def write_group(path, vectors):
@@ -39,22 +39,15 @@ def write_group(path, vectors):
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--build", default=os.path.join(here, "..", "build"), help="build folder holding bin/")
+    add_common_arguments(parser, here)
     parser.add_argument("--vectors", type=int, default=300, help="vectors in the group (default: 300)")
-    parser.add_argument("--runs", type=int, default=5, help="conversions timed (default: 5)")
-    parser.add_argument("--work", default="/tmp", help="folder for the files (default: /tmp)")
     args = parser.parse_args()
     bin_dir = os.path.join(args.build, "bin")
     iob = os.path.join(args.work, "wgt-%d.iob" % args.vectors)
     out = os.path.join(args.work, "wgt-%d.txt" % args.vectors)
     write_group(iob, args.vectors)
 
-    times, peaks = [], []
-    for _ in range(args.runs):
-        measured = subprocess.run([os.path.join(bin_dir, "measure"), os.path.join(bin_dir, "iob2quorvane"), iob, out],
-                                  check=True, capture_output=True, text=True).stdout.split()
-        times.append(float(measured[0]))
-        peaks.append(int(measured[1]))
+    seconds, peak = time_conversions(bin_dir, iob, out, args.runs)
     with open(out, newline="") as converted:
         lines = sum(1 for line in converted if line.startswith("$GPS_COMPACT; "))
     os.remove(iob)
@@ -62,8 +55,7 @@ def main():
     if lines != args.vectors:
         sys.exit("%d of %d vectors converted" % (lines, args.vectors))
     print("WGT group of %d vectors (%d x %d weights): %.3f s median of %d, peak RSS %.1f MB"
-          % (args.vectors, 3 * args.vectors, 3 * args.vectors, statistics.median(times), args.runs,
-             max(peaks) / 1e6))
+          % (args.vectors, 3 * args.vectors, 3 * args.vectors, seconds, args.runs, peak / 1e6))
 
 
 if __name__ == "__main__":

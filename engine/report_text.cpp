@@ -23,6 +23,7 @@ std::string Joined(const std::vector<std::string>& items, const char* separator)
 // line 3, 'DXZY' on line 9, ...".
 std::string Listed(const std::vector<RecordTally>& first, long long total) {
     std::vector<std::string> quoted;
+    quoted.reserve(first.size() + 1);
     for (const RecordTally& record : first) {
         quoted.push_back(FormatMessage(kReportUnknownType, record.type.c_str(), record.firstLine));
     }

@@ -54,8 +54,10 @@ ModalScript::Step PressOk(QStringList& texts) {
     };
 }
 
-ModalScript::Step PressOk(SeenBox& seen) {
-    return [&seen](QWidget* window) {
+ModalScript::Step PressOk(SeenBox& seen) { return Answer(seen, QMessageBox::Ok); }
+
+ModalScript::Step Answer(SeenBox& seen, QMessageBox::StandardButton button) {
+    return [&seen, button](QWidget* window) {
         QMessageBox* box = AsMessageBox(window);
         if (box == nullptr) return;
         seen.caption = box->windowTitle();
@@ -65,11 +67,13 @@ ModalScript::Step PressOk(SeenBox& seen) {
         seen.informativeTextIsPlain = informative != nullptr && informative->textFormat() == Qt::PlainText;
         seen.icon = box->icon();
         seen.okIsTheOnlyButton = box->buttons().size() == 1 && box->button(QMessageBox::Ok) != nullptr;
+        seen.yesAndNoWithNoDefault = box->buttons().size() == 2 && box->button(QMessageBox::Yes) != nullptr &&
+                                     box->defaultButton() == box->button(QMessageBox::No);
         seen.owner = box->parentWidget();
         seen.textIsPlain = box->textFormat() == Qt::PlainText;
         const QCursor* cursor = QGuiApplication::overrideCursor();
         seen.arrowCursor = cursor == nullptr || cursor->shape() == Qt::ArrowCursor;
-        box->button(QMessageBox::Ok)->click();
+        box->button(button)->click();
     };
 }
 

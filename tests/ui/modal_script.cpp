@@ -43,6 +43,13 @@ QMessageBox* AsMessageBox(QWidget* window) {
     return box;
 }
 
+// A box without that button fails the test and is closed.
+void Click(QMessageBox* box, QMessageBox::StandardButton button) {
+    QAbstractButton* pressed = box->button(button);
+    EXPECT_NE(pressed, nullptr) << "a box without that button: " << box->text().toStdString();
+    pressed != nullptr ? pressed->click() : static_cast<void>(box->close());
+}
+
 }  // namespace
 
 ModalScript::Step PressOk(QStringList& texts) {
@@ -50,7 +57,7 @@ ModalScript::Step PressOk(QStringList& texts) {
         QMessageBox* box = AsMessageBox(window);
         if (box == nullptr) return;
         texts.append(box->text());
-        box->button(QMessageBox::Ok)->click();
+        Click(box, QMessageBox::Ok);
     };
 }
 
@@ -73,7 +80,7 @@ ModalScript::Step Answer(SeenBox& seen, QMessageBox::StandardButton button) {
         seen.textIsPlain = box->textFormat() == Qt::PlainText;
         const QCursor* cursor = QGuiApplication::overrideCursor();
         seen.arrowCursor = cursor == nullptr || cursor->shape() == Qt::ArrowCursor;
-        box->button(button)->click();
+        Click(box, button);
     };
 }
 

@@ -70,7 +70,8 @@ TEST_F(ConvertTest, EachFailedCheckShowsItsExactMessage) {
 // No, the default, writes nothing and shows no other box; Yes converts.
 TEST_F(ConvertTest, ExistingIobFileIsReplacedOnlyAfterYes) {
     std::filesystem::copy_file(ExamplePath("header.iob"), folder_.Path(L"net.iob"));
-    std::ofstream(folder_.Path(L"Swapped.IOB"), std::ios::binary) << std::string("kept\r\n\0x", 9);
+    std::ofstream(std::filesystem::path(folder_.Path(L"Swapped.IOB")), std::ios::binary)
+        << std::string("kept\r\n\0x", 9);
     SetItemText(run_.main, kIdIobName, folder_.Path(L"net.iob"));
     SetItemText(run_.main, kIdOutputName, folder_.Path(L"Swapped.IOB"));
     Press(run_.main, kIdConvert);
@@ -81,6 +82,8 @@ TEST_F(ConvertTest, ExistingIobFileIsReplacedOnlyAfterYes) {
     EXPECT_EQ(BytesOf(folder_.Path(L"Swapped.IOB")), std::string("kept\r\n\0x", 9));
     Press(run_.main, kIdConvert);
     EXPECT_EQ(ReadMessageBox(run_, IDYES).text, no.text);
-    EXPECT_EQ(ReadMessageBox(run_).text, L"Success - the results are in " + folder_.Path(L"Swapped.IOB") +
-                                             L"\n\n0 stations, 0 GPS vectors in 0 groups");
+    EXPECT_EQ(ReadMessageBox(run_).text,
+              L"Success - the results are in " + folder_.Path(L"Swapped.IOB") +
+                  L"\n\n0 stations, 0 GPS vectors in 0 groups\nNothing was converted: the file holds no station and "
+                  L"no GPS vector. Check that it is an IOB file.");
 }

@@ -109,8 +109,12 @@ SeenBox ReadMessageBox(const DialogRun& run, int answer) {
         }
     }
     seen.okIsTheOnlyButton = buttons == 1 && GetDlgItem(box, IDOK) != nullptr;
+    // Wine's message box marks its default button by style alone: DM_GETDEFID does not tell it.
     seen.yesAndNoWithNoDefault =
-        buttons == 2 && GetDlgItem(box, IDYES) != nullptr && LOWORD(SendMessageW(box, DM_GETDEFID, 0, 0)) == IDNO;
+        buttons == 2 && GetDlgItem(box, IDYES) != nullptr &&
+        (GetWindowLongPtrW(GetDlgItem(box, IDNO), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     Press(box, answer);
+    // Gone before the next box is looked for, which could otherwise be this one.
+    for (int step = 0; step < kWaitSteps && IsWindow(box); ++step) Sleep(10);
     return seen;
 }

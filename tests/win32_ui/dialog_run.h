@@ -49,5 +49,6 @@ void SetItemText(HWND dialog, int id, const std::wstring& text);
 void Press(HWND dialog, int id);
 // A key pressed and released on `control`, through the dialog's own key handling.
 void PressKey(HWND control, WPARAM key);
-// Waits for the next message box, reads it and closes it with `answer`.
+// Waits for the next message box, reads it, closes it with `answer` and
+// waits until it has gone.
 SeenBox ReadMessageBox(const DialogRun& run, int answer = IDOK);

@@ -25,6 +25,9 @@ bool IsSameFile(const std::string& a, const std::string& b) {
     return std::filesystem::equivalent(PathFromUtf8(a), PathFromUtf8(b), error);
 }
 
+// Null when the file cannot be read or is a folder.
+std::FILE* OpenIob(const std::string& iobName) { return IsFolder(iobName) ? nullptr : OpenFile(iobName, "rb"); }
+
 // The message that a name check fails with, or 0 when both names will do.
 int CheckNames(const std::string& iobName, const std::string& outputName) {
     if (iobName.empty()) {
@@ -48,7 +51,7 @@ struct OpenFiles {
 // mode: the text translation is the engine's own, the same everywhere.
 // Returns 0 or the message number of the failure, shown; nothing stays open then.
 int OpenBoth(const std::string& iobName, const std::string& outputName, OpenFiles& files) {
-    files.iob = IsFolder(iobName) ? nullptr : OpenFile(iobName, "rb");
+    files.iob = OpenIob(iobName);
     if (files.iob == nullptr) {
         ShowCannotOpen(iobName);
         return kMsgCannotOpen;
@@ -127,6 +130,17 @@ std::string TrimFileName(const std::string& name) {
     while (first < last && IsCSpace(name[first])) ++first;
     while (last > first && IsCSpace(name[last - 1])) --last;
     return name.substr(first, last - first);
+}
+
+bool ReplacesExistingFile(const std::string& iobName, const std::string& outputName) {
+    const std::string iob = TrimFileName(iobName);
+    const std::string output = TrimFileName(outputName);
+    if (iob.empty() || output.empty()) return false;
+    std::FILE* file = OpenIob(iob);
+    if (file == nullptr) return false;
+    std::fclose(file);
+    std::error_code error;
+    return std::filesystem::is_regular_file(PathFromUtf8(output), error) && !IsSameFile(iob, output);
 }
 
 int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName,

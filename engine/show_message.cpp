@@ -25,6 +25,18 @@ std::string FormatMessageV(unsigned messageNumber, va_list args) {
     return text;
 }
 
+// Only A to Z fold, so that no byte of a UTF-8 name is misread.
+bool EndsInIob(const std::string& name) {
+    constexpr char kEnd[] = ".iob";
+    if (name.size() < 4) return false;
+    for (std::size_t i = 0; i < 4; ++i) {
+        char c = name[name.size() - 4 + i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != kEnd[i]) return false;
+    }
+    return true;
+}
+
 // Shows the formatted text with `details`; returns the presenter's answer.
 int Present(unsigned messageNumber, const std::string& text, const std::string& details) {
     if (!Presenter()) return 0;
@@ -58,6 +70,10 @@ void ShowEnterIobName() { ShowMessage(kMsgEnterIobName, 0); }
 void ShowEnterOutputName() { ShowMessage(kMsgEnterOutputName, 0); }
 void ShowCannotOpen(const std::string& fileName) { ShowMessage(kMsgCannotOpen, 0, fileName.c_str()); }
 void ShowSameFile(const std::string& fileName) { ShowMessage(kMsgSameFile, 0, fileName.c_str()); }
+bool AskReplace(const std::string& outputName) {
+    const unsigned number = EndsInIob(outputName) ? kMsgReplaceIobFile : kMsgReplaceFile;
+    return ShowMessage(number, kBoxYesNoDefaultNo, outputName.c_str()) == kButtonYes;
+}
 void ShowSuccess(const std::string& outputName, const std::string& details) {
     Present(kMsgSuccess, FormatMessage(kMsgSuccess, outputName.c_str()), details);
 }

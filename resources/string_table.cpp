@@ -20,6 +20,8 @@ const StringEntry kStringTable[] = {
     {kMsgCannotOpen, "Cannot open file %s"},
     {kMsgSameFile, "The 'IOB' file and the 'QUORVANE' file are the same file %s"},
     {kMsgSuccess, "Success - the results are in %s"},
+    {kMsgReplaceFile, "%s already exists. Do you want to replace it?"},
+    {kMsgReplaceIobFile, "%s already exists and is an IOB file. Do you want to replace it?"},
     {kMsgUnsupportedSetting, "Currently no support for '%s' setting in record '%s'"},
     {kMsgTooManyElements, "Too many element values in record '%s' on line %lld"},
     {kMsgSemicolonInName, "Station name '%s' on line %lld contains ';', which a QUORVANE file cannot hold"},

@@ -99,6 +99,18 @@ TEST_F(ConvertDialogTest, BrowseIobFillsTheIobFieldAndKeepsTheTypedOutputName) {
     ExpectScriptDone();
 }
 
+// A proposal that the user left as it was follows the next IOB file.
+TEST_F(ConvertDialogTest, BrowseIobProposesTheOutputNameForABlankFieldAndFollowsItsOwnProposal) {
+    Type(controls_.outputField, " ");
+    SeenFileDialog first, second;
+    script_.Then(ChooseFile(Path("Job1.IOB"), first)).Then(ChooseFile(Path("job2"), second));
+    QTest::mouseClick(controls_.browseIob, Qt::LeftButton);
+    EXPECT_EQ(controls_.outputField->text(), Path("Job1.txt"));
+    QTest::mouseClick(controls_.browseIob, Qt::LeftButton);
+    EXPECT_EQ(controls_.outputField->text(), Path("job2.txt"));
+    ExpectScriptDone();
+}
+
 TEST_F(ConvertDialogTest, BrowseOutputTakesANewNameWithoutAddingAnExtensionAndKeepsTheTypedIobName) {
     Type(controls_.iobField, "typed.iob");
     SeenFileDialog seen;

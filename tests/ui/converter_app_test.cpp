@@ -49,18 +49,19 @@ TEST(CConverterApp, RunShowsTheMainDialogAndReturnsWhenItEnds) {
     EXPECT_EQ(script.Unexpected(), QStringList());
 }
 
-TEST(CConverterApp, ArgumentsBeyondTheToolkitsAreIgnored) {
-    int argc = 4;
-    char name[] = "IobToQuorvane", platform[] = "-platform", offscreen[] = "offscreen", file[] = "net.iob";
-    char* argv[] = {name, platform, offscreen, file, nullptr};
+TEST(CConverterApp, FirstArgumentBeyondTheToolkitsFillsTheIobFieldAndTheRestAreIgnored) {
+    int argc = 5;
+    char name[] = "IobToQuorvane", platform[] = "-platform", offscreen[] = "offscreen";
+    char file[] = "/jobs/net.v2/Net.IOB", extra[] = "other.iob";
+    char* argv[] = {name, platform, offscreen, file, extra, nullptr};
     CConverterApp application(argc, argv);
     SeenMainDialog seen;
     ModalScript script;
     script.Then(ReadAndEscape(seen));
     EXPECT_EQ(application.Run(), 0);
-    EXPECT_EQ(argc, 2);
-    EXPECT_EQ(seen.iobField, "");
-    EXPECT_EQ(seen.outputField, "");
+    EXPECT_EQ(argc, 3);
+    EXPECT_EQ(seen.iobField, "/jobs/net.v2/Net.IOB");
+    EXPECT_EQ(seen.outputField, "/jobs/net.v2/Net.txt");
 }
 
 // The window class of X11 is Qt's application name.

@@ -43,6 +43,13 @@ QMessageBox* AsMessageBox(QWidget* window) {
     return box;
 }
 
+// A box without that button fails the test and is closed.
+void Click(QMessageBox* box, QMessageBox::StandardButton button) {
+    QAbstractButton* pressed = box->button(button);
+    EXPECT_NE(pressed, nullptr) << "a box without that button: " << box->text().toStdString();
+    pressed != nullptr ? pressed->click() : static_cast<void>(box->close());
+}
+
 }  // namespace
 
 ModalScript::Step PressOk(QStringList& texts) {
@@ -50,12 +57,14 @@ ModalScript::Step PressOk(QStringList& texts) {
         QMessageBox* box = AsMessageBox(window);
         if (box == nullptr) return;
         texts.append(box->text());
-        box->button(QMessageBox::Ok)->click();
+        Click(box, QMessageBox::Ok);
     };
 }
 
-ModalScript::Step PressOk(SeenBox& seen) {
-    return [&seen](QWidget* window) {
+ModalScript::Step PressOk(SeenBox& seen) { return Answer(seen, QMessageBox::Ok); }
+
+ModalScript::Step Answer(SeenBox& seen, QMessageBox::StandardButton button) {
+    return [&seen, button](QWidget* window) {
         QMessageBox* box = AsMessageBox(window);
         if (box == nullptr) return;
         seen.caption = box->windowTitle();
@@ -65,11 +74,13 @@ ModalScript::Step PressOk(SeenBox& seen) {
         seen.informativeTextIsPlain = informative != nullptr && informative->textFormat() == Qt::PlainText;
         seen.icon = box->icon();
         seen.okIsTheOnlyButton = box->buttons().size() == 1 && box->button(QMessageBox::Ok) != nullptr;
+        seen.yesAndNoWithNoDefault = box->buttons().size() == 2 && box->button(QMessageBox::Yes) != nullptr &&
+                                     box->defaultButton() == box->button(QMessageBox::No);
         seen.owner = box->parentWidget();
         seen.textIsPlain = box->textFormat() == Qt::PlainText;
         const QCursor* cursor = QGuiApplication::overrideCursor();
         seen.arrowCursor = cursor == nullptr || cursor->shape() == Qt::ArrowCursor;
-        box->button(QMessageBox::Ok)->click();
+        Click(box, button);
     };
 }
 

@@ -5,6 +5,7 @@
 // and closed, so that a test fails instead of hanging.
 #pragma once
 
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -35,7 +36,8 @@ private:
     QStringList unexpected_;
 };
 
-// Steps for message boxes: note the text (and the box) and press OK.
+// Steps for message boxes: note the text (and the box) and press OK, or
+// another of its buttons.
 struct SeenBox {
     QString caption;
     QString text;
@@ -43,12 +45,14 @@ struct SeenBox {
     bool informativeTextIsPlain = false;
     int icon = 0;
     bool okIsTheOnlyButton = false;
+    bool yesAndNoWithNoDefault = false;
     QWidget* owner = nullptr;
     bool textIsPlain = false;
     bool arrowCursor = false;  // the ordinary pointer, not the busy one
 };
 ModalScript::Step PressOk(QStringList& texts);
 ModalScript::Step PressOk(SeenBox& seen);
+ModalScript::Step Answer(SeenBox& seen, QMessageBox::StandardButton button);
 
 // Closes whatever window it is given with Escape.
 ModalScript::Step PressEscape();

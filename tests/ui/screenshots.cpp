@@ -1,6 +1,7 @@
 // Writes the pictures of the README: the main dialog, the About box, the
-// IOB Browse dialog over a folder of the examples and the report of a
-// partial conversion, as the program lays them out.
+// IOB Browse dialog over a folder of the examples, the report of a partial
+// conversion and the question before its output is replaced, as the
+// program lays them out.
 // Usage: ui_screenshots FOLDER
 #include <QApplication>
 #include <QDir>
@@ -44,9 +45,23 @@ void WaitForListing(QFileDialog& dialog, int rows) {
     QApplication::processEvents();
 }
 
-// Converts a file with records the converter does not read, grabs the
-// message box that reports it and closes it.
-bool SaveReportPicture(CConvertDialog& dialog, const QTemporaryDir& jobs, const QString& picture) {
+// Presses "&Convert Data", grabs the message box it shows and ends it with `answer`.
+bool SaveBoxPicture(CConvertDialog& dialog, const QString& picture, QMessageBox::StandardButton answer) {
+    bool saved = false;
+    QTimer::singleShot(200, [&saved, &picture, answer] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            saved = box->grab().save(picture);
+            box->button(answer)->click();
+        }
+    });
+    ConvertDialogControls(dialog).convert->click();
+    return saved;
+}
+
+// Converts a file with records the converter does not read and grabs the
+// message box that reports it; converting it again asks before its output
+// is replaced.
+bool SaveReportPictures(CConvertDialog& dialog, const QTemporaryDir& jobs, const QDir& folder) {
     QFile iob(jobs.filePath("survey.iob"));
     if (!iob.open(QIODevice::WriteOnly)) return false;
     iob.write(" TITL Control survey 2026\n"
@@ -61,15 +76,8 @@ bool SaveReportPicture(CConvertDialog& dialog, const QTemporaryDir& jobs, const 
     ConvertDialogControls controls(dialog);
     controls.iobField->setText(iob.fileName());
     controls.outputField->setText(jobs.filePath("survey.txt"));
-    bool saved = false;
-    QTimer::singleShot(200, [&saved, &picture] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            saved = box->grab().save(picture);
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
-    controls.convert->click();
-    return saved;
+    return SaveBoxPicture(dialog, folder.filePath("report.png"), QMessageBox::Ok) &&
+           SaveBoxPicture(dialog, folder.filePath("replace-question.png"), QMessageBox::No);
 }
 
 }  // namespace
@@ -96,5 +104,5 @@ int main(int argc, char** argv) {
                        browse.grab().save(folder.filePath("browse-dialog.png"));
     about.hide();
     browse.hide();
-    return saved && SaveReportPicture(dialog, jobs, folder.filePath("report.png")) ? 0 : 1;
+    return saved && SaveReportPictures(dialog, jobs, folder) ? 0 : 1;
 }

@@ -53,7 +53,8 @@ TEST_F(ConvertTest, EachFailedCheckShowsItsExactMessage) {
     } cases[] = {
         {L"both blank", L" ", L"", L"Please enter an 'IOB' File name"},
         {L"output blank", L"net.iob", L" \t", L"Please enter a 'QUORVANE' File name"},
-        {L"missing IOB file", folder_.Path(L"gone.iob"), folder_.Path(L"out.txt"),
+        // No question about the existing output comes first.
+        {L"missing IOB file", folder_.Path(L"gone.iob"), folder_.Path(L"net.iob"),
          L"Cannot open file " + folder_.Path(L"gone.iob")},
         {L"output in a missing folder", folder_.Path(L"net.iob"), folder_.Path(L"gone\\out.txt"),
          L"Cannot open file " + folder_.Path(L"gone\\out.txt")},
@@ -67,4 +68,25 @@ TEST_F(ConvertTest, EachFailedCheckShowsItsExactMessage) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(Convert(c.iobName, c.outputName).text, c.message);
     }
+}
+
+// No, the default, writes nothing and shows no other box; Yes converts.
+TEST_F(ConvertTest, ExistingIobFileIsReplacedOnlyAfterYes) {
+    std::filesystem::copy_file(ExamplePath("header.iob"), folder_.Path(L"net.iob"));
+    std::ofstream(std::filesystem::path(folder_.Path(L"Swapped.IOB")), std::ios::binary)
+        << std::string("kept\r\n\0x", 9);
+    SetItemText(run_.main, kIdIobName, folder_.Path(L"net.iob"));
+    SetItemText(run_.main, kIdOutputName, folder_.Path(L"Swapped.IOB"));
+    Press(run_.main, kIdConvert);
+    const SeenBox no = ReadMessageBox(run_, IDNO);
+    EXPECT_EQ(no.text,
+              folder_.Path(L"Swapped.IOB") + L" already exists and is an IOB file. Do you want to replace it?");
+    EXPECT_TRUE(no.warningIcon && no.yesAndNoWithNoDefault);
+    EXPECT_EQ(BytesOf(folder_.Path(L"Swapped.IOB")), std::string("kept\r\n\0x", 9));
+    Press(run_.main, kIdConvert);
+    EXPECT_EQ(ReadMessageBox(run_, IDYES).text, no.text);
+    EXPECT_EQ(ReadMessageBox(run_).text,
+              L"Success - the results are in " + folder_.Path(L"Swapped.IOB") +
+                  L"\n\n0 stations, 0 GPS vectors in 0 groups\nNothing was converted: the file holds no station and "
+                  L"no GPS vector. Check that it is an IOB file.");
 }

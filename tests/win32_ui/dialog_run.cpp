@@ -43,10 +43,10 @@ std::wstring ClassOf(HWND window) {
 
 }  // namespace
 
-DialogRun::DialogRun() {
-    thread_ = std::thread([this] {
+DialogRun::DialogRun(const std::string& iobFileName) {
+    thread_ = std::thread([this, iobFileName] {
         threadId_ = GetCurrentThreadId();
-        CConverterApp application;
+        CConverterApp application(iobFileName);
         result_ = application.Run();
         ended_ = true;
     });
@@ -94,7 +94,7 @@ void PressKey(HWND control, WPARAM key) {
     PostMessageW(control, WM_KEYUP, key, 1);
 }
 
-SeenBox ReadMessageBox(const DialogRun& run) {
+SeenBox ReadMessageBox(const DialogRun& run, int answer) {
     SeenBox seen;
     const HWND box = run.WaitForWindow(kBoxTitle);
     if (box == nullptr) return seen;
@@ -109,6 +109,12 @@ SeenBox ReadMessageBox(const DialogRun& run) {
         }
     }
     seen.okIsTheOnlyButton = buttons == 1 && GetDlgItem(box, IDOK) != nullptr;
-    Press(box, IDOK);
+    // Wine's message box marks its default button by style alone: DM_GETDEFID does not tell it.
+    seen.yesAndNoWithNoDefault =
+        buttons == 2 && GetDlgItem(box, IDYES) != nullptr &&
+        (GetWindowLongPtrW(GetDlgItem(box, IDNO), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    Press(box, answer);
+    // Gone before the next box is looked for, which could otherwise be this one.
+    for (int step = 0; step < kWaitSteps && IsWindow(box); ++step) Sleep(10);
     return seen;
 }

@@ -12,8 +12,9 @@
 
 class DialogRun {
 public:
-    // Starts the dialog and waits until it is shown; `main` is then its window.
-    DialogRun();
+    // Starts the dialog, with `iobFileName` as the program's argument, and
+    // waits until it is shown; `main` is then its window.
+    explicit DialogRun(const std::string& iobFileName = std::string());
     // Closes whatever is still open, the dialog last.
     ~DialogRun();
     DialogRun(const DialogRun&) = delete;
@@ -39,6 +40,7 @@ struct SeenBox {
     std::wstring text;
     bool warningIcon = false;
     bool okIsTheOnlyButton = false;
+    bool yesAndNoWithNoDefault = false;
 };
 
 std::wstring TextOf(HWND window);
@@ -47,5 +49,6 @@ void SetItemText(HWND dialog, int id, const std::wstring& text);
 void Press(HWND dialog, int id);
 // A key pressed and released on `control`, through the dialog's own key handling.
 void PressKey(HWND control, WPARAM key);
-// Waits for the next message box, reads it and closes it with OK.
-SeenBox ReadMessageBox(const DialogRun& run);
+// Waits for the next message box, reads it, closes it with `answer` and
+// waits until it has gone.
+SeenBox ReadMessageBox(const DialogRun& run, int answer = IDOK);

@@ -28,10 +28,11 @@ QString FieldTextOf(const std::string& fileName) { return QFile::decodeName(file
 
 }  // namespace
 
-CConvertDialog::CConvertDialog(QWidget* parent)
+CConvertDialog::CConvertDialog(const std::string& iobFileName, QWidget* parent)
     : QDialog(parent, kDialogWindowFlags),
       icon_(AppIcon()),
-      previousPresenter_(iob::SetMessagePresenter(MessageBoxPresenter(this))) {
+      previousPresenter_(iob::SetMessagePresenter(MessageBoxPresenter(this))),
+      flow_(*this, iobFileName) {
     const auto controls = BuildDialog(*this, ConvertDialogTemplate(), icon_.pixmap(kAppIconSize, kAppIconSize));
     iobField_ = static_cast<QLineEdit*>(controls.at(kIdIobName));
     outputField_ = static_cast<QLineEdit*>(controls.at(kIdOutputName));

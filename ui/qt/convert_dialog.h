@@ -19,9 +19,10 @@ class CConvertDialog : public QDialog, private ConvertDialogView {
     Q_OBJECT
 
 public:
-    // Opens centred on the screen; messages are shown in boxes it owns
-    // while it lives.
-    explicit CConvertDialog(QWidget* parent = nullptr);
+    // Opens centred on the screen, with `iobFileName` (the program's
+    // argument) in the IOB field and the output name it proposes; messages
+    // are shown in boxes it owns while it lives.
+    explicit CConvertDialog(const std::string& iobFileName = std::string(), QWidget* parent = nullptr);
     ~CConvertDialog() override;
 
 protected:
@@ -47,5 +48,5 @@ private:
     QLineEdit* iobField_ = nullptr;
     QLineEdit* outputField_ = nullptr;
     iob::MessagePresenter previousPresenter_;
-    ConvertFlow flow_{*this};
+    ConvertFlow flow_;
 };

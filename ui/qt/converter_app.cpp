@@ -2,7 +2,8 @@
 
 #include "convert_dialog.h"
 
-CConverterApp::CConverterApp(int& argc, char** argv) : application_(argc, argv) {
+// File names are bytes on Linux, kept as the system gives them.
+CConverterApp::CConverterApp(int& argc, char** argv) : application_(argc, argv), iobFileName_(argc > 1 ? argv[1] : "") {
     // Docks tie a window to its launcher: on Wayland through the desktop
     // entry's name, on X11 through the window class, which Qt takes from the
     // application name and the desktop entry names as StartupWMClass. Set
@@ -12,7 +13,7 @@ CConverterApp::CConverterApp(int& argc, char** argv) : application_(argc, argv) 
 }
 
 int CConverterApp::Run() {
-    CConvertDialog dialog;
+    CConvertDialog dialog(iobFileName_);
     dialog.exec();
     return 0;
 }

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <QApplication>
+#include <string>
 
 class CConverterApp {
 public:
-    // Qt takes its own arguments (-platform, -display, ...); the program has
-    // none of its own.
+    // Qt takes its own arguments (-platform, -display, ...); the first one
+    // left is an IOB file name for the dialog ("Open with"), and any after
+    // it are ignored.
     CConverterApp(int& argc, char** argv);
 
     // Runs the main dialog until Close, Escape, the close box or Enter ends
@@ -16,4 +18,5 @@ public:
 
 private:
     QApplication application_;
+    std::string iobFileName_;
 };

@@ -6,13 +6,14 @@
 #include <QMessageBox>
 
 #include "application_title.h"
-#include "dialog_templates.h"
 
 iob::MessagePresenter MessageBoxPresenter(QWidget* owner) {
-    return [owner](unsigned, unsigned, const std::string& text, const std::string& details) {
+    return [owner](unsigned, unsigned boxType, const std::string& text, const std::string& details) {
+        const bool question = boxType == iob::kBoxYesNoDefaultNo;
         QMessageBox box(QMessageBox::Warning, QFile::decodeName(ApplicationTitle().c_str()),
-                        QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
-                        owner);
+                        QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())),
+                        question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+        if (question) box.setDefaultButton(QMessageBox::No);
         // File names are shown as typed, even those that look like markup.
         box.setTextFormat(Qt::PlainText);
         // What a conversion converted and did not, beneath its message; record
@@ -26,8 +27,9 @@ iob::MessagePresenter MessageBoxPresenter(QWidget* owner) {
         // A message shown from within a conversion is read with the ordinary pointer.
         const bool busy = QGuiApplication::overrideCursor() != nullptr;
         if (busy) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-        box.exec();
+        const int pressed = box.exec();
         if (busy) QGuiApplication::restoreOverrideCursor();
-        return static_cast<int>(kIdOk);
+        if (!question) return iob::kButtonOk;
+        return pressed == QMessageBox::Yes ? iob::kButtonYes : iob::kButtonNo;
     };
 }

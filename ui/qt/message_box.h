@@ -6,7 +6,7 @@
 #include <iob/show_message.h>
 
 // A presenter that shows each message in a box modal to `owner`: the warning
-// icon, one OK button, the application's title as caption and the whole
-// text, however long. Every caller passes box type 0, so the box type adds
-// nothing. Returns the id of OK.
+// icon, the buttons of its box type, the application's title as caption and
+// the whole text, however long. Returns the pressed button as
+// show_message.h numbers it; No for a question closed with Escape.
 iob::MessagePresenter MessageBoxPresenter(QWidget* owner);

@@ -7,6 +7,12 @@
 #include <iob/string_table.h>
 
 #include "path_case.h"
+#include "proposed_output_name.h"
+
+ConvertFlow::ConvertFlow(ConvertDialogView& view, const std::string& iobFileName)
+    : view_(view), iobFileName_(iobFileName) {
+    ProposeOutputName();
+}
 
 void ConvertFlow::FillFields() {
     view_.SetFieldText(NameField::kIob, iobFileName_);
@@ -15,6 +21,7 @@ void ConvertFlow::FillFields() {
 
 void ConvertFlow::OnConvert() {
     ReadFields();
+    if (!ConfirmReplace()) return;
     iob::ConvertFiles(settings_, iobFileName_, outputFileName_);
 }
 
@@ -45,10 +52,23 @@ void ConvertFlow::BrowseForFile(BrowseSelector selector) {
     }
     if (!chosen) return;
     name = ChosenPathCase(*chosen);
+    if (forIob) ProposeOutputName();
     FillFields();
 }
 
 void ConvertFlow::ReadFields() {
     iobFileName_ = view_.FieldText(NameField::kIob);
     outputFileName_ = view_.FieldText(NameField::kOutput);
+}
+
+void ConvertFlow::ProposeOutputName() {
+    const bool typed = !iob::TrimFileName(outputFileName_).empty() && outputFileName_ != proposedOutputName_;
+    if (typed) return;
+    proposedOutputName_ = ProposedOutputName(iobFileName_);
+    outputFileName_ = proposedOutputName_;
+}
+
+bool ConvertFlow::ConfirmReplace() const {
+    if (!iob::ReplacesExistingFile(iobFileName_, outputFileName_)) return true;
+    return iob::AskReplace(iob::TrimFileName(outputFileName_));
 }

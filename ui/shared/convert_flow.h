@@ -13,21 +13,28 @@
 
 class ConvertFlow {
 public:
-    // `view` outlives the flow. The fields are left as they are until FillFields.
-    explicit ConvertFlow(ConvertDialogView& view) : view_(view) {}
+    // `view` outlives the flow. `iobFileName` is the program's argument,
+    // empty without one; the output name it proposes comes with it. The
+    // fields are left as they are until FillFields.
+    ConvertFlow(ConvertDialogView& view, const std::string& iobFileName);
 
     // Writes both names into both fields.
     void FillFields();
 
-    // Trims and checks the names, converts and shows exactly one message,
-    // with the report of what was and was not converted beneath it. The
-    // fields are not rewritten: they keep showing what the user typed,
-    // blanks included, while the names are trimmed.
+    // When the output is an existing file, first asks whether to replace it
+    // and does nothing more after No. Then trims and checks the names,
+    // converts and shows exactly one message, with the report of what was
+    // and was not converted beneath it. The fields are not rewritten: they
+    // keep showing what the user typed, blanks included, while the names
+    // are trimmed.
     void OnConvert();
 
     // A file dialog for the IOB file or the output file; a chosen path
     // replaces that name in the case path_case.h gives it, and both fields
-    // are filled again, keeping what was typed into the other one.
+    // are filled again, keeping what was typed into the other one. A chosen
+    // IOB file proposes the output name (proposed_output_name.h) unless a
+    // name was typed there: an empty or blank field takes the proposal, and
+    // so does one still holding the previous proposal.
     void OnBrowseIob();
     void OnBrowseOutput();
 
@@ -39,9 +46,13 @@ private:
 
     void BrowseForFile(BrowseSelector selector);
     void ReadFields();
+    void ProposeOutputName();
+    // False when the user would rather keep the existing output file.
+    bool ConfirmReplace() const;
 
     ConvertDialogView& view_;
     std::string iobFileName_;
     std::string outputFileName_;
+    std::string proposedOutputName_;
     iob::ConversionSettings settings_;
 };

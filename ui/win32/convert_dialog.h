@@ -17,6 +17,10 @@ public:
     // The system command of the About entry.
     static constexpr UINT kAboutCommand = 16;
 
+    // `iobFileName` (the program's argument) goes into the IOB field, with
+    // the output name it proposes.
+    explicit CConvertDialog(const std::string& iobFileName) : flow_(*this, iobFileName) {}
+
     // Runs the dialog, centred on the screen, until it ends: IDOK for Enter
     // in a field (the names taken first), IDCANCEL for "Close", Escape and
     // the close box. Messages are shown in boxes it owns while it runs.
@@ -35,5 +39,5 @@ private:
 
     HWND window_ = nullptr;
     iob::MessagePresenter previousPresenter_;
-    ConvertFlow flow_{*this};
+    ConvertFlow flow_;
 };

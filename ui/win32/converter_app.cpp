@@ -2,10 +2,11 @@
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <utility>
 
 #include "convert_dialog.h"
 
-CConverterApp::CConverterApp() {
+CConverterApp::CConverterApp(std::string iobFileName) : iobFileName_(std::move(iobFileName)) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
@@ -14,6 +15,6 @@ CConverterApp::CConverterApp() {
 CConverterApp::~CConverterApp() { CoUninitialize(); }
 
 INT_PTR CConverterApp::Run() {
-    CConvertDialog dialog;
+    CConvertDialog dialog(iobFileName_);
     return dialog.Run();
 }

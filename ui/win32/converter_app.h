@@ -4,12 +4,15 @@
 
 #include "windows_api.h"
 
+#include <string>
+
 class CConverterApp {
 public:
     // Loads the common controls of version 6, which the manifest asks for,
     // so that buttons and fields take the system's visual style; the open
     // dialog hosts shell parts, which want a single-threaded apartment.
-    CConverterApp();
+    // `iobFileName`, the program's argument or empty, fills the IOB field.
+    explicit CConverterApp(std::string iobFileName = std::string());
     ~CConverterApp();
     CConverterApp(const CConverterApp&) = delete;
     CConverterApp& operator=(const CConverterApp&) = delete;
@@ -17,4 +20,7 @@ public:
     // Runs the main dialog until Close, Escape, the close box or Enter ends
     // it; returns its result, IDOK for Enter, else IDCANCEL.
     INT_PTR Run();
+
+private:
+    std::string iobFileName_;
 };

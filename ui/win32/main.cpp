@@ -1,9 +1,10 @@
-// IobToQuorvane.exe: the program ends when its main dialog ends. No
-// command-line argument is read.
+// IobToQuorvane.exe: the program ends when its main dialog ends. Its one
+// optional argument is an IOB file name.
 #include "converter_app.h"
+#include "iob_file_argument.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    CConverterApp application;
+    CConverterApp application(IobFileArgument(GetCommandLineW()));
     application.Run();
     return 0;
 }

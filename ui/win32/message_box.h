@@ -6,8 +6,8 @@
 #include <iob/show_message.h>
 
 // A presenter that shows each message in a box modal to `owner`: the warning
-// icon, one OK button, the application's title as caption and the whole
-// text, however long, with the report of a conversion beneath it after an
-// empty line. Every caller passes box type 0, so the box type adds nothing.
-// Returns the id of OK.
+// icon, the buttons of its box type, the application's title as caption and
+// the whole text, however long, with the report of a conversion beneath it
+// after an empty line. Returns the id of the pressed button, which
+// show_message.h numbers as Windows does.
 iob::MessagePresenter MessageBoxPresenter(HWND owner);

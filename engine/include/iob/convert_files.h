@@ -19,6 +19,13 @@ void ConvertIobFile(ConversionSettings& settings, TextReader& input, TextWriter&
 // Removes leading and trailing space, tab, LF, VT, FF and CR.
 std::string TrimFileName(const std::string& name);
 
+// Whether ConvertFiles with these names would replace an existing file:
+// both names, trimmed, are given, the IOB file opens, and the output names
+// an existing regular file that is not the IOB file. Every other case ends
+// in ConvertFiles' own message or replaces nothing (a device, a pipe), so
+// a question before it would only be in the way.
+bool ReplacesExistingFile(const std::string& iobName, const std::string& outputName);
+
 // Trims both names in place (output first), checks them, opens both files,
 // converts and closes them, then shows exactly one message, with the
 // conversion's report as its details once a conversion ran. A failed

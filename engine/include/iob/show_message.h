@@ -11,11 +11,19 @@
 
 namespace iob {
 
-// The answer of a box with one OK button.
-constexpr int kButtonOk = 1;
+// The boxes a presenter shows, every one with the warning icon.
+enum BoxType : unsigned {
+    kBoxOk = 0,              // a message: one OK button
+    kBoxYesNoDefaultNo = 1,  // a question: Yes and No, with No the default
+};
 
-// Shows `text` for message `messageNumber` with the platform's `boxType`
-// (buttons and icon; 0 is one OK button) and returns the pressed button.
+// The answers, the button that ended the box; Windows' IDOK, IDYES and IDNO.
+constexpr int kButtonOk = 1;
+constexpr int kButtonYes = 6;
+constexpr int kButtonNo = 7;
+
+// Shows `text` for message `messageNumber` in a box of `boxType` and
+// returns the pressed button.
 // `details`, empty for most messages, is what a conversion converted and did
 // not: a message box shows it beneath the text.
 using MessagePresenter =
@@ -38,6 +46,10 @@ void ShowEnterIobName();
 void ShowEnterOutputName();
 void ShowCannotOpen(const std::string& fileName);
 void ShowSameFile(const std::string& fileName);
+// Asks whether the existing file `outputName` is to be replaced; true for
+// Yes. A name ending in ".iob", in any case, gets the question that says it
+// is an IOB file: swapped names would otherwise destroy an input.
+bool AskReplace(const std::string& outputName);
 void ShowSuccess(const std::string& outputName, const std::string& details);
 void ShowOutOfMemory(const std::string& details = std::string());
 void ShowWriteError(const std::string& outputName, const std::string& details);

@@ -14,6 +14,8 @@ enum MessageNumber : unsigned {
     kMsgCannotOpen = 5031,
     kMsgSameFile = 5032,
     kMsgSuccess = 5041,
+    kMsgReplaceFile = 5051,
+    kMsgReplaceIobFile = 5052,
     kMsgUnsupportedSetting = 5111,
     kMsgTooManyElements = 5112,
     kMsgSemicolonInName = 5113,

@@ -1,7 +1,7 @@
 // Writes the pictures of the README: the main dialog, the About box, the
 // IOB Browse dialog over a folder of the examples, the report of a partial
-// conversion and the question before its output is replaced, as the
-// program lays them out.
+// conversion and the question before it is converted again, as the program
+// lays them out.
 // Usage: ui_screenshots FOLDER
 #include <QApplication>
 #include <QDir>
@@ -45,23 +45,10 @@ void WaitForListing(QFileDialog& dialog, int rows) {
     QApplication::processEvents();
 }
 
-// Presses "&Convert Data", grabs the message box it shows and ends it with `answer`.
-bool SaveBoxPicture(CConvertDialog& dialog, const QString& picture, QMessageBox::StandardButton answer) {
-    bool saved = false;
-    QTimer::singleShot(200, [&saved, &picture, answer] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            saved = box->grab().save(picture);
-            box->button(answer)->click();
-        }
-    });
-    ConvertDialogControls(dialog).convert->click();
-    return saved;
-}
-
-// Converts a file with records the converter does not read and grabs the
-// message box that reports it; converting it again asks before its output
-// is replaced.
-bool SaveReportPictures(CConvertDialog& dialog, const QTemporaryDir& jobs, const QDir& folder) {
+// Converts a file with records the converter does not read, grabs the
+// message box that shows and ends it with `answer`.
+bool SaveReportPicture(CConvertDialog& dialog, const QTemporaryDir& jobs, const QString& picture,
+                       QMessageBox::StandardButton answer) {
     QFile iob(jobs.filePath("survey.iob"));
     if (!iob.open(QIODevice::WriteOnly)) return false;
     iob.write(" TITL Control survey 2026\n"
@@ -76,8 +63,15 @@ bool SaveReportPictures(CConvertDialog& dialog, const QTemporaryDir& jobs, const
     ConvertDialogControls controls(dialog);
     controls.iobField->setText(iob.fileName());
     controls.outputField->setText(jobs.filePath("survey.txt"));
-    return SaveBoxPicture(dialog, folder.filePath("report.png"), QMessageBox::Ok) &&
-           SaveBoxPicture(dialog, folder.filePath("replace-question.png"), QMessageBox::No);
+    bool saved = false;
+    QTimer::singleShot(200, [&saved, &picture, answer] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            saved = box->grab().save(picture);
+            box->button(answer)->click();
+        }
+    });
+    controls.convert->click();
+    return saved;
 }
 
 }  // namespace
@@ -104,5 +98,8 @@ int main(int argc, char** argv) {
                        browse.grab().save(folder.filePath("browse-dialog.png"));
     about.hide();
     browse.hide();
-    return saved && SaveReportPictures(dialog, jobs, folder) ? 0 : 1;
+    // Converting it again asks before the output is replaced.
+    const bool boxes = SaveReportPicture(dialog, jobs, folder.filePath("report.png"), QMessageBox::Ok) &&
+                       SaveReportPicture(dialog, jobs, folder.filePath("replace-question.png"), QMessageBox::No);
+    return saved && boxes ? 0 : 1;
 }

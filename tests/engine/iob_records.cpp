@@ -137,4 +137,22 @@ std::vector<std::string> WorkedGroup() {
     return group;
 }
 
+std::string WgtGroupFile(int vectors) {
+    std::string file;
+    for (int i = 0; i < vectors; ++i) file += Dxyz("S" + std::to_string(i), "S" + std::to_string(i + 1)) + "\n";
+    file += " WGT  CT\n";
+    const int size = 3 * vectors;
+    std::vector<std::string> values;
+    for (int row = 0; row < size; ++row) {
+        for (int column = row; column < size; ++column) {
+            values.push_back(row == column ? "1.0E+04" : "1.0");
+            if (values.size() < 3) continue;
+            file += Elem(values) + "\n";
+            values.clear();
+        }
+    }
+    if (!values.empty()) file += Elem(values) + "\n";
+    return file + " END\n";
+}
+
 }  // namespace iob

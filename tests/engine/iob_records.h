@@ -74,11 +74,9 @@ std::string WorkedCov(const std::string& flag = "");
 std::vector<std::string> WorkedElems();
 std::vector<std::string> WorkedGroup();
 
-// An IOB file, each line ended by LF, of one WGT group of `vectors` DXYZ
-// records (S0 to S1, S1 to S2, ...) with its full weight matrix, whose
-// diagonal dominates so that it inverts, then END. Its conversion takes
-// long: the file grows with the square of `vectors`, the inversion with the
-// cube.
+// An IOB file (LF line ends) of one WGT group of `vectors` DXYZ records and
+// its full weight matrix, which inverts, then END: slow to convert, as the
+// inversion grows with the cube of `vectors`.
 std::string WgtGroupFile(int vectors);
 
 }  // namespace iob

@@ -1,5 +1,7 @@
 #include "dialog_templates.h"
 
+#include <iob/string_table.h>
+
 namespace {
 
 // The three texts stand between the icon and "OK"; the long middle line
@@ -48,6 +50,11 @@ const ControlTemplate kConvertControls[] = {
      7, 82, 260, 8},
 };
 
+const ControlTemplate kProgressControls[] = {
+    {ControlKind::kText, kIdProgressText, "", 7, 7, 246, 8},
+    {ControlKind::kProgressBar, kIdProgressBar, "", 7, 20, 246, 10},
+};
+
 template <std::size_t N>
 DialogTemplate MakeTemplate(const char* title, int width, int height, const ControlTemplate (&controls)[N]) {
     return DialogTemplate{title, width, height, controls, N};
@@ -64,4 +71,10 @@ const DialogTemplate& ConvertDialogTemplate() {
     static const DialogTemplate convert =
         MakeTemplate("Convert GeoLab IOB File To a Quorvane Input File", 400, 207, kConvertControls);
     return convert;
+}
+
+const DialogTemplate& ProgressDialogTemplate() {
+    static const DialogTemplate progress =
+        MakeTemplate(iob::LoadString(iob::kMsgProgressTitle), 260, 37, kProgressControls);
+    return progress;
 }

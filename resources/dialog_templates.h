@@ -13,7 +13,11 @@ enum class ControlKind {
     kButton,         // push button
     kDefaultButton,  // push button pressed by Enter wherever the focus is
     kIcon,           // the application icon at its own size
+    kProgressBar,    // a bar from 0 to kProgressRange, takes no focus
 };
+
+// The steps of a progress bar, empty to full.
+constexpr int kProgressRange = 1000;
 
 // A button's id is the command it sends.
 enum ControlId : int {
@@ -25,6 +29,8 @@ enum ControlId : int {
     kIdBrowseIob = 1002,
     kIdOutputName = 1003,
     kIdBrowseOutput = 1004,
+    kIdProgressText = 1005,
+    kIdProgressBar = 1006,
 };
 
 struct ControlTemplate {
@@ -48,3 +54,6 @@ struct DialogTemplate {
 const DialogTemplate& AboutDialogTemplate();
 // Template 102, the main dialog.
 const DialogTemplate& ConvertDialogTemplate();
+// The progress window of a long conversion: its text names the file, the
+// shell fills it in; the title is the string table's.
+const DialogTemplate& ProgressDialogTemplate();

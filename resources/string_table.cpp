@@ -59,6 +59,8 @@ const StringEntry kStringTable[] = {
     {kMsgIobBrowseTitle, "Select IOB File"},
     {kMsgOutputFilter, "ASCII (Text) File (*.txt)|*.txt|All Files (*.*)| *.*||"},
     {kMsgOutputBrowseTitle, "Enter/Select An Output File"},
+    {kMsgProgressTitle, "Conversion in Progress"},
+    {kMsgConverting, "Converting %s"},
 };
 
 }  // namespace

@@ -137,4 +137,21 @@ std::vector<std::string> WorkedGroup() {
     return group;
 }
 
+std::string WgtGroupFile(int vectors) {
+    std::string file;
+    for (int i = 0; i < vectors; ++i) file += Dxyz("S" + std::to_string(i), "S" + std::to_string(i + 1)) + "\n";
+    file += " WGT  CT\n";
+    // The upper triangle row by row, three to an ELEM record: 3n(3n + 1) / 2 weights fill the last one.
+    std::vector<std::string> values;
+    for (int row = 0; row < 3 * vectors; ++row) {
+        for (int column = row; column < 3 * vectors; ++column) {
+            values.push_back(row == column ? "1.0E+04" : "1.0");
+            if (values.size() < 3) continue;
+            file += Elem(values) + "\n";
+            values.clear();
+        }
+    }
+    return file + " END\n";
+}
+
 }  // namespace iob

@@ -1,7 +1,7 @@
 // Writes the pictures of the README: the main dialog, the About box, the
-// IOB Browse dialog over a folder of the examples, the report of a partial
-// conversion and the question before it is converted again, as the program
-// lays them out.
+// IOB Browse dialog over a folder of the examples, the progress window of a
+// long conversion, the report of a partial conversion and the question before
+// it is converted again, as the program lays them out.
 // Usage: ui_screenshots FOLDER
 #include <QApplication>
 #include <QDir>
@@ -12,7 +12,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <memory>
 
+#include <iob/show_message.h>
 #include <iob/string_table.h>
 
 #include "about_dialog.h"
@@ -20,6 +22,7 @@
 #include "browse_file_dialog.h"
 #include "convert_dialog.h"
 #include "convert_dialog_controls.h"
+#include "progress_window.h"
 #include "window_icon.h"
 
 namespace {
@@ -98,8 +101,15 @@ int main(int argc, char** argv) {
                        browse.grab().save(folder.filePath("browse-dialog.png"));
     about.hide();
     browse.hide();
+    // Half-way through the second pass of three.
+    const std::string converting =
+        iob::FormatMessage(iob::kMsgConverting, jobs.filePath("network.iob").toUtf8().data());
+    auto progress = std::make_unique<CProgressWindow>(QString::fromUtf8(converting.c_str()), &dialog);
+    progress->SetSteps(500);
+    const bool progressSaved = progress->grab().save(folder.filePath("progress-window.png"));
+    progress.reset();
     // Converting it again asks before the output is replaced.
     const bool boxes = SaveReportPicture(dialog, jobs, folder.filePath("report.png"), QMessageBox::Ok) &&
                        SaveReportPicture(dialog, jobs, folder.filePath("replace-question.png"), QMessageBox::No);
-    return saved && boxes ? 0 : 1;
+    return saved && progressSaved && boxes ? 0 : 1;
 }

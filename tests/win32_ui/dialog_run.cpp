@@ -9,7 +9,6 @@ namespace {
 constexpr int kWaitSteps = 1000;  // of 10 ms
 constexpr int kMessageTextId = 0xFFFF;
 constexpr wchar_t kMainTitle[] = L"Convert GeoLab IOB File To a Quorvane Input File";
-constexpr wchar_t kBoxTitle[] = L"win32_ui_tests";  // the executable's name
 
 std::vector<HWND> WindowsOf(DWORD threadId) {
     std::vector<HWND> windows;
@@ -62,10 +61,12 @@ DialogRun::~DialogRun() {
     thread_.join();
 }
 
-HWND DialogRun::WaitForWindow(const std::wstring& title) const {
+HWND DialogRun::WaitForWindow(const std::wstring& title) const { return WaitForWindow(title, title); }
+
+HWND DialogRun::WaitForWindow(const std::wstring& title, const std::wstring& otherTitle) const {
     for (int step = 0; step < kWaitSteps; ++step) {
         for (HWND window : WindowsOf(threadId_)) {
-            if (IsWindowVisible(window) && TextOf(window) == title) return window;
+            if (IsWindowVisible(window) && (TextOf(window) == title || TextOf(window) == otherTitle)) return window;
         }
         Sleep(10);
     }
@@ -96,7 +97,7 @@ void PressKey(HWND control, WPARAM key) {
 
 SeenBox ReadMessageBox(const DialogRun& run, int answer) {
     SeenBox seen;
-    const HWND box = run.WaitForWindow(kBoxTitle);
+    const HWND box = run.WaitForWindow(kMessageBoxTitle);
     if (box == nullptr) return seen;
     seen.text = TextOf(GetDlgItem(box, kMessageTextId));
     int buttons = 0;

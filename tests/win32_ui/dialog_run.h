@@ -20,9 +20,10 @@ public:
     DialogRun(const DialogRun&) = delete;
     DialogRun& operator=(const DialogRun&) = delete;
 
-    // The shown top-level window of the dialog's thread with that title;
-    // null when none came within 10 s.
+    // The shown top-level window of the dialog's thread with that title, or
+    // with either title; null when none came within 10 s.
     HWND WaitForWindow(const std::wstring& title) const;
+    HWND WaitForWindow(const std::wstring& title, const std::wstring& otherTitle) const;
     // The dialog's result once it has ended; -1 when it did not end within 10 s.
     INT_PTR WaitForEnd();
 
@@ -34,6 +35,9 @@ private:
     INT_PTR result_ = -1;
     std::thread thread_;
 };
+
+// A message box's title: the program's, the executable's name.
+constexpr wchar_t kMessageBoxTitle[] = L"win32_ui_tests";
 
 // What a message box titled with the program's title showed.
 struct SeenBox {

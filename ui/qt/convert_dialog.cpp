@@ -2,10 +2,12 @@
 
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <memory>
 
 #include "about_dialog.h"
@@ -16,6 +18,7 @@
 #include "dialog_builder.h"
 #include "message_box.h"
 #include "module_directory.h"
+#include "progress_window.h"
 #include "window_flags.h"
 #include "window_icon.h"
 #include "window_menu.h"
@@ -121,3 +124,18 @@ std::optional<std::string> CConvertDialog::ChooseFile(const FileDialogRequest& r
     if (dialog->exec() != QDialog::Accepted) return std::nullopt;
     return FileNameOf(dialog->selectedFiles().value(0));
 }
+
+void CConvertDialog::OpenProgress(const std::string& text) {
+    progress_ = std::make_unique<CProgressWindow>(
+        QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())), this);
+}
+
+void CConvertDialog::SetProgress(int steps) { progress_->SetSteps(steps); }
+
+void CConvertDialog::PumpEvents(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void CConvertDialog::CloseProgress() { progress_.reset(); }

@@ -1,11 +1,12 @@
 // The main dialog (template 102): the IOB file name and the output file
 // name, "Browse..." for each, "&Convert Data" and "Close". What its buttons
 // do is the convert flow's; this class draws the dialog and lends the flow
-// its fields and Qt's file dialog.
+// its fields, Qt's file dialog and the progress window.
 #pragma once
 
 #include <QDialog>
 #include <QIcon>
+#include <memory>
 #include <string>
 
 #include <iob/show_message.h>
@@ -14,6 +15,7 @@
 #include "convert_flow.h"
 
 class QLineEdit;
+class CProgressWindow;
 
 class CConvertDialog : public QDialog, private ConvertDialogView {
     Q_OBJECT
@@ -43,10 +45,15 @@ private:
     void SetFieldText(NameField field, const std::string& text) override;
     std::string StartFolderFor(const std::string& ownName, const std::string& otherName) const override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+    void OpenProgress(const std::string& text) override;
+    void SetProgress(int steps) override;
+    void PumpEvents(int milliseconds) override;
+    void CloseProgress() override;
 
     QIcon icon_;
     QLineEdit* iobField_ = nullptr;
     QLineEdit* outputField_ = nullptr;
     iob::MessagePresenter previousPresenter_;
+    std::unique_ptr<CProgressWindow> progress_;
     ConvertFlow flow_;
 };

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
 #include <vector>
@@ -33,6 +34,12 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& control, const QPix
         label->setPixmap(icon);
         return label;
     }
+    case ControlKind::kProgressBar: {
+        auto* bar = new QProgressBar(&dialog);
+        bar->setRange(0, kProgressRange);
+        bar->setTextVisible(false);
+        return bar;
+    }
     }
     return nullptr;
 }
@@ -53,6 +60,7 @@ QSize RoomForText(const ControlTemplate& control, const QWidget& widget) {
     }
     case ControlKind::kEdit:
     case ControlKind::kIcon:
+    case ControlKind::kProgressBar:
         break;
     }
     return QSize();

@@ -1,11 +1,14 @@
 // What the convert flow asks of the main dialog on screen, whichever toolkit
 // draws it: the texts of its two name fields, where a file dialog starts and
-// a file dialog itself. Texts are UTF-8. Messages go through ShowMessage and
-// the presenter the shell installs.
+// a file dialog itself, and the progress window of a long conversion. Texts
+// are UTF-8. Messages go through ShowMessage and the presenter the shell
+// installs.
 #pragma once
 
 #include <optional>
 #include <string>
+
+#include "progress_view.h"
 
 enum class NameField { kIob, kOutput };
 
@@ -18,7 +21,7 @@ struct FileDialogRequest {
     std::string startFolder;
 };
 
-class ConvertDialogView {
+class ConvertDialogView : public ConversionProgressView {
 public:
     virtual std::string FieldText(NameField field) const = 0;
     virtual void SetFieldText(NameField field, const std::string& text) = 0;

@@ -6,6 +6,7 @@
 #include <iob/show_message.h>
 #include <iob/string_table.h>
 
+#include "background_conversion.h"
 #include "path_case.h"
 #include "proposed_output_name.h"
 
@@ -22,7 +23,7 @@ void ConvertFlow::FillFields() {
 void ConvertFlow::OnConvert() {
     ReadFields();
     if (!ConfirmReplace()) return;
-    iob::ConvertFiles(settings_, iobFileName_, outputFileName_);
+    ConvertInBackground(settings_, iobFileName_, outputFileName_, view_);
 }
 
 void ConvertFlow::OnBrowseIob() {

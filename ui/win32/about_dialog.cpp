@@ -1,5 +1,6 @@
 #include "about_dialog.h"
 
+#include "centre_on_owner.h"
 #include "dialog_fit.h"
 #include "dialog_template.h"
 
@@ -12,16 +13,10 @@ void CAboutDialog::Run(HWND owner) {
 
 INT_PTR CALLBACK CAboutDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG: {
+    case WM_INITDIALOG:
         FitDialogToTexts(window, AboutDialogTemplate());
-        RECT owner, own;
-        GetWindowRect(GetWindow(window, GW_OWNER), &owner);
-        GetWindowRect(window, &own);
-        const int x = owner.left + ((owner.right - owner.left) - (own.right - own.left)) / 2;
-        const int y = owner.top + ((owner.bottom - owner.top) - (own.bottom - own.top)) / 2;
-        SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CentreOnOwner(window);
         return TRUE;
-    }
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(window, LOWORD(wParam));
         return TRUE;

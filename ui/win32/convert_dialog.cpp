@@ -120,3 +120,11 @@ std::string CConvertDialog::StartFolderFor(const std::string& ownName, const std
 std::optional<std::string> CConvertDialog::ChooseFile(const FileDialogRequest& request) {
     return RunBrowseFileDialog(window_, request);
 }
+
+void CConvertDialog::OpenProgress(const std::string& text) { progress_.Open(window_, text); }
+
+void CConvertDialog::SetProgress(int steps) { progress_.SetSteps(steps); }
+
+void CConvertDialog::PumpEvents(int milliseconds) { progress_.PumpMessages(milliseconds); }
+
+void CConvertDialog::CloseProgress() { progress_.Close(); }

@@ -2,7 +2,7 @@
 // name, "Browse..." for each, "&Convert Data" and "Close", and "About
 // IobToQuorvane..." below a separator in its system menu. What its buttons
 // do is the convert flow's; this class makes the window and lends the flow
-// its fields and the system's file dialog.
+// its fields, the system's file dialog and the progress window.
 #pragma once
 
 #include "windows_api.h"
@@ -11,6 +11,7 @@
 
 #include "convert_dialog_view.h"
 #include "convert_flow.h"
+#include "progress_window.h"
 
 class CConvertDialog : private ConvertDialogView {
 public:
@@ -36,8 +37,13 @@ private:
     void SetFieldText(NameField field, const std::string& text) override;
     std::string StartFolderFor(const std::string& ownName, const std::string& otherName) const override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+    void OpenProgress(const std::string& text) override;
+    void SetProgress(int steps) override;
+    void PumpEvents(int milliseconds) override;
+    void CloseProgress() override;
 
     HWND window_ = nullptr;
     iob::MessagePresenter previousPresenter_;
+    CProgressWindow progress_;
     ConvertFlow flow_;
 };

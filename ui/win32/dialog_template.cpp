@@ -1,5 +1,7 @@
 #include "dialog_template.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 #include "wide_text.h"
@@ -40,13 +42,16 @@ private:
     std::vector<WORD> words_;
 };
 
+// A predefined class by its atom, or a common control's class by its name.
 struct ControlClass {
     WORD atom;
     DWORD style;
+    const char* name = nullptr;
 };
 
 // The styles a resource script gives LTEXT, EDITTEXT, PUSHBUTTON,
-// DEFPUSHBUTTON and ICON; texts are shown as written, "&" included.
+// DEFPUSHBUTTON and ICON; texts are shown as written, "&" included. A
+// progress bar is CONTROL "" with the common controls' class.
 ControlClass ClassOf(ControlKind kind) {
     switch (kind) {
     case ControlKind::kText:
@@ -59,6 +64,8 @@ ControlClass ClassOf(ControlKind kind) {
         return {kButtonClass, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP};
     case ControlKind::kIcon:
         return {kStaticClass, SS_ICON};
+    case ControlKind::kProgressBar:
+        return {0, 0, PROGRESS_CLASSA};
     }
     return {kStaticClass, 0};
 }
@@ -95,8 +102,12 @@ std::vector<DWORD> BuildDialogTemplate(const DialogTemplate& dialog, DWORD style
         writer.Short(control.width);
         writer.Short(control.height);
         writer.Dword(static_cast<DWORD>(control.id));  // kIdNone is -1, as in a resource script
-        writer.Word(kOrdinal);
-        writer.Word(controlClass.atom);
+        if (controlClass.name != nullptr) {
+            writer.Text(controlClass.name);
+        } else {
+            writer.Word(kOrdinal);
+            writer.Word(controlClass.atom);
+        }
         if (control.kind == ControlKind::kIcon) {
             writer.Word(kOrdinal);
             writer.Word(kAppIconResource);

@@ -1,6 +1,7 @@
 // The hourglass for as long as a WaitCursor lives: a conversion runs inside
-// the button's handler and takes no input, so no message resets the cursor
-// meanwhile; a message box shows its own.
+// the button's handler, and the dialog takes no input meanwhile; the
+// progress window of a long one shows the hourglass too, a message box its
+// own cursor.
 #pragma once
 
 #include "windows_api.h"

@@ -52,6 +52,8 @@ enum MessageNumber : unsigned {
     kMsgIobBrowseTitle = 7002,
     kMsgOutputFilter = 7011,
     kMsgOutputBrowseTitle = 7012,
+    kMsgProgressTitle = 7021,
+    kMsgConverting = 7022,
 };
 
 // The text of entry `number`; the empty text for a number the table does not hold.

@@ -1,0 +1,52 @@
+#include "background_conversion.h"
+
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <future>
+#include <optional>
+
+#include <iob/convert_files.h>
+#include <iob/show_message.h>
+
+#include "dialog_templates.h"
+#include "held_messages.h"
+
+namespace {
+
+constexpr int kPasses = 3;
+// A conversion shorter than this never shows the progress window, which
+// would only flash.
+constexpr std::chrono::milliseconds kProgressDelay(500);
+// How often the bar follows the worker.
+constexpr int kBarMilliseconds = 50;
+
+}  // namespace
+
+void ConvertInBackground(iob::ConversionSettings& settings, std::string& iobName, std::string& outputName,
+                         ConversionProgressView& view) {
+    // Made before the worker starts: it trims the names in place.
+    const std::string text = iob::FormatMessage(iob::kMsgConverting, iob::TrimFileName(iobName).c_str());
+    HeldMessages messages;
+    std::atomic<int> steps{0};
+    std::future<void> worker = std::async(std::launch::async, [&] {
+        std::optional<iob::ConversionReport> report;
+        iob::ConvertFiles(settings, iobName, outputName, report,
+                          [&steps](int pass, double share) { steps = ProgressSteps(pass, share); });
+    });
+    if (worker.wait_for(kProgressDelay) != std::future_status::ready) {
+        view.OpenProgress(text);
+        do {
+            view.SetProgress(steps);
+            view.PumpEvents(kBarMilliseconds);
+        } while (worker.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready);
+        view.CloseProgress();
+    }
+    // Hands on what the worker threw, such as std::bad_alloc, as the conversion did on this thread.
+    worker.get();
+    messages.Show();
+}
+
+int ProgressSteps(int pass, double share) {
+    return static_cast<int>(std::lround((pass - 1 + share) * kProgressRange / kPasses));
+}

@@ -1,0 +1,62 @@
+#include "progress_window.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "centre_on_owner.h"
+#include "dialog_fit.h"
+#include "dialog_template.h"
+#include "wide_text.h"
+
+void CProgressWindow::Open(HWND owner, const std::string& text) {
+    const std::vector<DWORD> dialogTemplate =
+        BuildDialogTemplate(ProgressDialogTemplate(), WS_POPUP | WS_CAPTION | DS_MODALFRAME, 0);
+    owner_ = owner;
+    window_ = CreateDialogIndirectParamW(
+        GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner, DialogProc, 0);
+    const HWND label = GetDlgItem(window_, kIdProgressText);
+    SetWindowLongPtrW(label, GWL_STYLE, GetWindowLongPtrW(label, GWL_STYLE) | SS_PATHELLIPSIS);
+    SetWindowTextW(label, Widen(text).c_str());
+    SendDlgItemMessageW(window_, kIdProgressBar, PBM_SETRANGE32, 0, kProgressRange);
+    EnableWindow(owner_, FALSE);
+    ShowWindow(window_, SW_SHOW);
+}
+
+void CProgressWindow::SetSteps(int steps) {
+    SendDlgItemMessageW(window_, kIdProgressBar, PBM_SETPOS, static_cast<WPARAM>(steps), 0);
+}
+
+void CProgressWindow::PumpMessages(int milliseconds) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(milliseconds), QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (IsDialogMessageW(window_, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void CProgressWindow::Close() {
+    // Enabled first, so that the owner becomes the active window again.
+    EnableWindow(owner_, TRUE);
+    DestroyWindow(window_);
+    window_ = nullptr;
+}
+
+INT_PTR CALLBACK CProgressWindow::DialogProc(HWND window, UINT message, WPARAM, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        FitDialogToTexts(window, ProgressDialogTemplate());
+        CentreOnOwner(window);
+        return TRUE;
+    case WM_COMMAND:  // Escape, Enter and Alt+F4 end nothing
+        return TRUE;
+    case WM_SETCURSOR:  // the hourglass of the conversion, over its window too
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}

@@ -37,8 +37,13 @@ TEST(ProgressTest, OnlyALongConversionShowsItsProgressWindow) {
         if (c.slow) {
             EXPECT_EQ(TextOf(GetDlgItem(first, kIdProgressText)), L"Converting " + c.iobName);
             EXPECT_FALSE(IsWindowEnabled(run.main));
+            // Commands queued meanwhile neither convert again nor end the dialog.
+            PostMessageW(run.main, WM_COMMAND, kIdConvert, 0);
+            PostMessageW(run.main, WM_COMMAND, IDCANCEL, 0);
             for (int step = 0; step < 6000 && IsWindow(first); ++step) Sleep(10);
         }
         EXPECT_EQ(ReadMessageBox(run).text, c.message);
+        EXPECT_TRUE(IsWindowVisible(run.main));
+        std::filesystem::remove(folder.Path(L"out.txt"));  // else the next case is asked to replace it
     }
 }

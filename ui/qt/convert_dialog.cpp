@@ -73,6 +73,10 @@ void CConvertDialog::contextMenuEvent(QContextMenuEvent* event) {
     ShowWindowMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : mapToGlobal(QPoint(0, 0)));
 }
 
+void CConvertDialog::done(int result) {
+    if (!flow_.IsConverting()) QDialog::done(result);
+}
+
 void CConvertDialog::OnConvert() {
     BusyCursor busy;
     flow_.OnConvert();

@@ -27,6 +27,9 @@ public:
     explicit CConvertDialog(const std::string& iobFileName = std::string(), QWidget* parent = nullptr);
     ~CConvertDialog() override;
 
+    // Ends the dialog, unless a conversion is running.
+    void done(int result) override;
+
 protected:
     // Enter takes the focused push button's command, or with no push button
     // focused (there is no default button) takes the names and ends the

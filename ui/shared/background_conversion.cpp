@@ -21,6 +21,12 @@ constexpr std::chrono::milliseconds kProgressDelay(500);
 // How often the bar follows the worker.
 constexpr int kBarMilliseconds = 50;
 
+// The bar's steps when `pass` (1 to 3) has read `share` (0 to 1) of the
+// file: every pass reads the whole file, so each fills a third of the bar.
+int ProgressSteps(int pass, double share) {
+    return static_cast<int>(std::lround((pass - 1 + share) * kProgressRange / kPasses));
+}
+
 }  // namespace
 
 void ConvertInBackground(iob::ConversionSettings& settings, std::string& iobName, std::string& outputName,
@@ -45,8 +51,4 @@ void ConvertInBackground(iob::ConversionSettings& settings, std::string& iobName
     // Hands on what the worker threw, such as std::bad_alloc, as the conversion did on this thread.
     worker.get();
     messages.Show();
-}
-
-int ProgressSteps(int pass, double share) {
-    return static_cast<int>(std::lround((pass - 1 + share) * kProgressRange / kPasses));
 }

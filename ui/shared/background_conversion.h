@@ -15,7 +15,3 @@
 // The worker alone touches the arguments until then.
 void ConvertInBackground(iob::ConversionSettings& settings, std::string& iobName, std::string& outputName,
                          ConversionProgressView& view);
-
-// The bar's steps when `pass` (1 to 3) has read `share` (0 to 1) of the
-// file: every pass reads the whole file, so each fills a third of the bar.
-int ProgressSteps(int pass, double share);

@@ -21,22 +21,33 @@ void ConvertFlow::FillFields() {
 }
 
 void ConvertFlow::OnConvert() {
+    if (converting_) return;
     ReadFields();
     if (!ConfirmReplace()) return;
+    converting_ = true;
+    const struct Finished {
+        bool& converting;
+        ~Finished() { converting = false; }
+    } finished{converting_};
     ConvertInBackground(settings_, iobFileName_, outputFileName_, view_);
 }
 
 void ConvertFlow::OnBrowseIob() {
+    if (converting_) return;
     ReadFields();
     BrowseForFile(kBrowseIob);
 }
 
 void ConvertFlow::OnBrowseOutput() {
+    if (converting_) return;
     ReadFields();
     BrowseForFile(kBrowseOutput);
 }
 
-void ConvertFlow::OnOK() { ReadFields(); }
+void ConvertFlow::OnOK() {
+    if (converting_) return;
+    ReadFields();
+}
 
 void ConvertFlow::BrowseForFile(BrowseSelector selector) {
     const bool forIob = selector == kBrowseIob;

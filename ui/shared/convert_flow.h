@@ -41,6 +41,12 @@ public:
     // Enter: takes the names from the fields; the shell then ends the dialog.
     void OnOK();
 
+    // True while a conversion runs on its worker thread. The window system's
+    // events are handled meanwhile, so a command already queued may still
+    // arrive: every action above then does nothing, and the shell must not
+    // end the dialog, as the worker is using the names and settings.
+    bool IsConverting() const { return converting_; }
+
 private:
     enum BrowseSelector { kBrowseOutput = 1, kBrowseIob = 2 };
 
@@ -55,4 +61,5 @@ private:
     std::string outputFileName_;
     std::string proposedOutputName_;
     iob::ConversionSettings settings_;
+    bool converting_ = false;
 };

@@ -74,6 +74,10 @@ void CConvertDialog::OnInitDialog() {
 }
 
 void CConvertDialog::OnCommand(int id) {
+    // A command queued before the main dialog was disabled, or a close
+    // from the taskbar, waits for no conversion: none may start or end the
+    // dialog while one runs.
+    if (flow_.IsConverting()) return;
     switch (id) {
     case kIdConvert: {
         WaitCursor wait;

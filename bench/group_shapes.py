@@ -15,10 +15,9 @@ how much longer the larger file took: about 10 for linear time, about 100
 for quadratic.
 """
 
-import argparse
 import os
 
-from converter_runs import add_common_arguments, time_conversions
+from converter_runs import parse_arguments, time_conversions
 
 SHAPES = {
     "growing WGT group": lambda n: " WGT  CT\n" + " DXYZ\n ELEM 1\n" * n,
@@ -27,11 +26,8 @@ SHAPES = {
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    add_common_arguments(parser, here)
-    parser.add_argument("--size", type=int, default=20000, help="vectors of the smaller file (default: 20000)")
-    args = parser.parse_args()
+    args = parse_arguments(__doc__, lambda parser: parser.add_argument(
+        "--size", type=int, default=20000, help="vectors of the smaller file (default: 20000)"))
     bin_dir = os.path.join(args.build, "bin")
     iob = os.path.join(args.work, "group-shape.iob")
     out = os.path.join(args.work, "group-shape.txt")

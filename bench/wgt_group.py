@@ -10,12 +10,11 @@ that every vector reached the output, and prints the median seconds and the
 peak resident memory. The file is made afresh each time: it takes a second.
 """
 
-import argparse
 import os
 import random
 import sys
 
-from converter_runs import add_common_arguments, time_conversions
+from converter_runs import parse_arguments, time_conversions
 
 
 def write_group(path, vectors):
@@ -37,11 +36,8 @@ def write_group(path, vectors):
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    add_common_arguments(parser, here)
-    parser.add_argument("--vectors", type=int, default=300, help="vectors in the group (default: 300)")
-    args = parser.parse_args()
+    args = parse_arguments(__doc__, lambda parser: parser.add_argument(
+        "--vectors", type=int, default=300, help="vectors in the group (default: 300)"))
     bin_dir = os.path.join(args.build, "bin")
     iob = os.path.join(args.work, "wgt-%d.iob" % args.vectors)
     out = os.path.join(args.work, "wgt-%d.txt" % args.vectors)

@@ -79,8 +79,10 @@ ConversionOutcome ConvertAndClose(ConversionSettings& settings, OpenFiles& files
     if (progress) {
         std::error_code error;
         const auto size = static_cast<double>(std::filesystem::file_size(PathFromUtf8(iobName), error));
-        input.SetProgressHook([&progress, size](int pass, long long bytesRead) {
-            const double share = size > 0 ? static_cast<double>(bytesRead) / size : 1.0;
+        // A device has no size: each pass then shows as whole from its first read.
+        const bool sized = !error && size > 0;
+        input.SetProgressHook([&progress, size, sized](int pass, long long bytesRead) {
+            const double share = sized ? static_cast<double>(bytesRead) / size : 1.0;
             progress(pass, share < 1.0 ? share : 1.0);
         });
     }
@@ -154,11 +156,6 @@ int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string
     ShowOutcome(outcome, iobName, outputName);
     report = outcome.report;
     return outcome.result;
-}
-
-int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName) {
-    std::optional<ConversionReport> report;
-    return ConvertFiles(settings, iobName, outputName, report);
 }
 
 }  // namespace iob

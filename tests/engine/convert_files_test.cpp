@@ -41,7 +41,10 @@ protected:
     }
     // The full name in UTF-8, as the dialog and the command line hand it over.
     std::string Path(const std::string& name) const { return (folder_ / fs::u8path(name)).u8string(); }
-    int Run(std::string iob, std::string output) { return ConvertFiles(settings_, iob, output); }
+    int Run(std::string iob, std::string output) {
+        std::optional<ConversionReport> report;
+        return ConvertFiles(settings_, iob, output, report);
+    }
     // `other` names net.iob: converting net.iob into it is refused, and net.iob stays as it was.
     void ExpectSameFile(const std::string& other) {
         std::string original = ReadFileBytes(Path("net.iob"));
@@ -84,7 +87,8 @@ TEST_F(ConvertFilesTest, SuccessNamesTheTrimmedOutput) {
 TEST_F(ConvertFilesTest, NamesAreTrimmedInPlace) {
     std::string iob = " " + Path("net.iob") + " ";
     std::string output = "\t" + Path("out.txt");
-    ConvertFiles(settings_, iob, output);
+    std::optional<ConversionReport> report;
+    ConvertFiles(settings_, iob, output, report);
     EXPECT_EQ(iob, Path("net.iob"));
     EXPECT_EQ(output, Path("out.txt"));
 }

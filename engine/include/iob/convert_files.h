@@ -26,27 +26,25 @@ std::string TrimFileName(const std::string& name);
 // a question before it would only be in the way.
 bool ReplacesExistingFile(const std::string& iobName, const std::string& outputName);
 
+// What a long conversion tells as it goes, on the thread that converts: the
+// pass (1 to 3) and the share of the IOB file that pass has read, 0 to 1.
+using ProgressHandler = std::function<void(int pass, double share)>;
+
 // Trims both names in place (output first), checks them, opens both files,
 // converts and closes them, then shows exactly one message, with the
-// conversion's report as its details once a conversion ran. A failed
-// conversion leaves no partial output and an earlier file of that name as it
-// was, unless the output had to be written in place: a file with more hard
-// links, no regular file (a device, a pipe), a folder that takes no
-// temporary file.
+// conversion's report as its details once a conversion ran; `report` gets
+// that report too, and stays empty when the names or files failed before a
+// conversion could run. `progress`, when set, hears of every 64 KiB read.
+// A failed conversion leaves no partial output and an earlier file of that
+// name as it was, unless the output had to be written in place: a file
+// with more hard links, no regular file (a device, a pipe), a folder that
+// takes no temporary file.
 // Returns 0 on success, else the failure's message number:
 //   5023 / 5022  a name is empty (both empty: 5023 only)
 //   5031         a file cannot be opened, or names a folder
 //   5032         both names denote the same file; the IOB file stays untouched
 //   5001, 5013, 5014, 5111-5118  from the conversion; 5013 also when the
 //                output cannot be closed completely or put in place
-int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName);
-// What a long conversion tells as it goes, on the thread that converts: the
-// pass (1 to 3) and the share of the IOB file that pass has read, 0 to 1.
-using ProgressHandler = std::function<void(int pass, double share)>;
-
-// The same, handing the conversion's report to the caller; it stays empty
-// when the names or files failed before a conversion could run. `progress`,
-// when set, hears of every 64 KiB read.
 int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName,
                  std::optional<ConversionReport>& report, const ProgressHandler& progress = {});
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <future>
 #include <optional>
+#include <system_error>
 
 #include <iob/convert_files.h>
 #include <iob/show_message.h>
@@ -27,27 +28,46 @@ int ProgressSteps(int pass, double share) {
     return static_cast<int>(std::lround((pass - 1 + share) * kProgressRange / kPasses));
 }
 
+// Waits for the worker, with the progress window open from kProgressDelay
+// on; however the wait ends, the window closes and the dialog takes input.
+void ShowProgressUntilDone(const std::future<void>& worker, const std::string& text, const std::atomic<int>& steps,
+                           ConversionProgressView& view) {
+    if (worker.wait_for(kProgressDelay) == std::future_status::ready) return;
+    view.OpenProgress(text);
+    const struct Closer {
+        ConversionProgressView& view;
+        ~Closer() { view.CloseProgress(); }
+    } closer{view};
+    do {
+        view.SetProgress(steps);
+        view.PumpEvents(kBarMilliseconds);
+    } while (worker.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready);
+}
+
 }  // namespace
 
 void ConvertInBackground(iob::ConversionSettings& settings, std::string& iobName, std::string& outputName,
                          ConversionProgressView& view) {
     // Made before the worker starts: it trims the names in place.
     const std::string text = iob::FormatMessage(iob::kMsgConverting, iob::TrimFileName(iobName).c_str());
-    HeldMessages messages;
     std::atomic<int> steps{0};
-    std::future<void> worker = std::async(std::launch::async, [&] {
+    const auto convert = [&] {
         std::optional<iob::ConversionReport> report;
         iob::ConvertFiles(settings, iobName, outputName, report,
                           [&steps](int pass, double share) { steps = ProgressSteps(pass, share); });
-    });
-    if (worker.wait_for(kProgressDelay) != std::future_status::ready) {
-        view.OpenProgress(text);
-        do {
-            view.SetProgress(steps);
-            view.PumpEvents(kBarMilliseconds);
-        } while (worker.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready);
-        view.CloseProgress();
+    };
+    HeldMessages messages;
+    std::future<void> worker;
+    try {
+        worker = std::async(std::launch::async, convert);
+    } catch (const std::system_error&) {
+        // No thread to be had (a process limit, say): the conversion runs
+        // here, as it always did, with no progress window.
+        messages.Show();
+        convert();
+        return;
     }
+    ShowProgressUntilDone(worker, text, steps, view);
     // Hands on what the worker threw, such as std::bad_alloc, as the conversion did on this thread.
     worker.get();
     messages.Show();

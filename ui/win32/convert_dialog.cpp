@@ -49,7 +49,8 @@ INT_PTR CALLBACK CConvertDialog::DialogProc(HWND window, UINT message, WPARAM wP
         return TRUE;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) != CConvertDialog::kAboutCommand) return FALSE;
-        CAboutDialog::Run(window);
+        // Its end would give the dialog its input back while a conversion runs.
+        if (!dialog->flow_.IsConverting()) CAboutDialog::Run(window);
         return TRUE;
     case WM_DESTROY:
         dialog->OnDestroy();

@@ -10,27 +10,21 @@ constexpr int kWaitSteps = 1000;  // of 10 ms
 constexpr int kMessageTextId = 0xFFFF;
 constexpr wchar_t kMainTitle[] = L"Convert GeoLab IOB File To a Quorvane Input File";
 
+// Both enumerations hand each window to this with the list to add it to.
+BOOL CALLBACK AddToList(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 std::vector<HWND> WindowsOf(DWORD threadId) {
     std::vector<HWND> windows;
-    EnumThreadWindows(
-        threadId,
-        [](HWND window, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    EnumThreadWindows(threadId, AddToList, reinterpret_cast<LPARAM>(&windows));
     return windows;
 }
 
 std::vector<HWND> ChildrenOf(HWND window) {
     std::vector<HWND> children;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(window, AddToList, reinterpret_cast<LPARAM>(&children));
     return children;
 }
 

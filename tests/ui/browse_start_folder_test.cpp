@@ -2,21 +2,21 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QStringList>
 #include <QTemporaryDir>
+#include <set>
 
 #include "qt_printers.h"
 
-#include "browse_start_folder.h"
+#include "platform_folders.h"
 
 namespace {
 
-const QStringList kFolders = {"/", "/home/ann", "/home/ann/jobs", "/data/net", "/opt/iob", "/usr/bin"};
-const QStringList kWritable = {"/home/ann", "/home/ann/jobs", "/opt/iob"};
+const std::set<std::string> kFolders = {"/", "/home/ann", "/home/ann/jobs", "/data/net", "/opt/iob", "/usr/bin"};
+const std::set<std::string> kWritable = {"/home/ann", "/home/ann/jobs", "/opt/iob"};
 
-FolderChecks MadeUpChecks() {
-    return FolderChecks{[](const QString& folder) { return kFolders.contains(folder); },
-                        [](const QString& folder) { return kWritable.contains(folder); }};
+StartFolderChecks MadeUpChecks() {
+    return StartFolderChecks{[](const std::string& folder) { return kFolders.count(folder) > 0; },
+                             [](const std::string& folder) { return kWritable.count(folder) > 0; }};
 }
 
 struct StartFolderCase {
@@ -58,9 +58,10 @@ TEST(FileSystemFolderChecks, TellFoldersFromFilesAndMissingNames) {
     QTemporaryDir folder;
     QFile file(folder.filePath("net.iob"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    const FolderChecks checks = FileSystemFolderChecks();
-    EXPECT_TRUE(checks.exists(folder.path()) && checks.writable(folder.path()));
+    const StartFolderChecks checks = FileSystemFolderChecks();
+    const auto name = [](const QString& path) { return QFile::encodeName(path).toStdString(); };
+    EXPECT_TRUE(checks.exists(name(folder.path())) && checks.writable(name(folder.path())));
     for (const QString& notAFolder : {folder.filePath("net.iob"), folder.filePath("gone")}) {
-        EXPECT_FALSE(checks.exists(notAFolder) || checks.writable(notAFolder)) << notAFolder.toStdString();
+        EXPECT_FALSE(checks.exists(name(notAFolder)) || checks.writable(name(notAFolder))) << name(notAFolder);
     }
 }

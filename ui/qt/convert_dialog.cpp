@@ -1,7 +1,6 @@
 #include "convert_dialog.h"
 
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
@@ -13,11 +12,9 @@
 #include "about_dialog.h"
 #include "app_icon.h"
 #include "browse_file_dialog.h"
-#include "browse_start_folder.h"
 #include "busy_cursor.h"
 #include "dialog_builder.h"
 #include "message_box.h"
-#include "module_directory.h"
 #include "progress_window.h"
 #include "window_flags.h"
 #include "window_icon.h"
@@ -111,12 +108,6 @@ std::string CConvertDialog::FieldText(NameField field) const {
 
 void CConvertDialog::SetFieldText(NameField field, const std::string& text) {
     (field == NameField::kIob ? iobField_ : outputField_)->setText(FieldTextOf(text));
-}
-
-std::string CConvertDialog::StartFolderFor(const std::string& ownName, const std::string& otherName) const {
-    const BrowseStartPlaces places{ownName, otherName, FileNameOf(QDir::currentPath()),
-                                   ProgramBrowseFolder(GetModuleDirectory()), FileNameOf(QDir::homePath())};
-    return BrowseStartFolder(places, FileSystemFolderChecks());
 }
 
 std::optional<std::string> CConvertDialog::ChooseFile(const FileDialogRequest& request) {

@@ -1,20 +1,26 @@
-#include "browse_start_folder.h"
-
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-std::string BrowseStartFolder(const BrowseStartPlaces& places, const FolderChecks& checks) {
-    const auto onQtText = [](const std::function<bool(const QString&)>& check) {
-        return [check](const std::string& folder) { return check(QFile::decodeName(folder.c_str())); };
-    };
-    return BrowseStartFolder(places, StartFolderChecks{onQtText(checks.exists), onQtText(checks.writable)});
-}
+#include "platform_folders.h"
 
-FolderChecks FileSystemFolderChecks() {
-    return FolderChecks{
-        [](const QString& folder) { return QFileInfo(folder).isDir(); },
-        [](const QString& folder) {
-            const QFileInfo info(folder);
+namespace {
+
+// Qt's texts of the program's file names, in the 8-bit encoding QFile uses for them.
+QString FolderText(const std::string& folder) { return QFile::decodeName(folder.c_str()); }
+std::string FolderName(const QString& text) { return QFile::encodeName(text).toStdString(); }
+
+}  // namespace
+
+std::string WorkingFolder() { return FolderName(QDir::currentPath()); }
+
+std::string UserFolder() { return FolderName(QDir::homePath()); }
+
+StartFolderChecks FileSystemFolderChecks() {
+    return StartFolderChecks{
+        [](const std::string& folder) { return QFileInfo(FolderText(folder)).isDir(); },
+        [](const std::string& folder) {
+            const QFileInfo info(FolderText(folder));
             return info.isDir() && info.isWritable();
         },
     };

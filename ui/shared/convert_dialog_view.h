@@ -26,11 +26,6 @@ public:
     virtual std::string FieldText(NameField field) const = 0;
     virtual void SetFieldText(NameField field, const std::string& text) = 0;
 
-    // The folder a file dialog starts in (start_folder.h) for the field
-    // holding `ownName` while the other holds `otherName`, with the
-    // platform's own folders.
-    virtual std::string StartFolderFor(const std::string& ownName, const std::string& otherName) const = 0;
-
     // Runs the dialog until the user ends it: the full path of the chosen or
     // typed file, or nothing after Cancel. Throws std::bad_alloc when the
     // dialog cannot be made.

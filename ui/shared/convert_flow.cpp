@@ -9,6 +9,7 @@
 #include "background_conversion.h"
 #include "path_case.h"
 #include "proposed_output_name.h"
+#include "start_folder.h"
 
 ConvertFlow::ConvertFlow(ConvertDialogView& view, const std::string& iobFileName)
     : view_(view), iobFileName_(iobFileName) {
@@ -54,7 +55,7 @@ void ConvertFlow::BrowseForFile(BrowseSelector selector) {
     std::string& name = forIob ? iobFileName_ : outputFileName_;
     const FileDialogRequest request{iob::LoadString(forIob ? iob::kMsgIobBrowseTitle : iob::kMsgOutputBrowseTitle),
                                     iob::LoadString(forIob ? iob::kMsgIobFilter : iob::kMsgOutputFilter),
-                                    view_.StartFolderFor(name, forIob ? outputFileName_ : iobFileName_)};
+                                    BrowseStartFolder(name, forIob ? outputFileName_ : iobFileName_)};
     std::optional<std::string> chosen;
     try {
         chosen = view_.ChooseFile(request);

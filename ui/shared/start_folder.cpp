@@ -4,6 +4,9 @@
 
 #include <iob/convert_files.h>
 
+#include "module_directory.h"
+#include "platform_folders.h"
+
 namespace {
 
 // Only text is worked on here: no file is looked at for this.
@@ -27,4 +30,10 @@ std::string BrowseStartFolder(const BrowseStartPlaces& places, const StartFolder
     }
     if (!places.programFolder.empty() && checks.writable(places.programFolder)) return places.programFolder;
     return places.userFolder;
+}
+
+std::string BrowseStartFolder(const std::string& ownName, const std::string& otherName) {
+    const BrowseStartPlaces places{ownName, otherName, WorkingFolder(), ProgramBrowseFolder(GetModuleDirectory()),
+                                   UserFolder()};
+    return BrowseStartFolder(places, FileSystemFolderChecks());
 }

@@ -30,3 +30,7 @@ struct StartFolderChecks {
 
 // "/survey/jobs/net.iob" in the own field, its folder existing -> "/survey/jobs".
 std::string BrowseStartFolder(const BrowseStartPlaces& places, const StartFolderChecks& checks);
+
+// The rule on the running system (platform_folders.h) for the dialog of the
+// field holding `ownName` while the other holds `otherName`.
+std::string BrowseStartFolder(const std::string& ownName, const std::string& otherName);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "filter_pairs.h"
-#include "folders.h"
+#include "platform_folders.h"
 #include "wide_text.h"
 
 namespace {

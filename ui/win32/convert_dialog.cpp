@@ -6,9 +6,7 @@
 #include "browse_file_dialog.h"
 #include "dialog_fit.h"
 #include "dialog_template.h"
-#include "folders.h"
 #include "message_box.h"
-#include "module_directory.h"
 #include "wait_cursor.h"
 #include "wide_text.h"
 
@@ -114,12 +112,6 @@ std::string CConvertDialog::FieldText(NameField field) const {
 
 void CConvertDialog::SetFieldText(NameField field, const std::string& text) {
     SetDlgItemTextW(window_, FieldId(field), Widen(text).c_str());
-}
-
-std::string CConvertDialog::StartFolderFor(const std::string& ownName, const std::string& otherName) const {
-    const BrowseStartPlaces places{ownName, otherName, WorkingFolder(), ProgramBrowseFolder(GetModuleDirectory()),
-                                   DocumentsFolder()};
-    return BrowseStartFolder(places, FileSystemFolderChecks());
 }
 
 std::optional<std::string> CConvertDialog::ChooseFile(const FileDialogRequest& request) {

@@ -35,7 +35,6 @@ private:
 
     std::string FieldText(NameField field) const override;
     void SetFieldText(NameField field, const std::string& text) override;
-    std::string StartFolderFor(const std::string& ownName, const std::string& otherName) const override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
     void OpenProgress(const std::string& text) override;
     void SetProgress(int steps) override;

@@ -1,4 +1,4 @@
-#include "folders.h"
+#include "platform_folders.h"
 
 #include "windows_api.h"
 
@@ -12,7 +12,7 @@ std::string WorkingFolder() {
     return Narrow(folder);
 }
 
-std::string DocumentsFolder() {
+std::string UserFolder() {
     wchar_t folder[MAX_PATH] = L"";
     if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder))) return std::string();
     return Narrow(folder);
@@ -25,8 +25,9 @@ bool IsFolder(const std::string& folder) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-// The probe goes when its handle is closed; the process id keeps two
-// programs' probes apart.
+// Writable means a file can be made there: under Program Files the rights,
+// not the folder's attributes, forbid it. The probe goes when its handle is
+// closed; the process id keeps two programs' probes apart.
 bool CanMakeFileIn(const std::string& folder) {
     const std::wstring probe = Widen(folder) + L"\\~iobtoquorvane-" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
     const HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,

@@ -1,6 +1,7 @@
 #include "unit_growth.h"
 
 #include <algorithm>
+#include <cmath>
 
 UnitGrowth GrowthToFit(const DialogTemplate& dialogTemplate, const std::function<TextRoom(std::size_t index)>& room,
                        double unitWidth, double unitHeight) {
@@ -14,3 +15,7 @@ UnitGrowth GrowthToFit(const DialogTemplate& dialogTemplate, const std::function
     }
     return growth;
 }
+
+int PositionPixels(double pixels) { return static_cast<int>(std::lround(pixels)); }
+
+int SizePixels(double pixels) { return static_cast<int>(std::ceil(pixels - 1e-9)); }

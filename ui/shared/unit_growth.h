@@ -24,3 +24,10 @@ struct UnitGrowth {
 // A 90-unit text that needs 100 units' pixels in a 60-unit wide control -> 100 / 60 across.
 UnitGrowth GrowthToFit(const DialogTemplate& dialogTemplate, const std::function<TextRoom(std::size_t index)>& room,
                        double unitWidth, double unitHeight);
+
+// A control's place in pixels from its units times the pixels of a unit:
+// a position rounds to the nearest pixel; a size rounds up, so that no
+// control ends up smaller than its units, but not for the last bits of a
+// product that is whole in decimal.
+int PositionPixels(double pixels);
+int SizePixels(double pixels);

@@ -1,6 +1,5 @@
 #include "dialog_fit.h"
 
-#include <cmath>
 #include <vector>
 
 #include "unit_growth.h"
@@ -18,10 +17,6 @@ TextRoom RoomForText(HDC dc, const ControlTemplate& control) {
     return TextRoom{static_cast<double>(text.right + padding * GetSystemMetrics(SM_CXEDGE)),
                     static_cast<double>(text.bottom + padding * GetSystemMetrics(SM_CYEDGE))};
 }
-
-int Round(double pixels) { return static_cast<int>(std::lround(pixels)); }
-// Sizes round up, so that no control ends up smaller than its units.
-int RoundUp(double pixels) { return static_cast<int>(std::ceil(pixels - 1e-9)); }
 
 }  // namespace
 
@@ -51,15 +46,15 @@ void FitDialogToTexts(HWND dialog, const DialogTemplate& dialogTemplate) {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const ControlTemplate& control = dialogTemplate.controls[i];
         const UINT keepSize = control.kind == ControlKind::kIcon ? SWP_NOSIZE : 0;
-        SetWindowPos(controls[i], nullptr, Round(control.x * across), Round(control.y * down),
-                     RoundUp(control.width * across), RoundUp(control.height * down),
+        SetWindowPos(controls[i], nullptr, PositionPixels(control.x * across), PositionPixels(control.y * down),
+                     SizePixels(control.width * across), SizePixels(control.height * down),
                      SWP_NOZORDER | SWP_NOACTIVATE | keepSize);
     }
     RECT window, client;
     GetWindowRect(dialog, &window);
     GetClientRect(dialog, &client);
-    const int width = window.right - window.left + RoundUp(dialogTemplate.width * across) - client.right;
-    const int height = window.bottom - window.top + RoundUp(dialogTemplate.height * down) - client.bottom;
+    const int width = window.right - window.left + SizePixels(dialogTemplate.width * across) - client.right;
+    const int height = window.bottom - window.top + SizePixels(dialogTemplate.height * down) - client.bottom;
     SetWindowPos(dialog, nullptr, (window.left + window.right - width) / 2, (window.top + window.bottom - height) / 2,
                  width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -36,13 +36,13 @@ void ConvertFlow::OnConvert() {
 void ConvertFlow::OnBrowseIob() {
     if (converting_) return;
     ReadFields();
-    BrowseForFile(kBrowseIob);
+    BrowseForFile(NameField::kIob);
 }
 
 void ConvertFlow::OnBrowseOutput() {
     if (converting_) return;
     ReadFields();
-    BrowseForFile(kBrowseOutput);
+    BrowseForFile(NameField::kOutput);
 }
 
 void ConvertFlow::OnOK() {
@@ -50,8 +50,8 @@ void ConvertFlow::OnOK() {
     ReadFields();
 }
 
-void ConvertFlow::BrowseForFile(BrowseSelector selector) {
-    const bool forIob = selector == kBrowseIob;
+void ConvertFlow::BrowseForFile(NameField field) {
+    const bool forIob = field == NameField::kIob;
     std::string& name = forIob ? iobFileName_ : outputFileName_;
     const FileDialogRequest request{iob::LoadString(forIob ? iob::kMsgIobBrowseTitle : iob::kMsgOutputBrowseTitle),
                                     iob::LoadString(forIob ? iob::kMsgIobFilter : iob::kMsgOutputFilter),

@@ -48,9 +48,7 @@ public:
     bool IsConverting() const { return converting_; }
 
 private:
-    enum BrowseSelector { kBrowseOutput = 1, kBrowseIob = 2 };
-
-    void BrowseForFile(BrowseSelector selector);
+    void BrowseForFile(NameField field);
     void ReadFields();
     void ProposeOutputName();
     // False when the user would rather keep the existing output file.

@@ -63,12 +63,12 @@ void ConvertInBackground(iob::ConversionSettings& settings, std::string& iobName
     } catch (const std::system_error&) {
         // No thread to be had (a process limit, say): the conversion runs
         // here, as it always did, with no progress window.
-        messages.Show();
         convert();
-        return;
     }
-    ShowProgressUntilDone(worker, text, steps, view);
-    // Hands on what the worker threw, such as std::bad_alloc, as the conversion did on this thread.
-    worker.get();
+    if (worker.valid()) {
+        ShowProgressUntilDone(worker, text, steps, view);
+        // Hands on what the worker threw, such as std::bad_alloc, as the conversion did on this thread.
+        worker.get();
+    }
     messages.Show();
 }

@@ -9,13 +9,10 @@ HeldMessages::HeldMessages()
               return iob::kButtonOk;
           })) {}
 
-HeldMessages::~HeldMessages() {
-    if (!restored_) iob::SetMessagePresenter(std::move(shellPresenter_));
-}
+HeldMessages::~HeldMessages() { iob::SetMessagePresenter(std::move(shellPresenter_)); }
 
 void HeldMessages::Show() {
     iob::SetMessagePresenter(shellPresenter_);
-    restored_ = true;
     if (!shellPresenter_) return;
     for (const Message& message : messages_) {
         shellPresenter_(message.number, message.boxType, message.text, message.details);

@@ -14,7 +14,7 @@ public:
     // message of a conversion has only that button. Call on the UI thread
     // before the worker starts.
     HeldMessages();
-    // Puts the shell's presenter back without showing what was held.
+    // Puts the shell's presenter back, whether or not what was held was shown.
     ~HeldMessages();
     HeldMessages(const HeldMessages&) = delete;
     HeldMessages& operator=(const HeldMessages&) = delete;
@@ -33,5 +33,4 @@ private:
 
     std::vector<Message> messages_;
     iob::MessagePresenter shellPresenter_;
-    bool restored_ = false;
 };

@@ -111,13 +111,13 @@ void CConvertDialog::SetFieldText(NameField field, const std::string& text) {
 }
 
 std::optional<std::string> CConvertDialog::ChooseFile(const FileDialogRequest& request) {
-    auto dialog = std::make_unique<CBrowseFileDialog>(request.filter, nullptr);
-    dialog->setDirectory(FieldTextOf(request.startFolder));
-    dialog->setWindowTitle(QString::fromUtf8(request.title));
+    CBrowseFileDialog dialog(request.filter, nullptr);
+    dialog.setDirectory(FieldTextOf(request.startFolder));
+    dialog.setWindowTitle(QString::fromUtf8(request.title));
     // It has no owner to take the icon from.
-    dialog->setWindowIcon(icon_);
-    if (dialog->exec() != QDialog::Accepted) return std::nullopt;
-    return FileNameOf(dialog->selectedFiles().value(0));
+    dialog.setWindowIcon(icon_);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return FileNameOf(dialog.selectedFiles().value(0));
 }
 
 void CConvertDialog::OpenProgress(const std::string& text) {

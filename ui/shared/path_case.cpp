@@ -1,12 +1,15 @@
 #include "path_case.h"
 
-std::string ChosenPathCase(const std::string& path) {
-#ifdef _WIN32
-    std::string lower = path;
-    for (char& c : lower) {
+std::string AsciiLower(std::string text) {
+    for (char& c : text) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     }
-    return lower;
+    return text;
+}
+
+std::string ChosenPathCase(const std::string& path) {
+#ifdef _WIN32
+    return AsciiLower(path);
 #else
     return path;
 #endif

@@ -8,3 +8,6 @@
 
 // Only the bytes A to Z change, so the other letters of a UTF-8 name stay whole.
 std::string ChosenPathCase(const std::string& path);
+
+// `text` with A to Z in lower case, every other byte as it was.
+std::string AsciiLower(std::string text);

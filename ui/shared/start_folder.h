@@ -7,8 +7,9 @@
 //      unpacked into a folder of its own);
 //   4. else the user's folder: the home folder on Linux, Documents on Windows.
 // A name is trimmed first and, when relative, read from the working folder,
-// as a conversion opens it; a blank field names no folder. Folders are named
-// as the platform spells them, without a last separator unless it is a root.
+// as a conversion opens it; a blank field names no folder. The folders of
+// the names are spelled as the platform spells them, without a last
+// separator unless it is a root.
 #pragma once
 
 #include <functional>

@@ -12,14 +12,13 @@
 void CProgressWindow::Open(HWND owner, const std::string& text) {
     const std::vector<DWORD> dialogTemplate =
         BuildDialogTemplate(ProgressDialogTemplate(), WS_POPUP | WS_CAPTION | DS_MODALFRAME, 0);
-    owner_ = owner;
     window_ = CreateDialogIndirectParamW(
         GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner, DialogProc, 0);
     const HWND label = GetDlgItem(window_, kIdProgressText);
     SetWindowLongPtrW(label, GWL_STYLE, GetWindowLongPtrW(label, GWL_STYLE) | SS_PATHELLIPSIS);
     SetWindowTextW(label, Widen(text).c_str());
     SendDlgItemMessageW(window_, kIdProgressBar, PBM_SETRANGE32, 0, kProgressRange);
-    EnableWindow(owner_, FALSE);
+    EnableWindow(owner, FALSE);
     ShowWindow(window_, SW_SHOW);
 }
 
@@ -39,7 +38,7 @@ void CProgressWindow::PumpMessages(int milliseconds) {
 
 void CProgressWindow::Close() {
     // Enabled first, so that the owner becomes the active window again.
-    EnableWindow(owner_, TRUE);
+    EnableWindow(GetWindow(window_, GW_OWNER), TRUE);
     DestroyWindow(window_);
     window_ = nullptr;
 }

@@ -24,6 +24,5 @@ public:
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    HWND owner_ = nullptr;
     HWND window_ = nullptr;
 };

@@ -6,16 +6,13 @@
 #include <iterator>
 #include <string>
 
-#include <iob/trim.h>
-
 namespace iob {
 namespace {
 
 // A line that begins so names another file whose records belong here.
 constexpr char kIncludeWord[] = "#include";
 
-// Spelled as the passes compare them, four bytes with their blanks; the
-// most frequent records of a file first.
+// Spelled as the passes compare them, four bytes with their blanks.
 constexpr const char* kConvertedTypes[] = {"ELEM", "DXYZ", "PLH ", "PLO ", "COV ", "TITL",
                                            "ELIP", "LUNT", "END ", "WGT ", "CORR", "GENC"};
 constexpr const char* kGroupMarks[] = {"GRP ", "3DD "};
@@ -27,23 +24,38 @@ constexpr const char* kNotConvertedTypes[] = {"ANGL", "ANGT", "AUX ", "AZIM", "C
                                               "XTMR", "XY  ", "XYZ ", "ZANG", "2DC ", "2DD ", "3DC ", "4PAR", "7PAR"};
 
 template <std::size_t N>
-bool IsOneOf(const std::string& type, const char* const (&types)[N]) {
-    return std::any_of(std::begin(types), std::end(types), [&type](const char* known) { return type == known; });
+bool IsOneOf(const char* key, const char* const (&types)[N]) {
+    return std::any_of(std::begin(types), std::end(types),
+                       [key](const char* known) { return std::memcmp(key, known, kRecordTypeWidth) == 0; });
 }
 
-// The bytes of the record-type field that the line holds; fewer than four
-// when it ends before column 5.
-std::string FieldBytes(const char* recordType) {
-    return std::string(recordType, strnlen(recordType, kRecordTypeWidth));
+enum class RecordKind {
+    kRead,          // a pass reads it: a converted type (CORR among them, refused with 5115) or a group mark
+    kNotConverted,  // observations and coordinates the converter does not read: DIST, AZIM, NEH, ...
+    kUnknown,       // no record type of the format: a likely typo ("PLh ", "DXZY")
+};
+
+// The kind of a record-type field, padded with blanks to `key`; `full` when
+// the line held all four bytes of it. The passes compare the field byte for
+// byte and with case, so "PLH<TAB>" is no PLH record.
+RecordKind ClassifyRecordType(const char (&key)[kRecordTypeWidth], bool full) {
+    if (full) {
+        if (IsOneOf(key, kConvertedTypes) || IsOneOf(key, kGroupMarks)) return RecordKind::kRead;
+        return IsOneOf(key, kNotConvertedTypes) ? RecordKind::kNotConverted : RecordKind::kUnknown;
+    }
+    // A line that ends inside the field: the passes compare its end too, so
+    // no type of theirs matches it, but the format's types still name it.
+    if (IsOneOf(key, kGroupMarks)) return RecordKind::kRead;
+    if (IsOneOf(key, kConvertedTypes) || IsOneOf(key, kNotConvertedTypes)) return RecordKind::kNotConverted;
+    return RecordKind::kUnknown;
 }
 
-// The type as a report names it: trailing spaces dropped, control bytes
-// spelled out, so that "PLH<TAB>" shows as PLH\t.
-std::string VisibleType(const std::string& field) {
+// The type as a report names it, from the type without its trailing blanks:
+// control bytes spelled out, so that "PLH<TAB>" shows as PLH\t.
+std::string VisibleType(const std::string& type) {
     std::string visible;
-    const std::size_t end = field.find_last_not_of(' ') + 1;
-    for (std::size_t i = 0; i < end; ++i) {
-        const unsigned char byte = static_cast<unsigned char>(field[i]);
+    for (const char ch : type) {
+        const unsigned char byte = static_cast<unsigned char>(ch);
         if (byte == '\t') {
             visible += "\\t";
         } else if (byte == '\r') {
@@ -77,27 +89,19 @@ void Tally(std::vector<RecordTally>& first, long long& count, std::string text, 
 
 }  // namespace
 
-RecordKind ClassifyRecordType(const char* recordType) {
-    if (IsFrequentType(recordType) || IsEndRecord(recordType)) return RecordKind::kConverted;
-    std::string type = FieldBytes(recordType);
-    if (type.size() == kRecordTypeWidth) {
-        if (IsOneOf(type, kConvertedTypes)) return RecordKind::kConverted;
-        if (IsOneOf(type, kGroupMarks)) return RecordKind::kGroupMark;
-        return IsOneOf(type, kNotConvertedTypes) ? RecordKind::kNotConverted : RecordKind::kUnknown;
-    }
-    // A line that ends inside the field: the passes compare its end too, so
-    // no type of theirs matches it, but the format's types still name it.
-    type.resize(kRecordTypeWidth, ' ');
-    if (IsOneOf(type, kGroupMarks)) return RecordKind::kGroupMark;
-    if (IsOneOf(type, kConvertedTypes) || IsOneOf(type, kNotConvertedTypes)) return RecordKind::kNotConverted;
-    return RecordKind::kUnknown;
-}
-
 void TallySkippedRecord(const RecordView& record, ConversionReport& report) {
-    const RecordKind kind = ClassifyRecordType(record.Type());
+    // The bytes of the field that the line holds (fewer than four when it
+    // ends before column 5), padded with blanks.
+    const std::size_t held = strnlen(record.Type(), kRecordTypeWidth);
+    char key[kRecordTypeWidth];
+    std::memset(key, ' ', sizeof key);
+    std::memcpy(key, record.Type(), held);
+    const RecordKind kind = ClassifyRecordType(key, held == kRecordTypeWidth);
+    if (kind == RecordKind::kRead) return;
+    std::size_t typeLength = kRecordTypeWidth;
+    while (typeLength > 0 && key[typeLength - 1] == ' ') --typeLength;
+    const std::string type(key, typeLength);
     if (kind == RecordKind::kNotConverted) {
-        std::string type = FieldBytes(record.Type());
-        type.erase(type.find_last_not_of(' ') + 1);
         for (RecordTally& tally : report.unconvertedRecords) {
             if (tally.type == type) {
                 ++tally.count;
@@ -105,13 +109,10 @@ void TallySkippedRecord(const RecordView& record, ConversionReport& report) {
             }
         }
         report.unconvertedRecords.push_back({type, 1, record.LineNumber()});
-    } else if (kind == RecordKind::kUnknown) {
-        if (std::strncmp(record.Line(), kIncludeWord, sizeof kIncludeWord - 1) == 0) {
-            Tally(report.firstIncludeLines, report.includeLines, IncludedFileName(record), record.LineNumber());
-        } else {
-            Tally(report.firstUnknownRecords, report.unknownRecords, VisibleType(FieldBytes(record.Type())),
-                  record.LineNumber());
-        }
+    } else if (std::strncmp(record.Line(), kIncludeWord, sizeof kIncludeWord - 1) == 0) {
+        Tally(report.firstIncludeLines, report.includeLines, IncludedFileName(record), record.LineNumber());
+    } else {
+        Tally(report.firstUnknownRecords, report.unknownRecords, VisibleType(type), record.LineNumber());
     }
 }
 

@@ -37,23 +37,13 @@ inline bool IsFrequentType(const char* recordType) {
            IsRecordType(recordType, "PLO ") || IsRecordType(recordType, "COV ");
 }
 
-enum class RecordKind {
-    kConverted,     // TITL, ELIP, LUNT, PLH, PLO, DXYZ, COV, WGT, GENC, ELEM, END, and CORR (refused with 5115)
-    kGroupMark,     // GRP and 3DD: they only mark groups
-    kNotConverted,  // observations and coordinates the converter does not read: DIST, AZIM, NEH, ...
-    kUnknown,       // no record type of the format: a likely typo ("PLh ", "DXZY")
-};
-
-// The kind of `recordType`, columns 2-5 of a data line, compared byte for
-// byte and with case, as the passes compare it: "PLH<TAB>" is no PLH record.
-// A line that ends within the field ("PLH" alone) is never converted: it is
-// counted as not converted under its type's name.
-RecordKind ClassifyRecordType(const char* recordType);
-
 // Counts a record that no pass converts into `report`: an include line with
 // the file it names, a type of the format by its name, any other type among
 // the unknown ones, shown with its control bytes spelled out ("PLH\t").
-// Converted records and group marks are not counted.
+// Types are compared byte for byte and with case, as the passes compare
+// them. A line that ends within the field ("PLH" alone) is never converted:
+// it is counted as not converted under its type's name. Converted records
+// and group marks are not counted.
 void TallySkippedRecord(const RecordView& record, ConversionReport& report);
 
 }  // namespace iob

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "char_class.h"
+
 namespace iob {
 namespace {
 
@@ -25,16 +27,10 @@ std::string FormatMessageV(unsigned messageNumber, va_list args) {
     return text;
 }
 
-// Only A to Z fold, so that no byte of a UTF-8 name is misread.
 bool EndsInIob(const std::string& name) {
     constexpr char kEnd[] = ".iob";
-    if (name.size() < 4) return false;
-    for (std::size_t i = 0; i < 4; ++i) {
-        char c = name[name.size() - 4 + i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != kEnd[i]) return false;
-    }
-    return true;
+    constexpr std::size_t kEndLength = sizeof kEnd - 1;
+    return name.size() >= kEndLength && EqualIgnoringAsciiCase(name.c_str() + name.size() - kEndLength, kEnd);
 }
 
 // Shows the formatted text with `details`; returns the presenter's answer.

@@ -57,8 +57,7 @@ Angle ReadAngle(const RecordView& record, Field hemisphere, Field degrees, Field
 
 }  // namespace
 
-StationRecord ParseStationRecord(const char* line, int lineLength, double customUnitFactor) {
-    const RecordView record(line, lineLength);
+StationRecord ParseStationRecord(const RecordView& record, double customUnitFactor) {
     const StationLayout& layout = record.IsLongLayout() ? kLongLayout : kShortLayout;
 
     StationRecord station{};
@@ -80,7 +79,7 @@ void CollectStations(const ConversionSettings& settings, TextReader& input, Stat
     RunPass(
         input, outcome, IsStationRecord, [](const RecordView&) {},
         [&](const RecordView& record) {
-            StationRecord station = ParseStationRecord(record.Line(), record.Length(), settings.customUnitFactor);
+            StationRecord station = ParseStationRecord(record, settings.customUnitFactor);
             if (RefuseNameWithSemicolon(station.name, outcome)) return;
             const Field name = (record.IsLongLayout() ? kLongLayout : kShortLayout).name;
             if (names.RefuseNameWrittenAlike(record, name, station.name, outcome)) return;

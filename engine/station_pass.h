@@ -6,13 +6,14 @@
 #include <iob/text_stream.h>
 
 #include "name_checks.h"
+#include "record_view.h"
 #include "records.h"
 
 namespace iob {
 
-// Reads the fields of one PLH or PLO line (trailing blanks removed).
+// Reads the fields of one PLH or PLO record.
 // `customUnitFactor` applies to height unit codes outside the unit table.
-StationRecord ParseStationRecord(const char* line, int lineLength, double customUnitFactor);
+StationRecord ParseStationRecord(const RecordView& record, double customUnitFactor);
 
 // Collects every station record of the input into `stations`, its name
 // among the `names` written. Sets the result to 5014 on a read error, 5113

@@ -1,5 +1,7 @@
 #include "unit_table.h"
 
+#include "char_class.h"
+
 namespace iob {
 namespace {
 
@@ -14,15 +16,6 @@ const UnitEntry kUnitTable[] = {
     {"ln", 0.201168},     {"m", 1.0},     {"mi", 1609.344},        {"mm", 0.001},
     {"nm", 1.0000135965}, {"na", 1852.0}, {"us", 0.3048006096012}, {"um", 1609.347218694},
 };
-
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualIgnoringAsciiCase(const char* a, const char* b) {
-    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
-        if (AsciiLower(*a) != AsciiLower(*b)) return false;
-    }
-    return *a == *b;
-}
 
 }  // namespace
 

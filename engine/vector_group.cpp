@@ -24,7 +24,6 @@ std::pair<long long, long long> PackedIndex(long long n, long long k, bool diago
 
 void VectorGroup::ClearElements() {
     for (VectorRecord& vector : vectors) std::memset(vector.block, 0, sizeof vector.block);
-    couplings_.Clear();
 }
 
 void VectorGroup::Reset() {

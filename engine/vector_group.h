@@ -30,8 +30,9 @@ public:
     long long Target() const { return cov.diagonal ? Order() : Order() * (Order() + 1) / 2; }
     long long ElementCount() const { return elementCount_; }
 
-    // Forgets the elements stored so far: a GENC header generates the
-    // group's matrix from its constants alone.
+    // Forgets the elements stored in the vectors' blocks: a GENC header
+    // generates the group's matrix from its constants alone. Couplings are
+    // read only under WGT, so those stored so far wait for Reset.
     void ClearElements();
 
     // Counts the next element and returns its (row, column). Inline, as

@@ -1,6 +1,7 @@
 #include "vector_pass.h"
 
 #include <optional>
+#include <vector>
 
 #include "covariance_frames.h"
 #include "output_format.h"
@@ -133,14 +134,15 @@ private:
             Fail(kResultWeightsNotInvertible);
             return;
         }
-        std::vector<const StationRecord*> positions;
-        if (group_.cov.localFrame && !FindPositions(positions)) {
+        if (group_.cov.localFrame && !FindPositions()) {
             Fail(kResultNoStationPosition);
             return;
         }
         ApplyCovarianceSettings(group_.cov, group_.vectors);
-        for (std::size_t i = 0; i < positions.size(); ++i) {
-            group_.vectors[i].covariance = TurnToGeocentric(group_.vectors[i].covariance, *positions[i]);
+        if (group_.cov.localFrame) {
+            for (std::size_t i = 0; i < positions_.size(); ++i) {
+                group_.vectors[i].covariance = TurnToGeocentric(group_.vectors[i].covariance, *positions_[i]);
+            }
         }
         WriteGroupStart(output_, outcome_.result);
         if (outcome_.result == kResultOk) WriteVectorLines(group_.vectors, output_, outcome_.result);
@@ -151,9 +153,10 @@ private:
         group_.Reset();
     }
 
-    // The positions of the group's from-stations; false, naming the first
-    // that has none, when one is missing.
-    bool FindPositions(std::vector<const StationRecord*>& positions) {
+    // Puts the positions of the group's from-stations in `positions_`; false,
+    // naming the first that has none, when one is missing.
+    bool FindPositions() {
+        positions_.clear();
         if (!stationIndex_) stationIndex_.emplace(stations_);
         for (const VectorRecord& vector : group_.vectors) {
             const StationRecord* station = stationIndex_->Find(vector.fromStation);
@@ -161,7 +164,7 @@ private:
                 outcome_.failingText = vector.fromStation;
                 return false;
             }
-            positions.push_back(station);
+            positions_.push_back(station);
         }
         return true;
     }
@@ -178,7 +181,8 @@ private:
     TextWriter& output_;
     ConversionOutcome& outcome_;
     VectorGroup group_;
-    std::optional<StationIndex> stationIndex_;  // built for the first local group
+    std::optional<StationIndex> stationIndex_;     // built for the first local group
+    std::vector<const StationRecord*> positions_;  // of a local group's from-stations, reused from group to group
 };
 
 }  // namespace

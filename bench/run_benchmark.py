@@ -16,32 +16,13 @@ resident memory of the converter, then checks the targets:
 Exits 1 when a target is missed.
 """
 
-import argparse
 import os
 import statistics
 import sys
-import time
+
+from converter_runs import output_of, parse_arguments, run
 
 MB = 1_000_000
-
-
-def output_of(argv):
-    """Runs argv to its end and returns its standard output."""
-    read_end, write_end = os.pipe()
-    pid = os.posix_spawn(argv[0], argv, os.environ, file_actions=[(os.POSIX_SPAWN_DUP2, write_end, 1)])
-    os.close(write_end)
-    with os.fdopen(read_end) as output:
-        text = output.read()
-    _, status = os.waitpid(pid, 0)
-    if os.waitstatus_to_exitcode(status) != 0:
-        sys.exit(f"failed: {' '.join(argv)}")
-    return text
-
-
-def run(bin_dir, argv):
-    """Runs argv under measure; returns (seconds, peak resident bytes)."""
-    seconds, peak = output_of([os.path.join(bin_dir, "measure")] + argv).split()
-    return float(seconds), int(peak)
 
 
 def generate(tool, profile, megabytes, path):
@@ -94,14 +75,8 @@ def machine():
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--build", default=os.path.join(here, "..", "build"),
-                        help="build folder holding bin/ (default: build)")
-    parser.add_argument("--runs", type=int, default=5, help="runs per program and size (default: 5)")
-    parser.add_argument("--sizes", default="10,100", help="input sizes in MB (default: 10,100)")
-    parser.add_argument("--work", default="/tmp", help="folder for the generated files (default: /tmp)")
-    args = parser.parse_args()
+    args = parse_arguments(__doc__, lambda parser: parser.add_argument(
+        "--sizes", default="10,100", help="input sizes in MB (default: 10,100)"))
     bin_dir = os.path.join(args.build, "bin")
     sizes = [int(size) for size in args.sizes.split(",")]
 

@@ -9,7 +9,6 @@
 set -eu
 build=$1 source=$2 wine=$3
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-name=iobtoquorvane-$version-win64-setup.exe
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -23,7 +22,8 @@ desktop=$([ -f "$build/bin/IobToQuorvane.exe" ] && echo IobToQuorvane || true)
 
 cpack -G NSIS --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log"; fail "cpack"; }
-"$wine" "$work/out/$name" /S || fail "the installer $name failed: $(ls "$work/out")"
+name=$(cd "$work/out" && ls -- *-setup.exe) || fail "cpack wrote no installer but: $(ls "$work/out")"
+"$wine" "$work/out/$name" /S || fail "the installer $name failed"
 [ "$(files "$folder")" = "${desktop:+IobToQuorvane.exe }LICENSE README.md Uninstall.exe iob2quorvane.exe " ] ||
     fail "the program folder holds: $(files "$folder")"
 [ "$(files "$menu")" = "${desktop:+IobToQuorvane.lnk }Uninstall.lnk " ] || fail "the Start menu holds: $(files "$menu")"

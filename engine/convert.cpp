@@ -2,11 +2,11 @@
 
 #include <new>
 
-#include "flushed_output.h"
-#include "header_pass.h"
-#include "output_format.h"
-#include "station_pass.h"
-#include "vector_pass.h"
+#include "passes/header_pass.h"
+#include "passes/station_pass.h"
+#include "passes/vector_pass.h"
+#include "writing/flushed_output.h"
+#include "writing/output_format.h"
 
 namespace iob {
 namespace {

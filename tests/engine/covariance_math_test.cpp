@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "covariance_frames.h"
-#include "weight_matrix.h"
+#include "passes/covariance_frames.h"
+#include "passes/weight_matrix.h"
 
 using namespace iob;
 

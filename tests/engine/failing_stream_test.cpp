@@ -6,7 +6,7 @@
 #include <iob/text_stream.h>
 
 #include "memory_file.h"
-#include "read_primitives.h"
+#include "reading/read_primitives.h"
 
 using namespace iob;
 

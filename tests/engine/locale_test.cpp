@@ -6,7 +6,7 @@
 
 #include "conversion_run.h"
 #include "iob_records.h"
-#include "number_text.h"
+#include "parse_text.h"
 
 using namespace iob;
 

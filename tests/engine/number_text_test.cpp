@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "number_text.h"
+#include "parse_text.h"
+#include "writing/fixed_notation.h"
 
 using namespace iob;
 

@@ -4,8 +4,8 @@
 #include "conversion_run.h"
 #include "iob_records.h"
 #include "memory_file.h"
-#include "read_primitives.h"
-#include "unit_table.h"
+#include "reading/read_primitives.h"
+#include "reading/unit_table.h"
 
 using namespace iob;
 

@@ -2,7 +2,7 @@
 
 #include "conversion_run.h"
 #include "iob_records.h"
-#include "station_pass.h"
+#include "passes/station_pass.h"
 
 using namespace iob;
 

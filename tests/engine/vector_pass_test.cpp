@@ -6,7 +6,7 @@
 
 #include "conversion_run.h"
 #include "iob_records.h"
-#include "vector_pass.h"
+#include "passes/vector_pass.h"
 
 using namespace iob;
 

@@ -9,8 +9,8 @@
 #include <random>
 #include <string>
 
-#include "fixed_notation.h"
-#include "number_text.h"
+#include "parse_text.h"
+#include "writing/fixed_notation.h"
 
 using namespace iob;
 

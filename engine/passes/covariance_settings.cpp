@@ -1,0 +1,81 @@
+#include "passes/covariance_settings.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace iob {
+namespace {
+
+// Columns of the covariance headers COV, WGT and GENC: the frame, the form
+// (UPPR or DIAG), values 1 to 5, the height terms and the unit of the addends.
+constexpr Field kHeaderFrame = {7, 2};
+constexpr Field kHeaderForm = {10, 4};
+constexpr Field kHeaderValues[5] = {{15, 10}, {26, 10}, {37, 10}, {48, 10}, {59, 10}};
+constexpr Field kHeightAddend = {70, 10};
+constexpr Field kHeightScale = {81, 10};
+constexpr Field kHeaderUnit = {92, 2};
+
+}  // namespace
+
+bool ReadCovarianceHeader(const RecordView& record, double customUnitFactor, CovarianceSettings& cov,
+                          char (&frame)[3]) {
+    record.Text(kHeaderFrame, frame);
+    const bool localFrame = std::strcmp(frame, "LG") == 0;
+    if (!localFrame && std::strcmp(frame, "CT") != 0) return false;
+    cov.localFrame = localFrame;
+    char form[5];
+    cov.diagonal = std::strcmp(record.Text(kHeaderForm, form), "DIAG") == 0;
+    // The addends are covariances, in the square of the record's unit; a
+    // value that this record leaves blank keeps what an earlier one set, in
+    // square metres already.
+    const double factor = record.UnitFactor(kHeaderUnit, customUnitFactor);
+    const double squareFactor = factor * factor;
+    auto read = [&](Field field, double& value, bool isAddend) {
+        if (record.IsBlank(field)) return;
+        const double number = record.Number(field);
+        value = isAddend ? number * squareFactor : number;
+    };
+    read(kHeaderValues[0], cov.commonAddend, true);
+    read(kHeaderValues[1], cov.commonScale, false);
+    read(kHeaderValues[2], cov.varianceAddend, true);
+    read(kHeaderValues[3], cov.varianceScale, false);
+    read(kHeaderValues[4], cov.distancePpm, false);
+    auto readHeightTerm = [&](Field field, std::optional<double>& term, bool isAddend) {
+        if (record.IsBlank(field)) return;
+        term.emplace();
+        read(field, *term, isAddend);
+    };
+    readHeightTerm(kHeightAddend, cov.heightAddend, true);
+    readHeightTerm(kHeightScale, cov.heightScale, false);
+    return true;
+}
+
+void ApplyCovarianceSettings(const CovarianceSettings& cov, std::vector<VectorRecord>& vectors) {
+    for (VectorRecord& v : vectors) {
+        const auto& block = v.block;
+        double length = std::sqrt(v.dX * v.dX + (v.dY * v.dY + v.dZ * v.dZ));
+        double distanceTerm = (length * cov.distancePpm) * 1e-6;
+        double s = distanceTerm * distanceTerm;
+        auto variance = [&](double element) {
+            return ((((s + element) + cov.commonAddend) + cov.varianceAddend) * cov.commonScale) * cov.varianceScale;
+        };
+        auto covariance = [&](double element) {
+            return cov.diagonal ? 0.0 : (cov.commonAddend + element) * cov.commonScale;
+        };
+        Covariance& c = v.covariance;
+        c.xx = variance(block[0][0]);
+        c.yy = variance(block[1][1]);
+        // The height variance takes its element after the addends, then the
+        // height terms around the scales.
+        double zz = ((s + cov.commonAddend) + cov.varianceAddend) + block[2][2];
+        if (cov.heightAddend) zz = zz + *cov.heightAddend;
+        zz = (zz * cov.commonScale) * cov.varianceScale;
+        if (cov.heightScale) zz = zz * *cov.heightScale;
+        c.zz = zz;
+        c.xy = covariance(block[0][1]);
+        c.xz = covariance(block[0][2]);
+        c.yz = covariance(block[1][2]);
+    }
+}
+
+}  // namespace iob

@@ -1,0 +1,71 @@
+#include "passes/header_pass.h"
+
+#include <cmath>
+
+#include "reading/pass_runner.h"
+#include "reading/record_types.h"
+#include "reading/record_view.h"
+#include "writing/output_format.h"
+
+namespace iob {
+namespace {
+
+// TITL, ELIP and LUNT columns.
+constexpr Field kTitle = {7, 73};
+constexpr Field kDatumName = {7, 15};
+constexpr Field kSemiMajorAxis = {24, 13};
+constexpr Field kSemiMinorAxis = {38, 13};
+constexpr Field kUnitCode = {7, 2};
+constexpr Field kUnitFactor = {10, 16};
+
+bool IsHeaderRecord(const char* recordType) {
+    return IsRecordType(recordType, "TITL") || IsRecordType(recordType, "ELIP") || IsRecordType(recordType, "LUNT");
+}
+
+}  // namespace
+
+void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWriter& output, bool& ellipsoidComment,
+                       ConversionOutcome& outcome) {
+    auto tally = [&outcome](const RecordView& record) {
+        if (!IsFrequentType(record.Type())) TallySkippedRecord(record, outcome.report);
+    };
+    bool ellipsoidRead = false;
+    const LineNumber endLine = RunPass(input, outcome, IsHeaderRecord, tally, [&](const RecordView& record) {
+        char field[kTitle.width + 1];
+        if (IsRecordType(record.Type(), "TITL")) {
+            WriteTitleLine(output, record.Text(kTitle, field), outcome.result);
+            if (outcome.result == kResultOk) ++outcome.report.titleLines;
+            ellipsoidComment = false;
+        } else if (IsRecordType(record.Type(), "ELIP")) {
+            settings.datumName = record.Text(kDatumName, field);
+            double a = record.Number(kSemiMajorAxis);
+            double b = record.Number(kSemiMinorAxis);
+            settings.semiMajorAxis = a;
+            settings.inverseFlattening = 1.0 / ((a - b) / a);
+            ellipsoidComment = true;
+            ellipsoidRead = true;
+        } else {
+            // A factor that is not a finite positive number would make every
+            // length in the custom unit 0 or negative without a word.
+            double factor = record.Number(kUnitFactor);
+            if (!(std::isfinite(factor) && factor > 0.0)) {
+                outcome.result = kResultInvalidUnitFactor;
+                return;
+            }
+            settings.customUnitCode = record.Text(kUnitCode, field);
+            settings.customUnitFactor = factor;
+        }
+    });
+    // A datum that an earlier conversion left is easy to miss in the output.
+    if (!ellipsoidRead && !settings.HasDefaultDatum()) {
+        std::string& named = outcome.report.carriedOverDatum = settings.datumName;
+        while (!named.empty() && IsBlankByte(named.back())) named.pop_back();
+    }
+    // A forgotten END drops the rest of a file without a word: say how much.
+    if (outcome.result == kResultOk && endLine > 0) {
+        outcome.report.endLine = endLine;
+        outcome.report.linesAfterEnd = CountDataLinesLeft(input, endLine);
+    }
+}
+
+}  // namespace iob

@@ -1,0 +1,25 @@
+// The station pass: PLH and PLO records become $GEO_COMPACT lines.
+#pragma once
+
+#include <iob/conversion_outcome.h>
+#include <iob/conversion_settings.h>
+#include <iob/text_stream.h>
+
+#include "passes/name_checks.h"
+#include "reading/record_view.h"
+#include "writing/records.h"
+
+namespace iob {
+
+// Reads the fields of one PLH or PLO record.
+// `customUnitFactor` applies to height unit codes outside the unit table.
+StationRecord ParseStationRecord(const RecordView& record, double customUnitFactor);
+
+// Collects every station record of the input into `stations`, its name
+// among the `names` written. Sets the result to 5014 on a read error, 5113
+// for a name holding ';' and 5118 for a name written like an earlier,
+// different one; throws std::bad_alloc when the table cannot grow.
+void CollectStations(const ConversionSettings& settings, TextReader& input, StationTable& stations, WrittenNames& names,
+                     ConversionOutcome& outcome);
+
+}  // namespace iob

@@ -1,0 +1,96 @@
+// A group of GPS vectors being collected: its vectors, the settings of its
+// covariance header, and where each ELEM element of its matrix goes.
+#pragma once
+
+#include <cstddef>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "passes/covariance_settings.h"
+#include "passes/weight_matrix.h"
+#include "writing/records.h"
+
+namespace iob {
+
+// The 1-based (row, column) of the k-th ELEM value of a group whose matrix
+// has order n: along the rows of the upper triangle, or down the diagonal.
+// n = 3: k = 1..6 -> (1,1) (1,2) (1,3) (2,2) (2,3) (3,3). Needs 1 <= k <= the
+// group's target (n(n+1)/2, or n when diagonal).
+std::pair<long long, long long> PackedIndex(long long n, long long k, bool diagonal);
+
+class VectorGroup {
+public:
+    std::vector<VectorRecord> vectors;
+    CovarianceSettings cov;
+    LineNumber firstVectorLine = 0;  // the line of the group's first DXYZ record
+
+    // The order of the group's matrix, and how many elements complete it.
+    long long Order() const { return 3 * static_cast<long long>(vectors.size()); }
+    long long Target() const { return cov.diagonal ? Order() : Order() * (Order() + 1) / 2; }
+    long long ElementCount() const { return elementCount_; }
+
+    // Forgets the elements stored in the vectors' blocks: a GENC header
+    // generates the group's matrix from its constants alone. Couplings are
+    // read only under WGT, so those stored so far wait for Reset.
+    void ClearElements();
+
+    // Counts the next element and returns its (row, column). Inline, as
+    // are the two below: they run for every element of every group.
+    std::pair<long long, long long> PlaceNextElement() {
+        ++elementCount_;
+        const long long n = Order();
+        const bool follows = last_.order == n && last_.diagonal == cov.diagonal && last_.count + 1 == elementCount_;
+        if (follows && cov.diagonal) {
+            last_.row = last_.column = elementCount_;
+        } else if (follows && last_.column < n) {
+            ++last_.column;
+        } else if (follows) {
+            last_.column = ++last_.row;
+        } else {
+            std::tie(last_.row, last_.column) = PackedIndex(n, elementCount_, cov.diagonal);
+        }
+        last_.order = n;
+        last_.diagonal = cov.diagonal;
+        last_.count = elementCount_;
+        return {last_.row, last_.column};
+    }
+
+    // Whether element (row, column) is kept. Elements that couple two vectors
+    // are kept only as weights, which the inversion needs; no output line
+    // holds a coupling covariance, so its number is not even read. In groups
+    // of several vectors most elements are such couplings.
+    bool IsElementKept(long long row, long long column) const {
+        return cov.weights || (row - 1) / 3 == (column - 1) / 3;
+    }
+
+    // Stores a kept element (row, column): in its vector's own block, or as a
+    // coupling weight.
+    void StoreElement(long long row, long long column, double value) {
+        const long long vector = (row - 1) / 3;
+        if ((column - 1) / 3 == vector) {
+            vectors[static_cast<std::size_t>(vector)].block[(row - 1) % 3][(column - 1) % 3] = value;
+        } else {
+            couplings_.StoreCoupling(static_cast<std::size_t>(row), static_cast<std::size_t>(column), value);
+        }
+    }
+
+    // Under WGT, turns every vector's block of weights into its block of the
+    // inverse; false when the weights cannot be inverted.
+    bool InvertWeights() { return couplings_.InvertInto(vectors, cov.diagonal); }
+
+    // Empties the group for the next one.
+    void Reset();
+
+private:
+    WeightMatrix couplings_;  // under WGT only
+    long long elementCount_ = 0;
+    // Where the last element went. The next one goes one column further
+    // along its row, unless a vector or a DIAG flag changed the matrix since.
+    struct Place {
+        long long order = -1, count = 0, row = 0, column = 0;
+        bool diagonal = false;
+    } last_;
+};
+
+}  // namespace iob

@@ -1,75 +1,95 @@
 #include <iob/string_table.h>
 
+#include <array>
+#include <cstring>
+#include <stdexcept>
+
 namespace iob {
 namespace {
 
+constexpr std::size_t kMaxArguments = 5;
+
 struct StringEntry {
-    MessageNumber number;
+    unsigned number;
+    std::array<ArgumentKind, kMaxArguments> kinds;  // the unused ones kNone
     const char* text;
 };
 
-// Placeholders are printf-style and filled in the order the callers pass them.
-// A file name is always an argument, never part of a text.
+// The kinds as the entries spell them.
+constexpr ArgumentKind Text = ArgumentKind::kText;
+constexpr ArgumentKind Line = ArgumentKind::kLine;
+constexpr ArgumentKind Count = ArgumentKind::kCount;
+
+#define IOB_KINDS(...) \
+    { __VA_ARGS__ }
 const StringEntry kStringTable[] = {
-    {kMsgAboutMenuEntry, "&About IobToQuorvane..."},
-    {kMsgOutOfMemory, "Unable to allocate the required memory"},
-    {kMsgWriteError, "File write error %s"},
-    {kMsgReadError, "File read error on line %lld - %s"},
-    {kMsgEnterOutputName, "Please enter a 'QUORVANE' File name"},
-    {kMsgEnterIobName, "Please enter an 'IOB' File name"},
-    {kMsgCannotOpen, "Cannot open file %s"},
-    {kMsgSameFile, "The 'IOB' file and the 'QUORVANE' file are the same file %s"},
-    {kMsgSuccess, "Success - the results are in %s"},
-    {kMsgReplaceFile, "%s already exists. Do you want to replace it?"},
-    {kMsgReplaceIobFile, "%s already exists and is an IOB file. Do you want to replace it?"},
-    {kMsgUnsupportedSetting, "Currently no support for '%s' setting in record '%s'"},
-    {kMsgTooManyElements, "Too many element values in record '%s' on line %lld"},
-    {kMsgSemicolonInName, "Station name '%s' on line %lld contains ';', which a QUORVANE file cannot hold"},
-    {kMsgInvalidUnitFactor, "Invalid unit factor in record 'LUNT' on line %lld"},
-    {kMsgUnsupportedRecord, "Currently no support for record '%s' on line %lld"},
-    {kMsgNoStationPosition, "No position for station '%s' to turn the local covariances on line %lld"},
-    {kMsgWeightsNotInvertible, "The weight matrix of the group ending on line %lld cannot be inverted"},
-    {kMsgNamesWrittenAlike, "Station names '%s' on line %lld and '%s' on line %lld would both be written as '%s'"},
-    {kReportStation, "%lld station"},
-    {kReportStations, "%lld stations"},
-    {kReportVector, "%lld GPS vector"},
-    {kReportVectors, "%lld GPS vectors"},
-    {kReportGroup, "in %lld group"},
-    {kReportGroups, "in %lld groups"},
-    {kReportSummary, "%s, %s %s"},
-    {kReportNotConverted, "Not converted: %s"},
-    {kReportRecord, "1 %s record (line %lld)"},
-    {kReportRecords, "%lld %s records (first on line %lld)"},
-    {kReportIncompleteGroupOfOne, "1 incomplete GPS group of 1 vector at the end (line %lld)"},
-    {kReportIncompleteGroup, "1 incomplete GPS group of %lld vectors at the end (line %lld)"},
-    {kReportUnknownRecord, "1 record of unknown type (%s)"},
-    {kReportUnknownRecords, "%lld records of unknown type (%s)"},
-    {kReportUnknownType, "'%s' on line %lld"},
-    {kReportCutLine, "1 line longer than 257 bytes, its end lost (line %lld)"},
-    {kReportCutLines, "%lld lines longer than 257 bytes, their ends lost (first on line %lld)"},
-    {kReportIncludeLine, "1 #include line (%s): the file it names was not read, its data is missing from the output"},
-    {kReportIncludeLines,
-     "%lld #include lines (%s): the files they name were not read, their data is missing from the output"},
-    {kReportLineAfterEnd, "1 data line after the END record on line %lld, which ends the data"},
-    {kReportLinesAfterEnd, "%lld data lines after the END record on line %lld, which ends the data"},
-    {kReportDatumCarriedOver, "Datum %s carried over from the previous conversion: this file has no ELIP record"},
-    {kReportNothingConverted,
-     "Nothing was converted: the file holds no station and no GPS vector. Check that it is an IOB file."},
-    {kMsgIobFilter, "IOB File (*.iob)|*.iob|All Files (*.*)| *.*||"},
-    {kMsgIobBrowseTitle, "Select IOB File"},
-    {kMsgOutputFilter, "ASCII (Text) File (*.txt)|*.txt|All Files (*.*)| *.*||"},
-    {kMsgOutputBrowseTitle, "Enter/Select An Output File"},
-    {kMsgProgressTitle, "Conversion in Progress"},
-    {kMsgConverting, "Converting %s"},
+#define IOB_MESSAGE(name, number, kinds, text) {number, IOB_KINDS kinds, text},
+#define IOB_RESULT IOB_MESSAGE
+#define IOB_FAILURE IOB_MESSAGE
+#define IOB_REPORT IOB_MESSAGE
+#include "string_table.def"
+#undef IOB_MESSAGE
+#undef IOB_RESULT
+#undef IOB_FAILURE
+#undef IOB_REPORT
 };
+#undef IOB_KINDS
+
+const StringEntry* FindEntry(unsigned number) {
+    for (const StringEntry& entry : kStringTable) {
+        if (entry.number == number) return &entry;
+    }
+    return nullptr;
+}
+
+[[noreturn]] void Mismatch(unsigned number, const char* what) {
+    throw std::invalid_argument("message " + std::to_string(number) + ": " + what);
+}
+
+// The arguments must be of the entry's kinds, one for one.
+void CheckKinds(const StringEntry& entry, const std::vector<MessageArgument>& arguments) {
+    std::size_t declared = 0;
+    while (declared < kMaxArguments && entry.kinds[declared] != ArgumentKind::kNone) ++declared;
+    if (arguments.size() != declared) Mismatch(entry.number, "wrong number of arguments");
+    for (std::size_t i = 0; i < declared; ++i) {
+        if (arguments[i].IsText() != (entry.kinds[i] == ArgumentKind::kText)) {
+            Mismatch(entry.number, "argument of the wrong kind");
+        }
+    }
+}
 
 }  // namespace
 
 const char* LoadString(unsigned number) {
-    for (const StringEntry& entry : kStringTable) {
-        if (entry.number == number) return entry.text;
+    const StringEntry* entry = FindEntry(number);
+    return entry == nullptr ? "" : entry->text;
+}
+
+std::string FormatMessage(unsigned number, const std::vector<MessageArgument>& arguments) {
+    const StringEntry* entry = FindEntry(number);
+    if (entry == nullptr) return std::string();
+    CheckKinds(*entry, arguments);
+    // The text's own placeholders must take the arguments as declared.
+    std::string text;
+    std::size_t next = 0;
+    for (const char* p = entry->text; *p != '\0'; ++p) {
+        if (*p != '%') {
+            text += *p;
+        } else if (std::strncmp(p, "%s", 2) == 0 && next < arguments.size() && arguments[next].IsText()) {
+            text += arguments[next++].Text();
+            p += 1;
+        } else if (std::strncmp(p, "%lld", 4) == 0 && next < arguments.size() && !arguments[next].IsText()) {
+            text += std::to_string(arguments[next++].Number());
+            p += 3;
+        } else if (p[1] == '%') {
+            text += '%';
+            p += 1;
+        } else {
+            Mismatch(number, "its text does not take its arguments");
+        }
     }
-    return "";
+    if (next != arguments.size()) Mismatch(number, "its text does not take all its arguments");
+    return text;
 }
 
 }  // namespace iob

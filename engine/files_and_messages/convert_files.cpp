@@ -118,14 +118,6 @@ void ShowOutcome(const ConversionOutcome& outcome, const std::string& iobName, c
 
 }  // namespace
 
-void ConvertIobFile(ConversionSettings& settings, TextReader& input, TextWriter& output, LineNumber& lineCounter,
-                    int& result) {
-    ConversionOutcome outcome = RunConversion(settings, input, output);
-    ShowConversionFailure(outcome);
-    lineCounter = outcome.failingLine;
-    result = outcome.result;
-}
-
 std::string TrimFileName(const std::string& name) {
     std::size_t first = 0;
     std::size_t last = name.size();

@@ -49,7 +49,7 @@ void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWrit
             // length in the custom unit 0 or negative without a word.
             double factor = record.Number(kUnitFactor);
             if (!(std::isfinite(factor) && factor > 0.0)) {
-                outcome.result = kResultInvalidUnitFactor;
+                outcome.Fail(kResultInvalidUnitFactor, {record.LineNumber()});
                 return;
             }
             settings.customUnitCode = record.Text(kUnitCode, field);

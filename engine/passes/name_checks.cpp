@@ -7,10 +7,9 @@
 
 namespace iob {
 
-bool RefuseNameWithSemicolon(const char* name, ConversionOutcome& outcome) {
+bool RefuseNameWithSemicolon(const RecordView& record, const char* name, ConversionOutcome& outcome) {
     if (std::strchr(name, ';') == nullptr) return false;
-    outcome.result = kResultSemicolonInName;
-    outcome.failingText = name;
+    outcome.Fail(kResultSemicolonInName, {name, record.LineNumber()});
     return true;
 }
 
@@ -29,9 +28,8 @@ bool WrittenNames::RefuseNameWrittenAlike(const RecordView& record, Field field,
         return false;
     }
     if (rest == first.rest) return false;
-    outcome.result = kResultNamesWrittenAlike;
-    outcome.namesWrittenAlike = {written + std::string(first.rest), std::string(name), written, first.line,
-                                 record.LineNumber()};
+    outcome.Fail(kResultNamesWrittenAlike,
+                 {written + std::string(first.rest), first.line, std::string(name), record.LineNumber(), written});
     return true;
 }
 

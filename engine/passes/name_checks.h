@@ -15,9 +15,9 @@ constexpr std::size_t kMaxWrittenNameLength = 15;
 constexpr std::size_t kMaxNameLength = 31;
 
 // A ';' would end the name's field early in the output line, and the rest
-// would read as the next value. Sets the outcome to 5113 for such a name and
-// returns true.
-bool RefuseNameWithSemicolon(const char* name, ConversionOutcome& outcome);
+// would read as the next value. Sets the outcome to 5113 for such a name in
+// `record` and returns true.
+bool RefuseNameWithSemicolon(const RecordView& record, const char* name, ConversionOutcome& outcome);
 
 // The station names written so far, each with the name it stands for. Two
 // different names cut alike ("RIVERSIDE CONTROL MONUMENT 7" and "... 8"

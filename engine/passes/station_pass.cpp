@@ -80,7 +80,7 @@ void CollectStations(const ConversionSettings& settings, TextReader& input, Stat
         input, outcome, IsStationRecord, [](const RecordView&) {},
         [&](const RecordView& record) {
             StationRecord station = ParseStationRecord(record, settings.customUnitFactor);
-            if (RefuseNameWithSemicolon(station.name, outcome)) return;
+            if (RefuseNameWithSemicolon(record, station.name, outcome)) return;
             const Field name = (record.IsLongLayout() ? kLongLayout : kShortLayout).name;
             if (names.RefuseNameWrittenAlike(record, name, station.name, outcome)) return;
             stations.push_back(station);

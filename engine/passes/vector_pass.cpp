@@ -64,7 +64,7 @@ public:
         } else if (IsRecordType(record.Type(), "CORR")) {
             // Its element order is not documented: read as covariances its
             // values would be plainly wrong, so it is refused.
-            Fail(kResultUnsupportedRecord, record.Type());
+            outcome_.Fail(kResultUnsupportedRecord, {record.Type(), record.LineNumber()});
         }
         // Group marks (GRP, 3DD) and every other record change nothing.
     }
@@ -79,8 +79,8 @@ public:
 private:
     void OnVector(const RecordView& record) {
         const VectorRecord vector = ParseVectorRecord(record, customUnitFactor_);
-        if (RefuseNameWithSemicolon(vector.fromStation, outcome_)) return;
-        if (RefuseNameWithSemicolon(vector.toStation, outcome_)) return;
+        if (RefuseNameWithSemicolon(record, vector.fromStation, outcome_)) return;
+        if (RefuseNameWithSemicolon(record, vector.toStation, outcome_)) return;
         // Checked as it is read, so that no group is written with a name
         // that stands for two stations.
         const VectorLayout& layout = record.IsLongLayout() ? kLongLayout : kShortLayout;
@@ -95,15 +95,14 @@ private:
     void OnCovarianceHeader(const RecordView& record) {
         char frame[3];
         if (!ReadCovarianceHeader(record, customUnitFactor_, group_.cov, frame)) {
-            outcome_.failingText = frame;
-            Fail(kResultUnsupportedSetting, record.Type());
+            outcome_.Fail(kResultUnsupportedSetting, {frame, record.Type()});
             return;
         }
         group_.cov.weights = IsRecordType(record.Type(), "WGT ");
         if (IsRecordType(record.Type(), "GENC")) {
             // Generated from the header's constants alone: no ELEM follows.
             group_.ClearElements();
-            CompleteGroup();
+            CompleteGroup(record);
         }
     }
 
@@ -115,7 +114,7 @@ private:
         for (Field field : kElemValues) {
             if (record.IsBlank(field)) continue;
             if (group_.ElementCount() >= target) {
-                Fail(kResultTooManyElements, "ELEM");
+                outcome_.Fail(kResultTooManyElements, {"ELEM", record.LineNumber()});
                 return;
             }
             auto [row, column] = group_.PlaceNextElement();
@@ -123,19 +122,19 @@ private:
             const double value = record.Number(field);
             group_.StoreElement(row, column, group_.cov.weights ? value / squareFactor : value * squareFactor);
         }
-        if (group_.ElementCount() == target) CompleteGroup();
+        if (group_.ElementCount() == target) CompleteGroup(record);
     }
 
     // Turns the group's blocks into covariances in the geocentric frame and
-    // writes its lines. Nothing of a group is written before all of it is
-    // known to convert.
-    void CompleteGroup() {
+    // writes its lines; `last` is the record that completed the group.
+    // Nothing of a group is written before all of it is known to convert.
+    void CompleteGroup(const RecordView& last) {
         if (group_.cov.weights && !group_.InvertWeights()) {
-            Fail(kResultWeightsNotInvertible);
+            outcome_.Fail(kResultWeightsNotInvertible, {last.LineNumber()});
             return;
         }
-        if (group_.cov.localFrame && !FindPositions()) {
-            Fail(kResultNoStationPosition);
+        if (const VectorRecord* unplaced = FindPositions()) {
+            outcome_.Fail(kResultNoStationPosition, {unplaced->fromStation, last.LineNumber()});
             return;
         }
         ApplyCovarianceSettings(group_.cov, group_.vectors);
@@ -153,26 +152,19 @@ private:
         group_.Reset();
     }
 
-    // Puts the positions of the group's from-stations in `positions_`; false,
-    // naming the first that has none, when one is missing.
-    bool FindPositions() {
+    // In a local-frame group, puts the positions of the group's
+    // from-stations in `positions_`; returns the first vector whose
+    // from-station has none, or null when all have one.
+    const VectorRecord* FindPositions() {
         positions_.clear();
+        if (!group_.cov.localFrame) return nullptr;
         if (!stationIndex_) stationIndex_.emplace(stations_);
         for (const VectorRecord& vector : group_.vectors) {
             const StationRecord* station = stationIndex_->Find(vector.fromStation);
-            if (station == nullptr) {
-                outcome_.failingText = vector.fromStation;
-                return false;
-            }
+            if (station == nullptr) return &vector;
             positions_.push_back(station);
         }
-        return true;
-    }
-
-    // Ends the conversion with `result`, naming the record type its message quotes.
-    void Fail(int result, const char* recordType = nullptr) {
-        outcome_.result = result;
-        if (recordType != nullptr) outcome_.failingRecordType = recordType;
+        return nullptr;
     }
 
     const double customUnitFactor_;

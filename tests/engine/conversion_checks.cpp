@@ -3,8 +3,7 @@
 namespace iob {
 
 std::string CheckConversion(const Conversion& run) {
-    // 5111 to 5118 are failures that only the conversion can tell.
-    const bool showsItsOwnMessage = run.result >= 5111 && run.result <= 5118;
+    const bool showsItsOwnMessage = IsConversionFailure(run.result);
     if (run.result != 0 && run.result != 5001 && !showsItsOwnMessage) {
         return "unexpected result " + std::to_string(run.result);
     }

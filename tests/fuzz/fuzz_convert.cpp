@@ -1,4 +1,4 @@
-// libFuzzer target: ConvertIobFile on arbitrary bytes, through in-memory
+// libFuzzer target: the conversion (RunConversion, with its messages) on arbitrary bytes, through in-memory
 // streams. Crashes, leaks and sanitizer reports are the fuzzer's business;
 // the checks here catch a conversion that returns nonsense.
 #include <cstdint>

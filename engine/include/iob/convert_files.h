@@ -10,12 +10,6 @@
 
 namespace iob {
 
-// Converts as RunConversion does and shows the messages the conversion itself
-// reports (5111 to 5118) before it returns. `result` ends as 0 or the failure's
-// message number; after 5014 `lineCounter` names the failing line.
-void ConvertIobFile(ConversionSettings& settings, TextReader& input, TextWriter& output, LineNumber& lineCounter,
-                    int& result);
-
 // Removes leading and trailing space, tab, LF, VT, FF and CR.
 std::string TrimFileName(const std::string& name);
 
@@ -43,8 +37,8 @@ using ProgressHandler = std::function<void(int pass, double share)>;
 //   5023 / 5022  a name is empty (both empty: 5023 only)
 //   5031         a file cannot be opened, or names a folder
 //   5032         both names denote the same file; the IOB file stays untouched
-//   5001, 5013, 5014, 5111-5118  from the conversion; 5013 also when the
-//                output cannot be closed completely or put in place
+//   a ResultCode from the conversion; 5013 also when the output cannot be
+//                closed completely or put in place
 int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName,
                  std::optional<ConversionReport>& report, const ProgressHandler& progress = {});
 

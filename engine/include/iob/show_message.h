@@ -1,6 +1,6 @@
 // The one way the program speaks to its user: a string-table entry, filled
-// printf-style with the caller's arguments, handed to the installed presenter
-// (a message box in the desktop program, stderr in the command-line tool).
+// with the caller's arguments, handed to the installed presenter (a message
+// box in the desktop program, stderr in the command-line tool).
 #pragma once
 
 #include <functional>
@@ -33,12 +33,16 @@ using MessagePresenter =
 // messages are dropped.
 MessagePresenter SetMessagePresenter(MessagePresenter presenter);
 
-// The text of entry `messageNumber` filled with the arguments; never cut.
-// The typed Show... functions below are the safe way to call it.
-std::string FormatMessage(unsigned messageNumber, ...);
+// Shows `text` for message `messageNumber` in a box of `boxType`, with
+// `details` beneath it; returns the presenter's answer.
+int PresentMessage(unsigned messageNumber, unsigned boxType, const std::string& text, const std::string& details);
 
-// Formats message `messageNumber` and shows it; returns the presenter's answer.
-int ShowMessage(unsigned messageNumber, unsigned boxType, ...);
+// Formats message `messageNumber` with `arguments` (FormatMessage) and shows
+// it; returns the presenter's answer.
+template <typename... Arguments>
+int ShowMessage(unsigned messageNumber, unsigned boxType, const Arguments&... arguments) {
+    return PresentMessage(messageNumber, boxType, FormatMessage(messageNumber, arguments...), std::string());
+}
 
 // One function per message, so that every argument's type is checked. Those
 // that end a conversion take the report's text as their details.
@@ -56,7 +60,8 @@ void ShowWriteError(const std::string& outputName, const std::string& details);
 void ShowReadError(LineNumber line, const std::string& iobName, const std::string& details);
 
 // The message of a conversion that failed in a way only the conversion can
-// tell, 5111 to 5118, with `details`. Shows nothing for any other outcome.
+// tell (IsConversionFailure), with the arguments its outcome holds and
+// `details`. Shows nothing for any other outcome.
 void ShowConversionFailure(const ConversionOutcome& outcome, const std::string& details = std::string());
 
 }  // namespace iob

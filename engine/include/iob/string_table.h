@@ -1,62 +1,64 @@
-// The string table: every text the program shows, under its number.
+// The string table: every text the program shows, under its number, and
+// the one way to fill a text's placeholders. The entries themselves are in
+// resources/string_table.def.
 #pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace iob {
 
-// Message numbers that double as conversion result codes.
+// Every entry by name: kMsg... for the dialogs' texts and messages (those
+// that a conversion can end with double as its result codes,
+// <iob/result_codes.h>), kReport... for the pieces of a conversion's report.
 enum MessageNumber : unsigned {
-    kMsgAboutMenuEntry = 101,
-    kMsgOutOfMemory = 5001,
-    kMsgWriteError = 5013,
-    kMsgReadError = 5014,
-    kMsgEnterOutputName = 5022,
-    kMsgEnterIobName = 5023,
-    kMsgCannotOpen = 5031,
-    kMsgSameFile = 5032,
-    kMsgSuccess = 5041,
-    kMsgReplaceFile = 5051,
-    kMsgReplaceIobFile = 5052,
-    kMsgUnsupportedSetting = 5111,
-    kMsgTooManyElements = 5112,
-    kMsgSemicolonInName = 5113,
-    kMsgInvalidUnitFactor = 5114,
-    kMsgUnsupportedRecord = 5115,
-    kMsgNoStationPosition = 5116,
-    kMsgWeightsNotInvertible = 5117,
-    kMsgNamesWrittenAlike = 5118,
-    // The conversion report, in pieces; singular and plural each have their own.
-    kReportStation = 6001,
-    kReportStations = 6002,
-    kReportVector = 6003,
-    kReportVectors = 6004,
-    kReportGroup = 6005,
-    kReportGroups = 6006,
-    kReportSummary = 6007,
-    kReportNotConverted = 6008,
-    kReportRecord = 6009,
-    kReportRecords = 6010,
-    kReportIncompleteGroup = 6011,
-    kReportIncompleteGroupOfOne = 6012,
-    kReportUnknownRecord = 6013,
-    kReportUnknownRecords = 6014,
-    kReportUnknownType = 6015,
-    kReportCutLine = 6016,
-    kReportCutLines = 6017,
-    kReportIncludeLine = 6018,
-    kReportIncludeLines = 6019,
-    kReportLineAfterEnd = 6020,
-    kReportLinesAfterEnd = 6021,
-    kReportNothingConverted = 6022,
-    kReportDatumCarriedOver = 6023,
-    kMsgIobFilter = 7001,
-    kMsgIobBrowseTitle = 7002,
-    kMsgOutputFilter = 7011,
-    kMsgOutputBrowseTitle = 7012,
-    kMsgProgressTitle = 7021,
-    kMsgConverting = 7022,
+#define IOB_MESSAGE(name, number, kinds, text) kMsg##name = (number),
+#define IOB_RESULT IOB_MESSAGE
+#define IOB_FAILURE IOB_MESSAGE
+#define IOB_REPORT(name, number, kinds, text) kReport##name = (number),
+#include "string_table.def"
+#undef IOB_MESSAGE
+#undef IOB_RESULT
+#undef IOB_FAILURE
+#undef IOB_REPORT
+};
+
+// The kinds of argument that an entry's placeholders take: a text (%s), a
+// line of the IOB file or a count (%lld).
+enum class ArgumentKind : unsigned char { kNone, kText, kLine, kCount };
+
+// One argument of a message, held by value so that an outcome can keep the
+// arguments of its message.
+class MessageArgument {
+public:
+    MessageArgument(const char* text) : text_(text), isText_(true) {}
+    MessageArgument(std::string text) : text_(std::move(text)), isText_(true) {}
+    MessageArgument(long long number) : number_(number) {}
+    MessageArgument(int number) : number_(number) {}
+
+    bool IsText() const { return isText_; }
+    const std::string& Text() const { return text_; }
+    long long Number() const { return number_; }
+
+private:
+    std::string text_;
+    long long number_ = 0;
+    bool isText_ = false;
 };
 
 // The text of entry `number`; the empty text for a number the table does not hold.
 const char* LoadString(unsigned number);
+
+// The text of entry `number` with its placeholders filled by `arguments`,
+// which must be of the entry's kinds, in its order: anything else is a
+// fault of the caller, thrown as std::invalid_argument. Never cut.
+std::string FormatMessage(unsigned number, const std::vector<MessageArgument>& arguments);
+
+// The same with the arguments one by one: FormatMessage(kReportRecords, 4, "DIST", 17).
+template <typename... Arguments>
+std::string FormatMessage(unsigned number, const Arguments&... arguments) {
+    return FormatMessage(number, std::vector<MessageArgument>{MessageArgument(arguments)...});
+}
 
 }  // namespace iob

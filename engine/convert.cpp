@@ -39,7 +39,7 @@ void ConvertPasses(ConversionSettings& settings, TextReader& input, TextWriter& 
     WrittenNames names;  // the stations' names, then the vectors'
     CollectStations(settings, input, stations, names, outcome);
     if (outcome.result != kResultOk) return;
-    outcome.report.stations = WriteStationLines(stations, output, outcome.result);
+    outcome.report.written.stations = WriteStationLines(stations, output, outcome.result);
     if (outcome.result != kResultOk || !RewindForNextPass(input, flushed, outcome)) return;
 
     ConvertVectorGroups(settings, stations, names, input, output, outcome);
@@ -58,8 +58,8 @@ ConversionOutcome RunConversion(ConversionSettings& settings, TextReader& input,
     }
     flushed.Flush(outcome);
     const ConversionReport& report = outcome.report;
-    outcome.report.nothingConverted = outcome.result == kResultOk && report.stations == 0 && report.vectors == 0 &&
-                                      report.incompleteGroupVectors == 0;
+    outcome.report.nothingConverted = outcome.result == kResultOk && report.written.stations == 0 &&
+                                      report.written.vectors == 0 && report.incompleteGroupVectors == 0;
     return outcome;
 }
 

@@ -34,9 +34,9 @@ std::string Listed(const std::vector<RecordTally>& first, long long total) {
 }  // namespace
 
 std::string ReportSummary(const ConversionReport& report) {
-    return FormatMessage(kReportSummary, Counted(report.stations, kReportStation, kReportStations).c_str(),
-                         Counted(report.vectors, kReportVector, kReportVectors).c_str(),
-                         Counted(report.groups, kReportGroup, kReportGroups).c_str());
+    return FormatMessage(kReportSummary, Counted(report.written.stations, kReportStation, kReportStations).c_str(),
+                         Counted(report.written.vectors, kReportVector, kReportVectors).c_str(),
+                         Counted(report.written.groups, kReportGroup, kReportGroups).c_str());
 }
 
 std::vector<std::string> UnconvertedItems(const ConversionReport& report) {

@@ -3,8 +3,16 @@
 #include <cmath>
 #include <cstring>
 
+#include "reading/record_types.h"
+
 namespace iob {
+
+const CovarianceKind kCovariances = {"COV ", false, false};
+
 namespace {
+
+const CovarianceKind kWeights = {"WGT ", true, false};
+const CovarianceKind kGenerated = {"GENC", false, true};
 
 // Columns of the covariance headers COV, WGT and GENC: the frame, the form
 // (UPPR or DIAG), values 1 to 5, the height terms and the unit of the addends.
@@ -17,11 +25,19 @@ constexpr Field kHeaderUnit = {92, 2};
 
 }  // namespace
 
-bool ReadCovarianceHeader(const RecordView& record, double customUnitFactor, CovarianceSettings& cov,
-                          char (&frame)[3]) {
+const CovarianceKind* FindCovarianceKind(const char* recordType) {
+    for (const CovarianceKind* kind : {&kCovariances, &kWeights, &kGenerated}) {
+        if (std::memcmp(recordType, kind->recordType, kRecordTypeWidth + 1) == 0) return kind;
+    }
+    return nullptr;
+}
+
+bool ReadCovarianceHeader(const RecordView& record, const CovarianceKind& kind, double customUnitFactor,
+                          CovarianceSettings& cov, char (&frame)[3]) {
     record.Text(kHeaderFrame, frame);
     const bool localFrame = std::strcmp(frame, "LG") == 0;
     if (!localFrame && std::strcmp(frame, "CT") != 0) return false;
+    cov.kind = &kind;
     cov.localFrame = localFrame;
     char form[5];
     cov.diagonal = std::strcmp(record.Text(kHeaderForm, form), "DIAG") == 0;

@@ -10,10 +10,39 @@
 
 namespace iob {
 
-// The settings of a group's covariance header (COV, WGT or GENC) and their
-// values when no header set them.
+// What a covariance header's record type says of its group, decided here
+// alone: what its ELEM values are, and how the group completes.
+struct CovarianceKind {
+    const char* recordType;  // as the passes compare it: "COV ", "WGT ", "GENC"
+    // The ELEM values are weights, in the inverse square of their record's
+    // unit; the covariances are the inverse of the whole weight matrix, so
+    // the weights that couple two vectors are kept for the inversion.
+    // Otherwise they are covariances, in the square of the unit.
+    bool weights;
+    // The group's matrix comes from the header's constants alone, and the
+    // group is complete at the header: no ELEM follows.
+    bool generated;
+
+    bool KeepsCouplings() const { return weights; }
+    bool Inverts() const { return weights; }
+    // An ELEM value in metres, from `value` in a record whose unit is
+    // `unitFactor` metres.
+    double ElementValue(double value, double unitFactor) const {
+        const double squareFactor = unitFactor * unitFactor;
+        return weights ? value / squareFactor : value * squareFactor;
+    }
+};
+
+// COV, the kind of a group that no header has set.
+extern const CovarianceKind kCovariances;
+
+// The kind of the covariance header `recordType`, or null for any other record.
+const CovarianceKind* FindCovarianceKind(const char* recordType);
+
+// The settings of a group's covariance header and their values when no
+// header set them.
 struct CovarianceSettings {
-    bool weights = false;         // WGT: the ELEM values are weights, the covariances their inverse
+    const CovarianceKind* kind = &kCovariances;
     bool localFrame = false;      // LG: north, east, up at the from-station, turned into CT when written
     bool diagonal = false;        // the ELEM values are the variances (or weights) only
     double commonAddend = 0.0;    // value 1, added to every variance and covariance
@@ -27,10 +56,11 @@ struct CovarianceSettings {
     std::optional<double> heightScale;
 };
 
-// Reads a COV, WGT or GENC record into `cov`; a value the record leaves
+// Reads a covariance header of `kind` into `cov`; a value the record leaves
 // blank keeps what an earlier header set. Returns false, with `frame`
 // holding the offending text, for a frame other than "CT" or "LG".
-bool ReadCovarianceHeader(const RecordView& record, double customUnitFactor, CovarianceSettings& cov, char (&frame)[3]);
+bool ReadCovarianceHeader(const RecordView& record, const CovarianceKind& kind, double customUnitFactor,
+                          CovarianceSettings& cov, char (&frame)[3]);
 
 // Applies the group's settings to each vector's block, giving its covariance
 // in the group's frame.

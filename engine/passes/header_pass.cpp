@@ -15,7 +15,6 @@ constexpr Field kTitle = {7, 73};
 constexpr Field kDatumName = {7, 15};
 constexpr Field kSemiMajorAxis = {24, 13};
 constexpr Field kSemiMinorAxis = {38, 13};
-constexpr Field kUnitCode = {7, 2};
 constexpr Field kUnitFactor = {10, 16};
 
 bool IsHeaderRecord(const char* recordType) {
@@ -29,12 +28,12 @@ void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWrit
     auto tally = [&outcome](const RecordView& record) {
         if (!IsFrequentType(record.Type())) TallySkippedRecord(record, outcome.report);
     };
-    bool ellipsoidRead = false;
+    bool ellipsoidRecordRead = false;
     const LineNumber endLine = RunPass(input, outcome, IsHeaderRecord, tally, [&](const RecordView& record) {
         char field[kTitle.width + 1];
         if (IsRecordType(record.Type(), "TITL")) {
             WriteTitleLine(output, record.Text(kTitle, field), outcome.result);
-            if (outcome.result == kResultOk) ++outcome.report.titleLines;
+            if (outcome.result == kResultOk) ++outcome.report.written.titleLines;
             ellipsoidComment = false;
         } else if (IsRecordType(record.Type(), "ELIP")) {
             settings.datumName = record.Text(kDatumName, field);
@@ -43,7 +42,7 @@ void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWrit
             settings.semiMajorAxis = a;
             settings.inverseFlattening = 1.0 / ((a - b) / a);
             ellipsoidComment = true;
-            ellipsoidRead = true;
+            ellipsoidRecordRead = true;
         } else {
             // A factor that is not a finite positive number would make every
             // length in the custom unit 0 or negative without a word.
@@ -52,12 +51,11 @@ void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWrit
                 outcome.Fail(kResultInvalidUnitFactor, {record.LineNumber()});
                 return;
             }
-            settings.customUnitCode = record.Text(kUnitCode, field);
             settings.customUnitFactor = factor;
         }
     });
     // A datum that an earlier conversion left is easy to miss in the output.
-    if (!ellipsoidRead && !settings.HasDefaultDatum()) {
+    if (!ellipsoidRecordRead && !settings.HasDefaultDatum()) {
         std::string& named = outcome.report.carriedOverDatum = settings.datumName;
         while (!named.empty() && IsBlankByte(named.back())) named.pop_back();
     }

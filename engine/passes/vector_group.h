@@ -30,9 +30,9 @@ public:
     long long Target() const { return cov.diagonal ? Order() : Order() * (Order() + 1) / 2; }
     long long ElementCount() const { return elementCount_; }
 
-    // Forgets the elements stored in the vectors' blocks: a GENC header
-    // generates the group's matrix from its constants alone. Couplings are
-    // read only under WGT, so those stored so far wait for Reset.
+    // Forgets the elements stored in the vectors' blocks: a generated kind
+    // (GENC) makes the group's matrix from its header's constants alone.
+    // Couplings stored so far wait for Reset.
     void ClearElements();
 
     // Counts the next element and returns its (row, column). Inline, as
@@ -57,11 +57,11 @@ public:
     }
 
     // Whether element (row, column) is kept. Elements that couple two vectors
-    // are kept only as weights, which the inversion needs; no output line
-    // holds a coupling covariance, so its number is not even read. In groups
-    // of several vectors most elements are such couplings.
+    // are kept only where the kind keeps couplings (weights, for the
+    // inversion); no output line holds a coupling covariance, so its number
+    // is not even read. In groups of several vectors most elements are such couplings.
     bool IsElementKept(long long row, long long column) const {
-        return cov.weights || (row - 1) / 3 == (column - 1) / 3;
+        return cov.kind->KeepsCouplings() || (row - 1) / 3 == (column - 1) / 3;
     }
 
     // Stores a kept element (row, column): in its vector's own block, or as a
@@ -75,15 +75,15 @@ public:
         }
     }
 
-    // Under WGT, turns every vector's block of weights into its block of the
-    // inverse; false when the weights cannot be inverted.
+    // For a kind that inverts (weights), turns every vector's block of
+    // weights into its block of the inverse; false when they cannot be inverted.
     bool InvertWeights() { return couplings_.InvertInto(vectors, cov.diagonal); }
 
     // Empties the group for the next one.
     void Reset();
 
 private:
-    WeightMatrix couplings_;  // under WGT only
+    WeightMatrix couplings_;  // for a kind that keeps couplings
     long long elementCount_ = 0;
     // Where the last element went. The next one goes one column further
     // along its row, unless a vector or a DIAG flag changed the matrix since.

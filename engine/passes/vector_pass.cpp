@@ -25,10 +25,6 @@ constexpr VectorLayout kLongLayout = {{11, 31}, {43, 31}, {75, 13}, {89, 13}, {1
 constexpr Field kElemValues[3] = {{7, 23}, {31, 23}, {55, 23}};
 constexpr Field kElemUnit = {79, 2};
 
-bool IsCovarianceHeader(const char* recordType) {
-    return IsRecordType(recordType, "COV ") || IsRecordType(recordType, "WGT ") || IsRecordType(recordType, "GENC");
-}
-
 VectorRecord ParseVectorRecord(const RecordView& record, double customUnitFactor) {
     const VectorLayout& layout = record.IsLongLayout() ? kLongLayout : kShortLayout;
 
@@ -57,8 +53,8 @@ public:
     void OnRecord(const RecordView& record) {
         if (IsRecordType(record.Type(), "DXYZ")) {
             OnVector(record);
-        } else if (IsCovarianceHeader(record.Type())) {
-            OnCovarianceHeader(record);
+        } else if (const CovarianceKind* kind = FindCovarianceKind(record.Type())) {
+            OnCovarianceHeader(record, *kind);
         } else if (IsRecordType(record.Type(), "ELEM")) {
             OnElements(record);
         } else if (IsRecordType(record.Type(), "CORR")) {
@@ -92,24 +88,20 @@ private:
         group_.vectors.push_back(vector);
     }
 
-    void OnCovarianceHeader(const RecordView& record) {
+    void OnCovarianceHeader(const RecordView& record, const CovarianceKind& kind) {
         char frame[3];
-        if (!ReadCovarianceHeader(record, customUnitFactor_, group_.cov, frame)) {
+        if (!ReadCovarianceHeader(record, kind, customUnitFactor_, group_.cov, frame)) {
             outcome_.Fail(kResultUnsupportedSetting, {frame, record.Type()});
             return;
         }
-        group_.cov.weights = IsRecordType(record.Type(), "WGT ");
-        if (IsRecordType(record.Type(), "GENC")) {
-            // Generated from the header's constants alone: no ELEM follows.
+        if (kind.generated) {
             group_.ClearElements();
             CompleteGroup(record);
         }
     }
 
     void OnElements(const RecordView& record) {
-        // Covariances are in the square of the record's unit, weights in its inverse.
         const double factor = record.UnitFactor(kElemUnit, customUnitFactor_);
-        const double squareFactor = factor * factor;
         const long long target = group_.Target();
         for (Field field : kElemValues) {
             if (record.IsBlank(field)) continue;
@@ -120,7 +112,7 @@ private:
             auto [row, column] = group_.PlaceNextElement();
             if (!group_.IsElementKept(row, column)) continue;
             const double value = record.Number(field);
-            group_.StoreElement(row, column, group_.cov.weights ? value / squareFactor : value * squareFactor);
+            group_.StoreElement(row, column, group_.cov.kind->ElementValue(value, factor));
         }
         if (group_.ElementCount() == target) CompleteGroup(record);
     }
@@ -129,7 +121,7 @@ private:
     // writes its lines; `last` is the record that completed the group.
     // Nothing of a group is written before all of it is known to convert.
     void CompleteGroup(const RecordView& last) {
-        if (group_.cov.weights && !group_.InvertWeights()) {
+        if (group_.cov.kind->Inverts() && !group_.InvertWeights()) {
             outcome_.Fail(kResultWeightsNotInvertible, {last.LineNumber()});
             return;
         }
@@ -146,8 +138,8 @@ private:
         WriteGroupStart(output_, outcome_.result);
         if (outcome_.result == kResultOk) WriteVectorLines(group_.vectors, output_, outcome_.result);
         if (outcome_.result == kResultOk) {
-            ++outcome_.report.groups;
-            outcome_.report.vectors += static_cast<long long>(group_.vectors.size());
+            ++outcome_.report.written.groups;
+            outcome_.report.written.vectors += static_cast<long long>(group_.vectors.size());
         }
         group_.Reset();
     }

@@ -17,20 +17,20 @@ constexpr int kLineBufferSize = 260;
 // Reads data lines from the current position of `input` until the end of the
 // data or an END record. Hands each record whose type `wanted(recordType)`
 // accepts to `handle(record)`, and every other to `skipped(record)`, while
-// the outcome's result stays 0. The outcome's line counter starts from 0. A
-// read error sets the result to 5014. A last line without a line end is
+// the outcome's result stays 0. Lines are counted from the pass's start; the
+// outcome's failing line is the last one read when the pass ends. A read
+// error sets the result to 5014. A last line without a line end is
 // handled like any other. Returns the END record's line, or 0 when the data
 // ended without one.
 template <typename Wanted, typename Skipped, typename Handler>
 LineNumber RunPass(TextReader& input, ConversionOutcome& outcome, Wanted&& wanted, Skipped&& skipped,
                    Handler&& handle) {
-    LineNumber& lineCounter = outcome.failingLine;
+    LineNumber lineCounter = 0;
     int& result = outcome.result;
     char copied[kLineBufferSize];
     char recordType[kRecordTypeWidth + 1] = {};
     CutLines cut;
     LineNumber endLine = 0;
-    lineCounter = 0;
     while (result == kResultOk) {
         std::size_t length = 0;
         const char* line = ReadDataLine(input, kLineBufferSize, copied, lineCounter, result, cut, length);
@@ -55,6 +55,7 @@ LineNumber RunPass(TextReader& input, ConversionOutcome& outcome, Wanted&& wante
         }
         if (input.AtEnd()) break;
     }
+    outcome.failingLine = lineCounter;
     // Every pass reads the same lines, so each counts the cut ones afresh.
     outcome.report.cutLines = cut.count;
     outcome.report.firstCutLine = cut.firstLine;

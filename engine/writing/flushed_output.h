@@ -22,10 +22,7 @@ public:
 
 private:
     TextWriter& output_;
-    long long titleLines_ = 0;
-    long long stations_ = 0;
-    long long vectors_ = 0;
-    long long groups_ = 0;
+    WrittenCounts flushed_;  // the report's counts at the last successful flush
 };
 
 }  // namespace iob

@@ -65,8 +65,8 @@ void WriteTitleLine(TextWriter& output, const char* title, int& result) {
     WriteTextLine(output, line.c_str(), result);
 }
 
-void WriteDatumCommentLine(TextWriter& output, bool ellipsoidRead, int& result) {
-    WriteTextLine(output, ellipsoidRead ? kEllipsoidComment : "", result);
+void WriteDatumCommentLine(TextWriter& output, bool ellipsoidComment, int& result) {
+    WriteTextLine(output, ellipsoidComment ? kEllipsoidComment : "", result);
 }
 
 void WriteHeaderBlock(const ConversionSettings& settings, TextWriter& output, int& result) {

@@ -42,7 +42,7 @@ void WriteTitleLine(TextWriter& output, const char* title, int& result);
 
 // The line before $DATUM: "! IOB File Record Type ELIP" when an ELIP record
 // set the datum after the last TITL record, else one blank.
-void WriteDatumCommentLine(TextWriter& output, bool ellipsoidRead, int& result);
+void WriteDatumCommentLine(TextWriter& output, bool ellipsoidComment, int& result);
 
 // The 13 lines of $DATUM, $UNITS and $NETTYP.
 void WriteHeaderBlock(const ConversionSettings& settings, TextWriter& output, int& result);

@@ -39,9 +39,9 @@ std::string CheckConversion(const Conversion& run) {
         }
         return count;
     };
-    if (run.report.stations != occurrences("\r\n$GEO_COMPACT; ") ||
-        run.report.vectors != occurrences("\r\n$GPS_COMPACT; ") ||
-        run.report.groups != occurrences("\r\n! IOB-File Record Type DXYZ, ELEM\r\n")) {
+    if (run.report.written.stations != occurrences("\r\n$GEO_COMPACT; ") ||
+        run.report.written.vectors != occurrences("\r\n$GPS_COMPACT; ") ||
+        run.report.written.groups != occurrences("\r\n! IOB-File Record Type DXYZ, ELEM\r\n")) {
         return "report counts differ from the lines written";
     }
     return "";

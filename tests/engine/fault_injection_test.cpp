@@ -155,8 +155,8 @@ TEST(WriteFailure, InAVectorGroupStopsTheConversion) {
     EXPECT_EQ(failure.refusedWrites, 1);
     EXPECT_EQ(failure.lineCounter, 12);  // the ELEM record that completed the group
     // Counted as of the flush before pass 3: the first group may not be in the file.
-    EXPECT_EQ(failure.report.stations, 3);
-    EXPECT_EQ(failure.report.vectors, 0);
+    EXPECT_EQ(failure.report.written.stations, 3);
+    EXPECT_EQ(failure.report.written.vectors, 0);
 }
 
 TEST(WriteFailure, OnTheGroupsBlankLine) {
@@ -185,7 +185,8 @@ TEST(FullDisk, FlushFailureIsTheWriteErrorOnAFileOrAPipe) {
         ConversionSettings settings;
         ConversionOutcome outcome = RunConversion(settings, reader, writer);
         EXPECT_EQ(outcome.result, kResultWriteError);
-        EXPECT_EQ(outcome.report.titleLines + outcome.report.stations + outcome.report.vectors, 0);
+        EXPECT_EQ(outcome.report.written.titleLines + outcome.report.written.stations + outcome.report.written.vectors,
+                  0);
         EXPECT_TRUE(writer.Failed());
         input.Close(in);
         std::fclose(full);

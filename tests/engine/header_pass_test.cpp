@@ -28,7 +28,6 @@ TEST(HeaderPass, WorkedExample) {
     EXPECT_EQ(settings.datumName, "GRS 1980       ");
     EXPECT_EQ(settings.semiMajorAxis, 6378137.0);
     EXPECT_EQ(settings.inverseFlattening, 1 / ((6378137.0 - 6356752.3141) / 6378137.0));
-    EXPECT_EQ(settings.customUnitCode, "xx");
     EXPECT_EQ(settings.customUnitFactor, 0.3048006096);
 }
 

@@ -32,10 +32,10 @@ TEST(Report, CleanFileHasNothingToWarnAbout) {
     ConversionReport report =
         ReportOf({" TITL Net", kStation, kStation, " GRP  1", kDxyz, kDiag, kElem, " 3DD  x", kDxyz, kDiag, kElem});
     EXPECT_FALSE(report.HasUnconverted());
-    EXPECT_EQ(report.titleLines, 1);
-    EXPECT_EQ(report.stations, 2);
-    EXPECT_EQ(report.vectors, 2);
-    EXPECT_EQ(report.groups, 2);
+    EXPECT_EQ(report.written.titleLines, 1);
+    EXPECT_EQ(report.written.stations, 2);
+    EXPECT_EQ(report.written.vectors, 2);
+    EXPECT_EQ(report.written.groups, 2);
     EXPECT_EQ(ReportText(report), "2 stations, 2 GPS vectors in 2 groups");
 }
 
@@ -56,7 +56,7 @@ TEST(Report, UnknownTypesAreComparedWithCaseAndTheFirstThreeListed) {
 
 TEST(Report, IncompleteGroupAtTheEndNamesItsFirstVector) {
     ConversionReport report = ReportOf({kDxyz, kDiag, kElem, "! c", kDxyz, kDxyz, kElem, " END ", kElem});
-    EXPECT_EQ(report.groups, 1);
+    EXPECT_EQ(report.written.groups, 1);
     EXPECT_EQ(UnconvertedItems(report),
               (std::vector<std::string>{"1 incomplete GPS group of 2 vectors at the end (line 5)",
                                         "1 data line after the END record on line 8, which ends the data"}));
@@ -144,7 +144,7 @@ TEST(Report, LinesPassedOverCountLikeLinesRead) {
 TEST(Report, GroupsAndStationsAreCountedAsWritten) {
     ConversionReport report = ReportOf({kStation, " PLO      B2", kDxyz, kDxyz, kDiag, kElem, kElem});
     EXPECT_EQ(ReportSummary(report), "2 stations, 2 GPS vectors in 1 group");
-    report.stations = report.vectors = report.groups = 1;
+    report.written.stations = report.written.vectors = report.written.groups = 1;
     EXPECT_EQ(ReportSummary(report), "1 station, 1 GPS vector in 1 group");
 }
 
@@ -156,9 +156,11 @@ TEST(Report, CountsAgreeWithTheOutputOnTheExamples) {
         for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) bytes += static_cast<char>(c);
         std::fclose(file);
         Conversion run = Convert(bytes);
-        EXPECT_EQ(static_cast<std::size_t>(run.report.stations), Occurrences(run.output, "$GEO_COMPACT")) << name;
-        EXPECT_EQ(static_cast<std::size_t>(run.report.vectors), Occurrences(run.output, "$GPS_COMPACT")) << name;
-        EXPECT_EQ(static_cast<std::size_t>(run.report.groups), Occurrences(run.output, "DXYZ, ELEM")) << name;
+        EXPECT_EQ(static_cast<std::size_t>(run.report.written.stations), Occurrences(run.output, "$GEO_COMPACT"))
+            << name;
+        EXPECT_EQ(static_cast<std::size_t>(run.report.written.vectors), Occurrences(run.output, "$GPS_COMPACT"))
+            << name;
+        EXPECT_EQ(static_cast<std::size_t>(run.report.written.groups), Occurrences(run.output, "DXYZ, ELEM")) << name;
     }
 }
 

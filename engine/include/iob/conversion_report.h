@@ -19,12 +19,16 @@ struct RecordTally {
     LineNumber firstLine = 0;
 };
 
-struct ConversionReport {
-    // Written to the output.
+// The lines written to the output, by what they hold.
+struct WrittenCounts {
     long long titleLines = 0;
     long long stations = 0;
     long long vectors = 0;
     long long groups = 0;
+};
+
+struct ConversionReport {
+    WrittenCounts written;
 
     // Read but not converted.
     long long incompleteGroupVectors = 0;          // the vectors of a group still open at the end

@@ -11,7 +11,6 @@ struct ConversionSettings {
     std::string datumName = "NAD 83";
     double semiMajorAxis = 6378137.0;        // metres
     double inverseFlattening = 298.2572221;  // ten significant digits, as given
-    std::string customUnitCode = "m";        // stored, never read
     double customUnitFactor = 1.0;           // metres per unit, for codes outside the unit table
 
     // Whether the datum is the one a first conversion starts with.

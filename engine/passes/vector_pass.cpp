@@ -51,12 +51,13 @@ public:
           outcome_(outcome) {}
 
     void OnRecord(const RecordView& record) {
-        if (IsRecordType(record.Type(), "DXYZ")) {
+        // ELEM records are most of a file: they are told apart first.
+        if (IsRecordType(record.Type(), "ELEM")) {
+            OnElements(record);
+        } else if (IsRecordType(record.Type(), "DXYZ")) {
             OnVector(record);
         } else if (const CovarianceKind* kind = FindCovarianceKind(record.Type())) {
             OnCovarianceHeader(record, *kind);
-        } else if (IsRecordType(record.Type(), "ELEM")) {
-            OnElements(record);
         } else if (IsRecordType(record.Type(), "CORR")) {
             // Its element order is not documented: read as covariances its
             // values would be plainly wrong, so it is refused.

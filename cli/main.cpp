@@ -16,15 +16,20 @@ namespace {
 constexpr char kProgram[] = "iob2quorvane";
 
 void PrintHelp() {
-    std::printf("Usage: %s [-v | -q] [--] IOB_FILE OUTPUT_FILE\n"
+    std::printf("Usage: %s [-v | -q] [--strict] [--] IOB_FILE OUTPUT_FILE\n"
                 "Converts the GeoLab IOB file IOB_FILE into the QUORVANE input file OUTPUT_FILE,\n"
-                "which is created or replaced, with the default datum NAD 83.\n"
-                "Prints nothing when the whole file was converted; a failure is one line on\n"
-                "standard error, and so is each kind of record or line that was read but not\n"
-                "converted (\"warning: Not converted: ...\").\n"
+                "which is created or replaced; a file with no ELIP record gets the default\n"
+                "datum NAD 83. Prints nothing when the whole file was converted cleanly; a\n"
+                "failure is one line on standard error, and so is each kind of record or line\n"
+                "that was read but not converted (\"warning: Not converted: ...\"), each\n"
+                "reading to check (\"warning: Read with doubt: ...\": a field holding more\n"
+                "than its number, an unknown unit code, a byte between two fields, ...) and\n"
+                "each note (\"warning: No ELIP record: ...\").\n"
                 "\n"
                 "  -v, --verbose  also print what was converted (stations, GPS vectors, groups)\n"
                 "  -q, --quiet    print no warnings, only a failure\n"
+                "  --strict       fail when anything was read with doubt: no output is written\n"
+                "                 and an earlier file of that name stays as it was\n"
                 "  --             end of options: a name after it is a file, even one\n"
                 "                 that begins with '-'\n"
                 "  --help         show this text and exit\n"
@@ -36,7 +41,8 @@ void PrintHelp() {
 }
 
 int Usage() {
-    std::fprintf(stderr, "Usage: %s [-v | -q] [--] IOB_FILE OUTPUT_FILE (see %s --help)\n", kProgram, kProgram);
+    std::fprintf(stderr, "Usage: %s [-v | -q] [--strict] [--] IOB_FILE OUTPUT_FILE (see %s --help)\n", kProgram,
+                 kProgram);
     return 2;
 }
 
@@ -52,8 +58,11 @@ void PrintReport(const iob::ConversionReport& report, Verbosity verbosity) {
         std::fprintf(stderr, "%s: warning: %s\n", kProgram, note.c_str());
     }
     for (const std::string& item : iob::UnconvertedItems(report)) {
+        std::fprintf(stderr, "%s: warning: %s\n", kProgram, iob::FormatMessage(iob::kReportNotConverted, item).c_str());
+    }
+    for (const std::string& item : iob::DoubtItems(report)) {
         std::fprintf(stderr, "%s: warning: %s\n", kProgram,
-                     iob::FormatMessage(iob::kReportNotConverted, item.c_str()).c_str());
+                     iob::FormatMessage(iob::kReportReadWithDoubt, item).c_str());
     }
 }
 
@@ -68,6 +77,7 @@ int Run(const std::vector<std::string>& arguments) {
         return 0;
     }
     Verbosity verbosity = Verbosity::kWarnings;
+    iob::ConvertFilesOptions options;
     std::size_t first = 0;
     for (; first < arguments.size() && arguments[first].size() > 1 && arguments[first][0] == '-'; ++first) {
         const std::string& option = arguments[first];
@@ -79,6 +89,8 @@ int Run(const std::vector<std::string>& arguments) {
             verbosity = Verbosity::kVerbose;
         } else if (option == "-q" || option == "--quiet") {
             verbosity = Verbosity::kQuiet;
+        } else if (option == "--strict") {
+            options.refuseDoubts = true;
         } else {
             return Usage();
         }
@@ -90,11 +102,10 @@ int Run(const std::vector<std::string>& arguments) {
         if (messageNumber != iob::kMsgSuccess) std::fprintf(stderr, "%s: %s\n", kProgram, text.c_str());
         return iob::kButtonOk;
     });
-    iob::ConversionSettings settings;
     std::string iobName = arguments[first];
     std::string outputName = arguments[first + 1];
     std::optional<iob::ConversionReport> report;
-    int result = iob::ConvertFiles(settings, iobName, outputName, report);
+    int result = iob::ConvertFiles(iobName, outputName, report, options);
     if (report) PrintReport(*report, verbosity);
     return result == iob::kResultOk ? 0 : 1;
 }

@@ -60,6 +60,8 @@ ConversionOutcome RunConversion(ConversionSettings& settings, TextReader& input,
     const ConversionReport& report = outcome.report;
     outcome.report.nothingConverted = outcome.result == kResultOk && report.written.stations == 0 &&
                                       report.written.vectors == 0 && report.incompleteGroupVectors == 0;
+    // A failed conversion wrote no datum worth a note.
+    if (outcome.result != kResultOk) outcome.report.defaultDatum.clear();
     return outcome;
 }
 

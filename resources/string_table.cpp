@@ -18,6 +18,7 @@ struct StringEntry {
 // The kinds as the entries spell them.
 constexpr ArgumentKind Text = ArgumentKind::kText;
 constexpr ArgumentKind Line = ArgumentKind::kLine;
+constexpr ArgumentKind Column = ArgumentKind::kColumn;
 constexpr ArgumentKind Count = ArgumentKind::kCount;
 
 #define IOB_KINDS(...) \

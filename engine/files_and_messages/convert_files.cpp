@@ -70,13 +70,13 @@ int OpenBoth(const std::string& iobName, const std::string& outputName, OpenFile
     return 0;
 }
 
-// Converts between the open files and closes both; only a successful
-// conversion puts its output in place. A close or rename that fails after
+// Converts between the open files, from the default settings, and closes
+// both; only a successful conversion puts its output in place, and with
+// `refuseDoubts` only one without doubts. A close or rename that fails after
 // a successful conversion is a write error.
-ConversionOutcome ConvertAndClose(ConversionSettings& settings, OpenFiles& files, const std::string& iobName,
-                                  const ProgressHandler& progress) {
+ConversionOutcome ConvertAndClose(OpenFiles& files, const std::string& iobName, const ConvertFilesOptions& options) {
     TextReader input(files.iob);
-    if (progress) {
+    if (const ProgressHandler& progress = options.progress) {
         std::error_code error;
         const auto size = static_cast<double>(std::filesystem::file_size(PathFromUtf8(iobName), error));
         // A device has no size: each pass then shows as whole from its first read.
@@ -87,10 +87,17 @@ ConversionOutcome ConvertAndClose(ConversionSettings& settings, OpenFiles& files
         });
     }
     TextWriter output(files.output.Stream());
+    ConversionSettings settings;
     ConversionOutcome outcome = RunConversion(settings, input, output);
     std::fclose(files.iob);
-    const bool kept = files.output.Close(outcome.result == kResultOk);
-    if (outcome.result == kResultOk && !kept) outcome.result = kResultWriteError;
+    const long long doubts = outcome.report.DoubtCount();
+    const bool refused = outcome.result == kResultOk && options.refuseDoubts && doubts > 0;
+    const bool kept = files.output.Close(outcome.result == kResultOk && !refused);
+    if (refused) {
+        outcome.result = doubts == 1 ? kMsgDoubtRefused : kMsgDoubtsRefused;
+    } else if (outcome.result == kResultOk && !kept) {
+        outcome.result = kResultWriteError;
+    }
     return outcome;
 }
 
@@ -109,6 +116,13 @@ void ShowOutcome(const ConversionOutcome& outcome, const std::string& iobName, c
         break;
     case kResultReadError:
         ShowReadError(outcome.failingLine, iobName, details);
+        break;
+    case kMsgDoubtRefused:
+        PresentMessage(kMsgDoubtRefused, kBoxOk, FormatMessage(kMsgDoubtRefused, outputName), details);
+        break;
+    case kMsgDoubtsRefused:
+        PresentMessage(kMsgDoubtsRefused, kBoxOk,
+                       FormatMessage(kMsgDoubtsRefused, outcome.report.DoubtCount(), outputName), details);
         break;
     default:
         ShowConversionFailure(outcome, details);
@@ -137,14 +151,14 @@ bool ReplacesExistingFile(const std::string& iobName, const std::string& outputN
     return std::filesystem::is_regular_file(PathFromUtf8(output), error) && !IsSameFile(iob, output);
 }
 
-int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName,
-                 std::optional<ConversionReport>& report, const ProgressHandler& progress) {
+int ConvertFiles(std::string& iobName, std::string& outputName, std::optional<ConversionReport>& report,
+                 const ConvertFilesOptions& options) {
     outputName = TrimFileName(outputName);
     iobName = TrimFileName(iobName);
     if (int failure = CheckNames(iobName, outputName)) return failure;
     OpenFiles files;
     if (int failure = OpenBoth(iobName, outputName, files)) return failure;
-    ConversionOutcome outcome = ConvertAndClose(settings, files, iobName, progress);
+    ConversionOutcome outcome = ConvertAndClose(files, iobName, options);
     ShowOutcome(outcome, iobName, outputName);
     report = outcome.report;
     return outcome.result;

@@ -31,6 +31,41 @@ std::string Listed(const std::vector<RecordTally>& first, long long total) {
     return Joined(quoted, ", ");
 }
 
+// The plural noun of each kind of doubt, for the count of those not listed.
+constexpr MessageNumber kDoubtNouns[kDoubtKinds] = {
+    kReportDoubtsNumberText,        kReportDoubtsInfiniteValue, kReportDoubtsUnknownUnit,
+    kReportDoubtsAngleOutOfRange,   kReportDoubtsUnreadColumn,  kReportDoubtsNulByte,
+    kReportDoubtsNulByte,  // one Ctrl-Z ends the data: never more than one
+    kReportDoubtsControlByteInName, kReportDoubtsStationTwice,
+};
+
+// One doubt in words: where it is, the text as it stands, what was taken.
+std::string DoubtText(DoubtKind kind, const Doubt& d) {
+    switch (kind) {
+    case DoubtKind::kNumberText:
+        return FormatMessage(kReportDoubtNumberText, d.text, d.firstColumn, d.lastColumn, d.line, d.taken);
+    case DoubtKind::kInfiniteValue:
+        return FormatMessage(kReportDoubtInfiniteValue, d.text, d.firstColumn, d.lastColumn, d.line);
+    case DoubtKind::kUnknownUnit:
+        return FormatMessage(kReportDoubtUnknownUnit, d.text, d.firstColumn, d.lastColumn, d.line, d.taken);
+    case DoubtKind::kAngleOutOfRange:
+        return FormatMessage(kReportDoubtAngleOutOfRange, d.text, d.firstColumn, d.lastColumn, d.line);
+    case DoubtKind::kUnreadColumn:
+        return FormatMessage(kReportDoubtUnreadColumn, d.text, d.firstColumn, d.line);
+    case DoubtKind::kNulByte:
+        return FormatMessage(kReportDoubtNulByte, d.firstColumn, d.line);
+    case DoubtKind::kDataAfterCtrlZ:
+        return d.count == 1 ? FormatMessage(kReportDoubtLineAfterCtrlZ, d.line)
+                            : FormatMessage(kReportDoubtDataAfterCtrlZ, d.line, d.count);
+    case DoubtKind::kControlByteInName:
+        return FormatMessage(kReportDoubtControlByteInName, d.text, d.firstColumn, d.lastColumn, d.line);
+    case DoubtKind::kStationTwice:
+        return FormatMessage(d.differs ? kReportDoubtStationMoved : kReportDoubtStationRepeated, d.text, d.otherLine,
+                             d.line);
+    }
+    return std::string();
+}
+
 }  // namespace
 
 std::string ReportSummary(const ConversionReport& report) {
@@ -68,6 +103,13 @@ std::vector<std::string> UnconvertedItems(const ConversionReport& report) {
         items.push_back(report.cutLines == 1 ? FormatMessage(kReportCutLine, report.firstCutLine)
                                              : FormatMessage(kReportCutLines, report.cutLines, report.firstCutLine));
     }
+    if (report.coordinateMatrices > 0) {
+        const RecordTally& first = report.firstCoordinateMatrix;
+        items.push_back(
+            report.coordinateMatrices == 1
+                ? FormatMessage(kReportCoordinateMatrix, first.type, first.firstLine)
+                : FormatMessage(kReportCoordinateMatrices, report.coordinateMatrices, first.type, first.firstLine));
+    }
     if (report.linesAfterEnd > 0) {
         items.push_back(report.linesAfterEnd == 1
                             ? FormatMessage(kReportLineAfterEnd, report.endLine)
@@ -79,17 +121,30 @@ std::vector<std::string> UnconvertedItems(const ConversionReport& report) {
 std::vector<std::string> ReportNotes(const ConversionReport& report) {
     std::vector<std::string> notes;
     if (report.nothingConverted) notes.push_back(FormatMessage(kReportNothingConverted));
-    if (!report.carriedOverDatum.empty()) {
-        notes.push_back(FormatMessage(kReportDatumCarriedOver, report.carriedOverDatum.c_str()));
-    }
+    if (!report.defaultDatum.empty()) notes.push_back(FormatMessage(kReportDefaultDatum, report.defaultDatum));
     return notes;
+}
+
+std::vector<std::string> DoubtItems(const ConversionReport& report) {
+    std::vector<std::string> items;
+    for (std::size_t kind = 0; kind < kDoubtKinds; ++kind) {
+        const DoubtList& doubts = report.doubts[kind];
+        for (const Doubt& doubt : doubts.first) items.push_back(DoubtText(static_cast<DoubtKind>(kind), doubt));
+        const long long more = doubts.count - static_cast<long long>(doubts.first.size());
+        if (more > 0) {
+            items.push_back(FormatMessage(kReportDoubtsMore, LoadString(kDoubtNouns[kind]), doubts.count, more));
+        }
+    }
+    return items;
 }
 
 std::string ReportText(const ConversionReport& report) {
     std::string text = ReportSummary(report);
     for (const std::string& note : ReportNotes(report)) text += "\n" + note;
     const std::vector<std::string> items = UnconvertedItems(report);
-    if (!items.empty()) text += "\n" + FormatMessage(kReportNotConverted, Joined(items, "; ").c_str());
+    if (!items.empty()) text += "\n" + FormatMessage(kReportNotConverted, Joined(items, "; "));
+    const std::vector<std::string> doubts = DoubtItems(report);
+    if (!doubts.empty()) text += "\n" + FormatMessage(kReportReadWithDoubt, Joined(doubts, "; "));
     return text;
 }
 

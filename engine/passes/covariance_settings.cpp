@@ -16,12 +16,19 @@ const CovarianceKind kGenerated = {"GENC", false, true};
 
 // Columns of the covariance headers COV, WGT and GENC: the frame, the form
 // (UPPR or DIAG), values 1 to 5, the height terms and the unit of the addends.
-constexpr Field kHeaderFrame = {7, 2};
-constexpr Field kHeaderForm = {10, 4};
-constexpr Field kHeaderValues[5] = {{15, 10}, {26, 10}, {37, 10}, {48, 10}, {59, 10}};
-constexpr Field kHeightAddend = {70, 10};
-constexpr Field kHeightScale = {81, 10};
-constexpr Field kHeaderUnit = {92, 2};
+constexpr Field kHeaderFrame = {7, 2};  // CT or LG
+constexpr Field kHeaderForm = {10, 4};  // DIAG, or anything else for the upper triangle
+constexpr Field kHeaderValues[5] = {{15, 10, Accepts::kNumber},
+                                    {26, 10, Accepts::kNumber},
+                                    {37, 10, Accepts::kNumber},
+                                    {48, 10, Accepts::kNumber},
+                                    {59, 10, Accepts::kNumber}};
+constexpr Field kHeightAddend = {70, 10, Accepts::kNumber};
+constexpr Field kHeightScale = {81, 10, Accepts::kNumber};
+constexpr Field kHeaderUnit = {92, 2, Accepts::kUnitCode};
+constexpr UnreadColumns kHeaderUnread =
+    ColumnsBetween({kHeaderFrame, kHeaderForm, kHeaderValues[0], kHeaderValues[1], kHeaderValues[2], kHeaderValues[3],
+                    kHeaderValues[4], kHeightAddend, kHeightScale, kHeaderUnit});
 
 }  // namespace
 
@@ -32,8 +39,9 @@ const CovarianceKind* FindCovarianceKind(const char* recordType) {
     return nullptr;
 }
 
-bool ReadCovarianceHeader(const RecordView& record, const CovarianceKind& kind, double customUnitFactor,
+bool ReadCovarianceHeader(const RecordView& record, const CovarianceKind& kind, const ConversionSettings& settings,
                           CovarianceSettings& cov, char (&frame)[3]) {
+    record.CheckUnreadColumns<kHeaderUnread>();
     record.Text(kHeaderFrame, frame);
     const bool localFrame = std::strcmp(frame, "LG") == 0;
     if (!localFrame && std::strcmp(frame, "CT") != 0) return false;
@@ -44,7 +52,7 @@ bool ReadCovarianceHeader(const RecordView& record, const CovarianceKind& kind, 
     // The addends are covariances, in the square of the record's unit; a
     // value that this record leaves blank keeps what an earlier one set, in
     // square metres already.
-    const double factor = record.UnitFactor(kHeaderUnit, customUnitFactor);
+    const double factor = record.UnitFactor(kHeaderUnit, settings);
     const double squareFactor = factor * factor;
     auto read = [&](Field field, double& value, bool isAddend) {
         if (record.IsBlank(field)) return;

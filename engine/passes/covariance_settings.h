@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include <iob/conversion_settings.h>
+
 #include "reading/record_view.h"
 #include "writing/records.h"
 
@@ -59,7 +61,7 @@ struct CovarianceSettings {
 // Reads a covariance header of `kind` into `cov`; a value the record leaves
 // blank keeps what an earlier header set. Returns false, with `frame`
 // holding the offending text, for a frame other than "CT" or "LG".
-bool ReadCovarianceHeader(const RecordView& record, const CovarianceKind& kind, double customUnitFactor,
+bool ReadCovarianceHeader(const RecordView& record, const CovarianceKind& kind, const ConversionSettings& settings,
                           CovarianceSettings& cov, char (&frame)[3]);
 
 // Applies the group's settings to each vector's block, giving its covariance

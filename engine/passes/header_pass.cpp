@@ -13,9 +13,10 @@ namespace {
 // TITL, ELIP and LUNT columns.
 constexpr Field kTitle = {7, 73};
 constexpr Field kDatumName = {7, 15};
-constexpr Field kSemiMajorAxis = {24, 13};
-constexpr Field kSemiMinorAxis = {38, 13};
-constexpr Field kUnitFactor = {10, 16};
+constexpr Field kSemiMajorAxis = {24, 13, Accepts::kNumber};  // metres
+constexpr Field kSemiMinorAxis = {38, 13, Accepts::kNumber};  // metres
+constexpr Field kUnitCode = {7, 2};
+constexpr Field kUnitFactor = {10, 16, Accepts::kNumber};  // metres per unit
 
 bool IsHeaderRecord(const char* recordType) {
     return IsRecordType(recordType, "TITL") || IsRecordType(recordType, "ELIP") || IsRecordType(recordType, "LUNT");
@@ -52,17 +53,25 @@ void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWrit
                 return;
             }
             settings.customUnitFactor = factor;
+            settings.customUnitCode = record.Trimmed(kUnitCode);
         }
     });
-    // A datum that an earlier conversion left is easy to miss in the output.
-    if (!ellipsoidRecordRead && !settings.HasDefaultDatum()) {
-        std::string& named = outcome.report.carriedOverDatum = settings.datumName;
-        while (!named.empty() && IsBlankByte(named.back())) named.pop_back();
-    }
+    // A datum that the file does not name is easy to miss in the output.
+    if (!ellipsoidRecordRead) outcome.report.defaultDatum = settings.datumName;
+    if (outcome.result != kResultOk) return;
     // A forgotten END drops the rest of a file without a word: say how much.
-    if (outcome.result == kResultOk && endLine > 0) {
+    LineNumber lastLine = outcome.failingLine;  // where the data ended
+    if (endLine > 0) {
         outcome.report.endLine = endLine;
-        outcome.report.linesAfterEnd = CountDataLinesLeft(input, endLine);
+        lastLine = endLine;
+        outcome.report.linesAfterEnd = CountDataLinesLeft(input, lastLine);
+    }
+    // So does a Ctrl-Z byte, in the middle of a file that text mode ends there.
+    if (const long long lost = input.CountLinesAfterCtrlZ()) {
+        Doubt doubt;
+        doubt.line = lastLine;
+        doubt.count = lost;
+        outcome.report.Doubts(DoubtKind::kDataAfterCtrlZ).Add(std::move(doubt));
     }
 }
 

@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include "passes/repeated_stations.h"
 #include "reading/pass_runner.h"
 #include "reading/record_view.h"
+#include "reading/visible_text.h"
 
 namespace iob {
 namespace {
@@ -11,17 +13,52 @@ namespace {
 // PLH and PLO columns. A "*" in column 10 selects the long layout, whose
 // name is 31 columns wide; every item after the name lies 19 columns further right.
 struct StationLayout {
-    Field name;
+    Field layoutMark, name;
     Field latitudeHemisphere, latitudeDegrees, latitudeMinutes, latitudeSeconds;
     Field longitudeHemisphere, longitudeDegrees, longitudeMinutes, longitudeSeconds;
     Field height, heightUnit;
     int maxNameLength;
+
+    constexpr UnreadColumns Unread() const {
+        return ColumnsBetween({layoutMark, name, latitudeHemisphere, latitudeDegrees, latitudeMinutes, latitudeSeconds,
+                               longitudeHemisphere, longitudeDegrees, longitudeMinutes, longitudeSeconds, height,
+                               heightUnit});
+    }
 };
 
-constexpr StationLayout kShortLayout = {{11, 12}, {24, 1}, {25, 3}, {29, 2},  {32, 9}, {42, 1},
-                                        {43, 3},  {47, 2}, {50, 9}, {60, 12}, {73, 2}, 12};
-constexpr StationLayout kLongLayout = {{11, 31}, {43, 1}, {44, 3}, {48, 2},  {51, 9}, {61, 1},
-                                       {62, 3},  {66, 2}, {69, 9}, {79, 12}, {92, 2}, 15};
+constexpr Field kLayoutMark = {10, 1};
+constexpr StationLayout kShortLayout = {
+    kLayoutMark,
+    {11, 12, Accepts::kName},
+    {24, 1},
+    {25, 3, Accepts::kLatitudeDegrees},
+    {29, 2, Accepts::kMinutes},
+    {32, 9, Accepts::kMinutes},
+    {42, 1},
+    {43, 3, Accepts::kLongitudeDegrees},
+    {47, 2, Accepts::kMinutes},
+    {50, 9, Accepts::kMinutes},
+    {60, 12, Accepts::kNumber},
+    {73, 2, Accepts::kUnitCode},
+    12,
+};
+constexpr StationLayout kLongLayout = {
+    kLayoutMark,
+    {11, 31, Accepts::kName},
+    {43, 1},
+    {44, 3, Accepts::kLatitudeDegrees},
+    {48, 2, Accepts::kMinutes},
+    {51, 9, Accepts::kMinutes},
+    {61, 1},
+    {62, 3, Accepts::kLongitudeDegrees},
+    {66, 2, Accepts::kMinutes},
+    {69, 9, Accepts::kMinutes},
+    {79, 12, Accepts::kNumber},
+    {92, 2, Accepts::kUnitCode},
+    15,
+};
+constexpr UnreadColumns kShortUnread = kShortLayout.Unread();
+constexpr UnreadColumns kLongUnread = kLongLayout.Unread();
 
 bool IsStationRecord(const char* recordType) {
     return IsRecordType(recordType, "PLH ") || IsRecordType(recordType, "PLO ");
@@ -55,12 +92,35 @@ Angle ReadAngle(const RecordView& record, Field hemisphere, Field degrees, Field
     return {((m * 0.01 + s * 0.0001) + d) * sign, decimal};
 }
 
+// Both lines of a name given twice, and whether the positions differ.
+void NoteRepeatedStation(const StationRecord& earlier, const StationRecord& later, ConversionReport& report) {
+    DoubtList& doubts = report.Doubts(DoubtKind::kStationTwice);
+    if (!doubts.Lists()) {
+        ++doubts.count;
+        return;
+    }
+    Doubt doubt;
+    doubt.line = later.line;
+    doubt.otherLine = earlier.line;
+    doubt.text = VisibleText(later.name);
+    doubt.differs =
+        earlier.latitude != later.latitude || earlier.longitude != later.longitude || earlier.height != later.height;
+    doubts.Add(std::move(doubt));
+}
+
 }  // namespace
 
-StationRecord ParseStationRecord(const RecordView& record, double customUnitFactor) {
-    const StationLayout& layout = record.IsLongLayout() ? kLongLayout : kShortLayout;
+StationRecord ParseStationRecord(const RecordView& record, const ConversionSettings& settings) {
+    const bool longLayout = record.IsLongLayout();
+    const StationLayout& layout = longLayout ? kLongLayout : kShortLayout;
+    if (longLayout) {
+        record.CheckUnreadColumns<kLongUnread>();
+    } else {
+        record.CheckUnreadColumns<kShortUnread>();
+    }
 
     StationRecord station{};
+    station.line = record.LineNumber();
     record.Name(layout.name, layout.maxNameLength, station.name);
     Angle latitude = ReadAngle(record, layout.latitudeHemisphere, layout.latitudeDegrees, layout.latitudeMinutes,
                                layout.latitudeSeconds, 'S');
@@ -70,20 +130,24 @@ StationRecord ParseStationRecord(const RecordView& record, double customUnitFact
     station.longitude = longitude.packed;
     station.latitudeDegrees = latitude.degrees;
     station.longitudeDegrees = longitude.degrees;
-    station.height = record.UnitFactor(layout.heightUnit, customUnitFactor) * record.Number(layout.height);
+    station.height = record.UnitFactor(layout.heightUnit, settings) * record.Number(layout.height);
     return station;
 }
 
 void CollectStations(const ConversionSettings& settings, TextReader& input, StationTable& stations, WrittenNames& names,
                      ConversionOutcome& outcome) {
+    RepeatedStations repeated;
     RunPass(
         input, outcome, IsStationRecord, [](const RecordView&) {},
         [&](const RecordView& record) {
-            StationRecord station = ParseStationRecord(record, settings.customUnitFactor);
+            StationRecord station = ParseStationRecord(record, settings);
             if (RefuseNameWithSemicolon(record, station.name, outcome)) return;
             const Field name = (record.IsLongLayout() ? kLongLayout : kShortLayout).name;
             if (names.RefuseNameWrittenAlike(record, name, station.name, outcome)) return;
             stations.push_back(station);
+            if (const StationRecord* earlier = repeated.EarlierOfName(stations)) {
+                NoteRepeatedStation(*earlier, station, outcome.report);
+            }
         });
 }
 

@@ -11,9 +11,8 @@
 
 namespace iob {
 
-// Reads the fields of one PLH or PLO record.
-// `customUnitFactor` applies to height unit codes outside the unit table.
-StationRecord ParseStationRecord(const RecordView& record, double customUnitFactor);
+// Reads the fields of one PLH or PLO record; `settings` give the custom unit.
+StationRecord ParseStationRecord(const RecordView& record, const ConversionSettings& settings);
 
 // Collects every station record of the input into `stations`, its name
 // among the `names` written. Sets the result to 5014 on a read error, 5113

@@ -1,6 +1,7 @@
 #include "passes/vector_pass.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "passes/covariance_frames.h"
@@ -13,25 +14,67 @@
 namespace iob {
 namespace {
 
-// DXYZ columns; a "*" in column 10 selects the long layout.
+// DXYZ columns; a "*" in column 10 selects the long layout. The components
+// are in the record's unit.
 struct VectorLayout {
-    Field fromStation, toStation, dX, dY, dZ, unit;
+    Field layoutMark, fromStation, toStation, dX, dY, dZ, unit;
     int maxNameLength;
+
+    constexpr UnreadColumns Unread() const {
+        return ColumnsBetween({layoutMark, fromStation, toStation, dX, dY, dZ, unit});
+    }
 };
-constexpr VectorLayout kShortLayout = {{11, 12}, {24, 12}, {37, 13}, {51, 13}, {65, 13}, {79, 2}, 12};
-constexpr VectorLayout kLongLayout = {{11, 31}, {43, 31}, {75, 13}, {89, 13}, {103, 13}, {117, 2}, 15};
+constexpr Field kLayoutMark = {10, 1};
+constexpr VectorLayout kShortLayout = {kLayoutMark,
+                                       {11, 12, Accepts::kName},
+                                       {24, 12, Accepts::kName},
+                                       {37, 13, Accepts::kNumber},
+                                       {51, 13, Accepts::kNumber},
+                                       {65, 13, Accepts::kNumber},
+                                       {79, 2, Accepts::kUnitCode},
+                                       12};
+constexpr VectorLayout kLongLayout = {kLayoutMark,
+                                      {11, 31, Accepts::kName},
+                                      {43, 31, Accepts::kName},
+                                      {75, 13, Accepts::kNumber},
+                                      {89, 13, Accepts::kNumber},
+                                      {103, 13, Accepts::kNumber},
+                                      {117, 2, Accepts::kUnitCode},
+                                      15};
+constexpr UnreadColumns kShortUnread = kShortLayout.Unread();
+constexpr UnreadColumns kLongUnread = kLongLayout.Unread();
 
 // ELEM columns: three element values and their unit.
-constexpr Field kElemValues[3] = {{7, 23}, {31, 23}, {55, 23}};
-constexpr Field kElemUnit = {79, 2};
+constexpr Field kElemValues[3] = {{7, 23, Accepts::kNumber}, {31, 23, Accepts::kNumber}, {55, 23, Accepts::kNumber}};
+constexpr Field kElemUnit = {79, 2, Accepts::kUnitCode};
+constexpr UnreadColumns kElemUnread = ColumnsBetween({kElemValues[0], kElemValues[1], kElemValues[2], kElemUnit});
 
-VectorRecord ParseVectorRecord(const RecordView& record, double customUnitFactor) {
-    const VectorLayout& layout = record.IsLongLayout() ? kLongLayout : kShortLayout;
+// Group records of coordinate observations, with or without the blank that
+// ends the type: their covariance matrices are no GPS group's.
+bool IsCoordinateGroup(const char* recordType) {
+    return IsRecordType(recordType, "2DC ") || IsRecordType(recordType, "2DD ") || IsRecordType(recordType, "3DC ") ||
+           IsRecordType(recordType, "2DC") || IsRecordType(recordType, "2DD") || IsRecordType(recordType, "3DC");
+}
+
+// The group marks of GPS groups, which end a coordinate group too.
+bool IsGpsGroupMark(const char* recordType) {
+    return IsRecordType(recordType, "3DD ") || IsRecordType(recordType, "GRP ") || IsRecordType(recordType, "3DD") ||
+           IsRecordType(recordType, "GRP");
+}
+
+VectorRecord ParseVectorRecord(const RecordView& record, const ConversionSettings& settings) {
+    const bool longLayout = record.IsLongLayout();
+    const VectorLayout& layout = longLayout ? kLongLayout : kShortLayout;
+    if (longLayout) {
+        record.CheckUnreadColumns<kLongUnread>();
+    } else {
+        record.CheckUnreadColumns<kShortUnread>();
+    }
 
     VectorRecord vector{};
     record.Name(layout.fromStation, layout.maxNameLength, vector.fromStation);
     record.Name(layout.toStation, layout.maxNameLength, vector.toStation);
-    const double factor = record.UnitFactor(layout.unit, customUnitFactor);
+    const double factor = record.UnitFactor(layout.unit, settings);
     vector.dX = record.Number(layout.dX) * factor;
     vector.dY = record.Number(layout.dY) * factor;
     vector.dZ = record.Number(layout.dZ) * factor;
@@ -44,26 +87,32 @@ class VectorGroupConverter {
 public:
     VectorGroupConverter(const ConversionSettings& settings, const StationTable& stations, WrittenNames& names,
                          TextWriter& output, ConversionOutcome& outcome)
-        : customUnitFactor_(settings.customUnitFactor),
-          stations_(stations),
-          names_(names),
-          output_(output),
-          outcome_(outcome) {}
+        : settings_(settings), stations_(stations), names_(names), output_(output), outcome_(outcome) {}
 
     void OnRecord(const RecordView& record) {
         // ELEM records are most of a file: they are told apart first.
         if (IsRecordType(record.Type(), "ELEM")) {
-            OnElements(record);
-        } else if (IsRecordType(record.Type(), "DXYZ")) {
+            if (!coordinates_.passingMatrix) OnElements(record);
+            return;
+        }
+        coordinates_.passingMatrix = false;
+        if (IsRecordType(record.Type(), "DXYZ")) {
+            coordinates_.open = false;
             OnVector(record);
         } else if (const CovarianceKind* kind = FindCovarianceKind(record.Type())) {
-            OnCovarianceHeader(record, *kind);
+            if (!PassCoordinateMatrix()) OnCovarianceHeader(record, *kind);
         } else if (IsRecordType(record.Type(), "CORR")) {
+            if (PassCoordinateMatrix()) return;
             // Its element order is not documented: read as covariances its
             // values would be plainly wrong, so it is refused.
             outcome_.Fail(kResultUnsupportedRecord, {record.Type(), record.LineNumber()});
+        } else if (IsCoordinateGroup(record.Type())) {
+            coordinates_ = {true, false, record.LineNumber(),
+                            std::string(record.Trimmed({kRecordTypeColumn, kRecordTypeWidth}))};
+        } else if (IsGpsGroupMark(record.Type())) {
+            coordinates_.open = false;
         }
-        // Group marks (GRP, 3DD) and every other record change nothing.
+        // Every other record changes nothing.
     }
 
     // A group still open at the end of the data was never completed.
@@ -74,8 +123,22 @@ public:
     }
 
 private:
+    // A covariance header in a group of coordinate observations (2DC, 2DD,
+    // 3DC) before any DXYZ record heads their matrix, not a GPS group's: it
+    // and the ELEM records after it are passed over, and reported. True
+    // when the header just read is such a one.
+    bool PassCoordinateMatrix() {
+        if (!coordinates_.open) return false;
+        coordinates_.passingMatrix = true;
+        ConversionReport& report = outcome_.report;
+        if (report.coordinateMatrices++ == 0) {
+            report.firstCoordinateMatrix = {coordinates_.type, 1, coordinates_.line};
+        }
+        return true;
+    }
+
     void OnVector(const RecordView& record) {
-        const VectorRecord vector = ParseVectorRecord(record, customUnitFactor_);
+        const VectorRecord vector = ParseVectorRecord(record, settings_);
         if (RefuseNameWithSemicolon(record, vector.fromStation, outcome_)) return;
         if (RefuseNameWithSemicolon(record, vector.toStation, outcome_)) return;
         // Checked as it is read, so that no group is written with a name
@@ -91,7 +154,7 @@ private:
 
     void OnCovarianceHeader(const RecordView& record, const CovarianceKind& kind) {
         char frame[3];
-        if (!ReadCovarianceHeader(record, kind, customUnitFactor_, group_.cov, frame)) {
+        if (!ReadCovarianceHeader(record, kind, settings_, group_.cov, frame)) {
             outcome_.Fail(kResultUnsupportedSetting, {frame, record.Type()});
             return;
         }
@@ -102,7 +165,8 @@ private:
     }
 
     void OnElements(const RecordView& record) {
-        const double factor = record.UnitFactor(kElemUnit, customUnitFactor_);
+        record.CheckUnreadColumns<kElemUnread>();
+        const double factor = record.UnitFactor(kElemUnit, settings_);
         const long long target = group_.Target();
         for (Field field : kElemValues) {
             if (record.IsBlank(field)) continue;
@@ -160,12 +224,19 @@ private:
         return nullptr;
     }
 
-    const double customUnitFactor_;
+    const ConversionSettings& settings_;
     const StationTable& stations_;
     WrittenNames& names_;
     TextWriter& output_;
     ConversionOutcome& outcome_;
     VectorGroup group_;
+    // The coordinate group read last, until a DXYZ record or a GPS group mark.
+    struct CoordinateGroup {
+        bool open = false;
+        bool passingMatrix = false;  // its covariance header was met: its ELEM records follow
+        LineNumber line = 0;
+        std::string type;  // as its record gives it, trimmed
+    } coordinates_;
     std::optional<StationIndex> stationIndex_;     // built for the first local group
     std::vector<const StationRecord*> positions_;  // of a local group's from-stations, reused from group to group
 };

@@ -11,7 +11,12 @@
 
 namespace iob {
 
-double ParseNumber(const char* text, const char* end) {
+double ParseNumber(const char* text, const char* end, const char** stop) {
+    // Where the number ends: the start of the text when it holds none.
+    auto stopAt = [stop](const char* at, double value) {
+        if (stop != nullptr) *stop = at;
+        return value;
+    };
     const char* p = text;
     // Numbers stand right-aligned in their fields: skip spaces 8 at a time first.
     for (int spaces = 8; spaces == 8 && end - p >= 8; p += spaces) spaces = LeadingSpacesOf8(p);
@@ -22,16 +27,16 @@ double ParseNumber(const char* text, const char* end) {
     // point must follow it, and a '+', which fast_float does not read, is
     // passed over only then.
     const char* digits = p < end && (*p == '+' || *p == '-') ? p + 1 : p;
-    if (!(digits < end && (IsAsciiDigit(*digits) || *digits == '.'))) return 0.0;
+    if (!(digits < end && (IsAsciiDigit(*digits) || *digits == '.'))) return stopAt(text, 0.0);
     if (*p == '+') p = digits;
     double value = 0.0;
     fast_float::from_chars_result read = fast_float::from_chars(p, end, value);
-    if (read.ec != std::errc()) return 0.0;  // a point without a digit
+    if (read.ec != std::errc()) return stopAt(text, 0.0);  // a point without a digit
     // A D exponent (FORTRAN's) is read again with the letter spelled 'e'.
     const char* letter = read.ptr;
-    if (letter == end || (*letter != 'D' && *letter != 'd')) return value;
+    if (letter == end || (*letter != 'D' && *letter != 'd')) return stopAt(letter, value);
     const char* exponent = letter + 1 < end && (letter[1] == '+' || letter[1] == '-') ? letter + 2 : letter + 1;
-    if (!(exponent < end && IsAsciiDigit(*exponent))) return value;
+    if (!(exponent < end && IsAsciiDigit(*exponent))) return stopAt(letter, value);
     while (exponent < end && IsAsciiDigit(*exponent)) ++exponent;
     // Any field of a record fits on the stack; only longer texts take the heap.
     const std::size_t length = static_cast<std::size_t>(exponent - p);
@@ -46,7 +51,7 @@ double ParseNumber(const char* text, const char* end) {
     }
     spelled[letter - p] = 'e';
     fast_float::from_chars(spelled, spelled + length, value);
-    return value;
+    return stopAt(exponent, value);
 }
 
 }  // namespace iob

@@ -15,7 +15,8 @@ namespace iob {
 //   "+-1", "-+1", "--1" -> 0.0 (one sign at most)
 // White space is space, tab, LF, VT, FF and CR. Values are exact (correctly
 // rounded), out of range ones give +/-inf or +/-0.
-// The bytes from `text` up to `end` are read in place.
-double ParseNumber(const char* text, const char* end);
+// The bytes from `text` up to `end` are read in place. `stop`, when given,
+// gets the end of the number: `text` itself when the text holds none.
+double ParseNumber(const char* text, const char* end, const char** stop = nullptr);
 
 }  // namespace iob

@@ -29,11 +29,11 @@ LineNumber RunPass(TextReader& input, ConversionOutcome& outcome, Wanted&& wante
     int& result = outcome.result;
     char copied[kLineBufferSize];
     char recordType[kRecordTypeWidth + 1] = {};
-    CutLines cut;
+    LineFlaws flaws;
     LineNumber endLine = 0;
     while (result == kResultOk) {
         std::size_t length = 0;
-        const char* line = ReadDataLine(input, kLineBufferSize, copied, lineCounter, result, cut, length);
+        const char* line = ReadDataLine(input, kLineBufferSize, copied, lineCounter, result, flaws, length);
         if (result != kResultOk || !IsDataLine(line)) break;
         const int lineLength = static_cast<int>(length);
         // The record-type field, as ExtractField cuts it: a fixed-size copy
@@ -47,7 +47,7 @@ LineNumber RunPass(TextReader& input, ConversionOutcome& outcome, Wanted&& wante
             endLine = lineCounter;
             break;
         }
-        const RecordView record(line, lineLength, lineCounter, recordType);
+        const RecordView record(line, lineLength, lineCounter, recordType, &outcome.report);
         if (wanted(recordType)) {
             handle(record);
         } else {
@@ -57,22 +57,24 @@ LineNumber RunPass(TextReader& input, ConversionOutcome& outcome, Wanted&& wante
     }
     outcome.failingLine = lineCounter;
     // Every pass reads the same lines, so each counts the cut ones afresh.
-    outcome.report.cutLines = cut.count;
-    outcome.report.firstCutLine = cut.firstLine;
+    outcome.report.cutLines = flaws.cutLines;
+    outcome.report.firstCutLine = flaws.firstCutLine;
+    outcome.report.Doubts(DoubtKind::kNulByte) = flaws.nulBytes;
     return endLine;
 }
 
 // Counts the data lines from the current position of `input` to the end of
-// the data: those after an END record, which no pass reads. A read error
-// ends the count; the conversion does not need these lines.
-inline long long CountDataLinesLeft(TextReader& input, LineNumber lineCounter) {
+// the data: those after an END record, which no pass reads; `lineCounter`
+// goes on counting. A read error ends the count; the conversion does not
+// need these lines.
+inline long long CountDataLinesLeft(TextReader& input, LineNumber& lineCounter) {
     char copied[kLineBufferSize];
-    CutLines cut;
+    LineFlaws flaws;
     long long count = 0;
     int result = kResultOk;
     while (!input.AtEnd()) {
         std::size_t length = 0;
-        const char* line = ReadDataLine(input, kLineBufferSize, copied, lineCounter, result, cut, length);
+        const char* line = ReadDataLine(input, kLineBufferSize, copied, lineCounter, result, flaws, length);
         if (result != kResultOk) break;
         if (IsDataLine(line)) ++count;
     }

@@ -1,10 +1,9 @@
 #include "reading/read_primitives.h"
 
 #include <cstring>
+#include <utility>
 
 #include <iob/result_codes.h>
-
-#include "reading/number_text.h"
 
 namespace iob {
 
@@ -18,14 +17,15 @@ char* ExtractField(int startColumn, int width, const char* line, int lineLength,
     return out;
 }
 
-double ExtractNumber(int startColumn, int width, const char* line, int lineLength) {
-    constexpr int kMaxNumberWidth = 99;  // the size of the number buffer, less its NUL
-    if (startColumn > lineLength || startColumn < 1 || width < 1) return 0.0;
-    // The field is read in place: the same bytes that ExtractField would cut.
-    const char* field = line + startColumn - 1;
-    int available = lineLength - (startColumn - 1);
-    int length = width < kMaxNumberWidth ? width : kMaxNumberWidth;
-    return ParseNumber(field, field + (length < available ? length : available));
+void LineFlaws::CheckNul(const char* line, std::size_t length, const char* rest, const char* restEnd,
+                         LineNumber lineNumber) {
+    if (line[0] == '!') return;  // a comment line
+    while (rest < restEnd && IsBlankByte(*rest)) ++rest;
+    if (rest == restEnd) return;  // nothing lost
+    Doubt doubt;
+    doubt.line = lineNumber;
+    doubt.firstColumn = doubt.lastColumn = static_cast<int>(length) + 1;
+    nulBytes.Add(std::move(doubt));
 }
 
 }  // namespace iob

@@ -13,16 +13,25 @@
 #include <iob/text_stream.h>
 #include <iob/trim.h>
 
+#include "reading/number_text.h"
+
 namespace iob {
 
-// The lines that ReadDataLine cut: how many, and the line of the first.
-struct CutLines {
-    long long count = 0;
-    LineNumber firstLine = 0;
+// What ReadDataLine could not read whole: the lines it cut (how many, and
+// the line of the first), and the data lines whose NUL byte ended what was
+// read of them.
+struct LineFlaws {
+    long long cutLines = 0;
+    LineNumber firstCutLine = 0;
+    DoubtList nulBytes;
 
-    void Add(LineNumber line) {
-        if (count++ == 0) firstLine = line;
+    void AddCut(LineNumber line) {
+        if (cutLines++ == 0) firstCutLine = line;
     }
+    // `line`, as read, ends at a NUL byte in the column after `length`;
+    // `rest` holds what followed it, up to the line end. Notes the data line
+    // whose bytes after the NUL were lost.
+    void CheckNul(const char* line, std::size_t length, const char* rest, const char* restEnd, LineNumber lineNumber);
 };
 
 // True when `line`, as ReadDataLine returned it, is a data line.
@@ -34,7 +43,8 @@ inline bool IsDataLine(const char* line) { return line[0] != '\0' && line[0] != 
 // and changed in place; any other is read into `buffer` (of `bufferSize`
 // bytes). A line is cut to its first bufferSize - 3 bytes; the rest of a
 // longer line, up to its line end, is read past and lost, so that it never
-// reads as a record of its own, and the cut is counted in `cut`. Comment
+// reads as a record of its own, and the cut is counted in `flaws`, as is a
+// NUL byte that ends the text of a data line with more behind it. Comment
 // lines ("!" in column 1) and blank lines are skipped; trailing blanks, the
 // line end among them, are removed. Every physical line read, and the read
 // that meets the end of the data, adds 1 to `lineCounter`. Outcomes:
@@ -44,7 +54,7 @@ inline bool IsDataLine(const char* line) { return line[0] != '\0' && line[0] != 
 //   read error  - result 5014.
 // Inline, as every pass calls it for every line of the file.
 inline const char* ReadDataLine(TextReader& input, int bufferSize, char* buffer, LineNumber& lineCounter, int& result,
-                                CutLines& cut, std::size_t& length) {
+                                LineFlaws& flaws, std::size_t& length) {
     result = kResultOk;
     const std::size_t maxBytes = static_cast<std::size_t>(bufferSize - 3);
     for (;;) {
@@ -56,7 +66,7 @@ inline const char* ReadDataLine(TextReader& input, int bufferSize, char* buffer,
             line = buffer;
             std::size_t count = input.ReadLine(buffer, maxBytes);
             if (count == maxBytes && buffer[count - 1] != '\n' && input.SkipRestOfLine() > 0) {
-                cut.Add(lineCounter);
+                flaws.AddCut(lineCounter);
             }
             if (input.Failed()) {
                 result = kResultReadError;
@@ -65,6 +75,7 @@ inline const char* ReadDataLine(TextReader& input, int bufferSize, char* buffer,
             }
             // The text ends at a NUL, if the line holds one.
             length = std::strlen(buffer);
+            if (length < count) flaws.CheckNul(buffer, length, buffer + length + 1, buffer + count, lineCounter);
         }
         // Its trailing blanks go, the line end among them.
         while (length > 0 && IsBlankByte(line[length - 1])) --length;
@@ -79,7 +90,30 @@ inline const char* ReadDataLine(TextReader& input, int bufferSize, char* buffer,
 char* ExtractField(int startColumn, int width, const char* line, int lineLength, char* out);
 
 // The field cut as ExtractField does (at most 99 bytes), read by ParseNumber:
-// 0.0 when the field starts beyond the line or holds no number.
-double ExtractNumber(int startColumn, int width, const char* line, int lineLength);
+// 0.0 when the field starts beyond the line or holds no number. `stop`, when
+// given, gets the end of the number read in the line: the field's start when
+// it holds none, the line's end when the field starts beyond it; `whole`
+// then tells whether the number reaches to the field's end (as far as the
+// line reaches), or the field lies beyond the line.
+// Inline, as every number of every record is read through it.
+inline double ExtractNumber(int startColumn, int width, const char* line, int lineLength, const char** stop = nullptr,
+                            bool* whole = nullptr) {
+    constexpr int kMaxNumberWidth = 99;  // the size of the number buffer, less its NUL
+    if (startColumn > lineLength || startColumn < 1 || width < 1) {
+        if (stop != nullptr) *stop = line + lineLength;
+        if (whole != nullptr) *whole = true;
+        return 0.0;
+    }
+    // The field is read in place: the same bytes that ExtractField would cut.
+    const char* field = line + startColumn - 1;
+    const int available = lineLength - (startColumn - 1);
+    const int length = width < kMaxNumberWidth ? width : kMaxNumberWidth;
+    const char* end = field + (length < available ? length : available);
+    const char* stopped = nullptr;
+    const double value = ParseNumber(field, end, &stopped);
+    if (stop != nullptr) *stop = stopped;
+    if (whole != nullptr) *whole = stopped == end;
+    return value;
+}
 
 }  // namespace iob

@@ -1,10 +1,11 @@
 #include "reading/record_types.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <string>
+
+#include "reading/visible_text.h"
 
 namespace iob {
 namespace {
@@ -50,27 +51,6 @@ RecordKind ClassifyRecordType(const char (&key)[kRecordTypeWidth], bool full) {
     return RecordKind::kUnknown;
 }
 
-// The type as a report names it, from the type without its trailing blanks:
-// control bytes spelled out, so that "PLH<TAB>" shows as PLH\t.
-std::string VisibleType(const std::string& type) {
-    std::string visible;
-    for (const char ch : type) {
-        const unsigned char byte = static_cast<unsigned char>(ch);
-        if (byte == '\t') {
-            visible += "\\t";
-        } else if (byte == '\r') {
-            visible += "\\r";
-        } else if (byte < 32 || byte == 127) {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            visible += escaped;
-        } else {
-            visible += static_cast<char>(byte);
-        }
-    }
-    return visible;
-}
-
 // The file that an include line names: the rest of the line, trimmed and
 // without the quotes or angle brackets around it.
 std::string IncludedFileName(const RecordView& record) {
@@ -112,7 +92,7 @@ void TallySkippedRecord(const RecordView& record, ConversionReport& report) {
     } else if (std::strncmp(record.Line(), kIncludeWord, sizeof kIncludeWord - 1) == 0) {
         Tally(report.firstIncludeLines, report.includeLines, IncludedFileName(record), record.LineNumber());
     } else {
-        Tally(report.firstUnknownRecords, report.unknownRecords, VisibleType(type), record.LineNumber());
+        Tally(report.firstUnknownRecords, report.unknownRecords, VisibleText(type), record.LineNumber());
     }
 }
 

@@ -1,26 +1,71 @@
 // One data line of the IOB file as a pass reads it: its fixed-column
 // fields, named by their columns, read as numbers, names and unit factors.
-// Each pass keeps the columns of its own records; the primitives beneath
-// (ExtractField, ExtractNumber, UnitFactor) cut the fields the same way.
+// Each pass keeps the columns of its own records, each field with what it
+// accepts; the primitives beneath (ExtractField, ExtractNumber, UnitFactor)
+// cut the fields the same way. Reading a field checks it against what it
+// accepts and notes in the report, under "Read with doubt", whatever the
+// field holds beyond that: the value read is the same either way.
 #pragma once
 
+#include <initializer_list>
 #include <string_view>
+
+#include <iob/conversion_report.h>
+#include <iob/conversion_settings.h>
 
 #include "reading/read_primitives.h"
 
 namespace iob {
 
+// What a field accepts, and so what reading it checks.
+enum class Accepts : unsigned char {
+    kText,              // anything: a title, a datum name, a setting compared as it stands
+    kName,              // a station name: no byte below 32 inside it
+    kNumber,            // a number and nothing after it, blank or finite
+    kMinutes,           // a number below 60, of minutes or seconds
+    kLatitudeDegrees,   // a number of at most 90 in magnitude
+    kLongitudeDegrees,  // a number of at most 180 in magnitude
+    kUnitCode,          // blank, a code of the unit table, or the LUNT record's code
+};
+
 struct Field {
     int column;  // 1-based
     int width;   // bytes
+    Accepts accepts = Accepts::kText;
 };
+
+// The columns from 10 on that lie between two items of a record's layout,
+// which no item reads: a non-blank byte there is the sign of a field shifted
+// by a column. Columns 1 to 9 hold the record type and its flags.
+struct UnreadColumns {
+    static constexpr int kMax = 16;
+    int column[kMax] = {};
+    int count = 0;
+};
+
+// The unread columns between `items`, given in the order of their columns.
+constexpr UnreadColumns ColumnsBetween(std::initializer_list<Field> items) {
+    constexpr int kFirstCheckedColumn = 10;
+    UnreadColumns unread;
+    int next = 0;  // the first column after the item before
+    for (const Field& item : items) {
+        for (int column = next; next > 0 && column < item.column; ++column) {
+            if (column >= kFirstCheckedColumn && unread.count < UnreadColumns::kMax)
+                unread.column[unread.count++] = column;
+        }
+        next = item.column + item.width;
+    }
+    return unread;
+}
 
 class RecordView {
 public:
     // `line` (trailing blanks removed, NUL-ended) stays valid while the view
-    // is used; `type` is its record-type field as RunPass cut it.
-    RecordView(const char* line, int length, LineNumber lineNumber = 0, const char* type = "")
-        : line_(line), length_(length), lineNumber_(lineNumber), type_(type) {}
+    // is used; `type` is its record-type field as RunPass cut it. Doubts go
+    // to `report` unless it is null.
+    RecordView(const char* line, int length, LineNumber lineNumber = 0, const char* type = "",
+               ConversionReport* report = nullptr)
+        : line_(line), length_(length), lineNumber_(lineNumber), type_(type), report_(report) {}
 
     const char* Line() const { return line_; }
     int Length() const { return length_; }
@@ -31,7 +76,32 @@ public:
     char* Text(Field field, char* out) const { return ExtractField(field.column, field.width, line_, length_, out); }
 
     // The field's number: 0.0 when it starts beyond the line or holds none.
-    double Number(Field field) const { return ExtractNumber(field.column, field.width, line_, length_); }
+    // Notes a doubt when the field holds more than a number, none although
+    // it is not blank, an infinite one, or one beyond what the field accepts.
+    double Number(Field field) const {
+        const char* stop = nullptr;
+        bool whole = false;
+        const double value = ExtractNumber(field.column, field.width, line_, length_, &stop, &whole);
+        // Most fields hold a finite number in range to their last column, right-aligned.
+        if (!(whole && value - value == 0.0 && IsInRange(field.accepts, value)) && report_ != nullptr) {
+            CheckNumber(field, value, stop);
+        }
+        return value;
+    }
+
+    // Whether a finite number is within what its field accepts.
+    static bool IsInRange(Accepts accepts, double value) {
+        switch (accepts) {
+        case Accepts::kMinutes:
+            return value < 60.0;
+        case Accepts::kLatitudeDegrees:
+            return value <= 90.0 && value >= -90.0;
+        case Accepts::kLongitudeDegrees:
+            return value <= 180.0 && value >= -180.0;
+        default:
+            return true;
+        }
+    }
 
     // True when the field, as far as the line reaches, holds blank bytes
     // only: what trimming would leave empty.
@@ -56,11 +126,33 @@ public:
     }
 
     // The name field trimmed at both ends and then cut to `maxLength` bytes,
-    // so a blank at the cut stays: "RIVER MOUTH NO 4" cut to 15 gives "RIVER MOUTH NO ".
+    // so a blank at the cut stays: "RIVER MOUTH NO 4" cut to 15 gives "RIVER
+    // MOUTH NO ". A byte below 32 in the name is written as it stands, and noted.
     void Name(Field field, int maxLength, char (&name)[16]) const;
 
-    // Metres per unit of the unit code in `field`, taken untrimmed: " m" is not "m".
-    double UnitFactor(Field field, double customUnitFactor) const;
+    // Metres per unit of the unit code in `field`, taken untrimmed: " m" is not
+    // "m". A code outside the unit table takes the custom unit's factor of
+    // `settings`; unless it is blank or the LUNT record's code, it is noted.
+    double UnitFactor(Field field, const ConversionSettings& settings) const;
+
+    // Notes each non-blank byte in the `kUnread` columns of a layout. A
+    // template, so that the loop over a layout's few columns unrolls: it
+    // runs for nearly every record of a file.
+    template <const UnreadColumns& kUnread>
+    void CheckUnreadColumns() const {
+        constexpr int kCount = kUnread.count;
+        if constexpr (kCount > 0) {
+            // Most lines reach past the last such column and hold blanks in all.
+            if (length_ >= kUnread.column[kCount - 1]) {
+                bool blank = true;
+                for (int i = 0; i < kCount; ++i) blank &= IsBlankByte(line_[kUnread.column[i] - 1]);
+                if (blank) return;
+            }
+            for (int i = 0; i < kCount && kUnread.column[i] <= length_; ++i) {
+                if (!IsBlankByte(line_[kUnread.column[i] - 1])) NoteUnreadColumn(kUnread.column[i]);
+            }
+        }
+    }
 
     // PLH, PLO and DXYZ records have a long layout, marked by "*" in column 10.
     bool IsLongLayout() const {
@@ -69,10 +161,17 @@ public:
     }
 
 private:
+    void CheckNumber(Field field, double value, const char* stop) const;
+    void NoteUnreadColumn(int column) const;
+    // Notes a doubt about `field`, quoting it as it stands, with the number
+    // `taken` from it when there is one.
+    void NoteField(DoubtKind kind, Field field, const double* taken) const;
+
     const char* line_;
     int length_;
     iob::LineNumber lineNumber_;
     const char* type_;
+    ConversionReport* report_;
 };
 
 }  // namespace iob

@@ -27,7 +27,10 @@ bool TextReader::Refill() {
     }
     void* ctrlZ = std::memchr(buffer_.data(), kCtrlZ, length_);
     if (ctrlZ != nullptr) {
+        rawLength_ = length_;
         length_ = static_cast<std::size_t>(static_cast<char*>(ctrlZ) - buffer_.data());
+        afterCtrlZ_ = length_ + 1;
+        ctrlZMet_ = true;
         sourceEnded_ = true;
         sourceFailed_ = false;
     }
@@ -109,12 +112,35 @@ std::size_t TextReader::SkipRestOfLine() {
     return skipped;
 }
 
+long long TextReader::CountLinesAfterCtrlZ() {
+    if (!ctrlZMet_) return 0;
+    long long lines = 0;
+    bool lineHoldsData = false;
+    auto count = [&](const char* bytes, std::size_t size) {
+        for (std::size_t i = 0; i < size; ++i) {
+            if (bytes[i] == '\n') {
+                lines += lineHoldsData ? 1 : 0;
+                lineHoldsData = false;
+            } else if (static_cast<unsigned char>(bytes[i]) > ' ') {
+                lineHoldsData = true;
+            }
+        }
+    };
+    count(buffer_.data() + afterCtrlZ_, rawLength_ - afterCtrlZ_);
+    for (std::size_t read = rawLength_ == buffer_.size() ? buffer_.size() : 0; read == buffer_.size();) {
+        read = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+        count(buffer_.data(), read);
+    }
+    ctrlZMet_ = false;  // the buffer holds none of it any more
+    return lines + (lineHoldsData ? 1 : 0);
+}
+
 bool TextReader::Rewind() {
     if (!CanRewind(file_) || std::fseek(file_, 0, SEEK_SET) != 0) return false;
     std::clearerr(file_);
     position_ = length_ = 0;
     holdsNul_ = false;
-    sourceEnded_ = sourceFailed_ = atEnd_ = failed_ = false;
+    sourceEnded_ = sourceFailed_ = atEnd_ = failed_ = ctrlZMet_ = false;
     ++reading_;
     bytesRead_ = 0;
     return true;

@@ -19,13 +19,19 @@ const UnitEntry kUnitTable[] = {
 
 }  // namespace
 
-double UnitFactor(const char* code, double customFactor) {
-    if ((code[0] == 'm' || code[0] == 'M') && code[1] == '\0') return 1.0;  // by far the most frequent
+const double* FindUnitFactor(const char* code) {
+    static constexpr double kMetre = 1.0;
+    if ((code[0] == 'm' || code[0] == 'M') && code[1] == '\0') return &kMetre;  // by far the most frequent
     for (const UnitEntry& unit : kUnitTable) {
         if (AsciiLower(code[0]) != unit.code[0]) continue;  // the table's codes are lower case
-        if (EqualIgnoringAsciiCase(code, unit.code)) return unit.metresPerUnit;
+        if (EqualIgnoringAsciiCase(code, unit.code)) return &unit.metresPerUnit;
     }
-    return customFactor;
+    return nullptr;
+}
+
+double UnitFactor(const char* code, double customFactor) {
+    const double* factor = FindUnitFactor(code);
+    return factor != nullptr ? *factor : customFactor;
 }
 
 }  // namespace iob

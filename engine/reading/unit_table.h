@@ -8,4 +8,7 @@ namespace iob {
 // outside the table ("", "xx", "m ") gives `customFactor`.
 double UnitFactor(const char* code, double customFactor);
 
+// The table's factor of `code`, or null for a code outside the table.
+const double* FindUnitFactor(const char* code);
+
 }  // namespace iob

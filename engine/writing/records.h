@@ -4,18 +4,21 @@
 
 #include <deque>
 
+#include <iob/conversion_report.h>
+
 namespace iob {
 
 // One station position. Angles are packed sexagesimal DD.MMSSsssss,
 // negative south and west; the height is in metres.
 struct StationRecord {
-    char name[16];  // trimmed; at most 12 bytes (short layout) or 15 (long layout)
+    char name[16];  // trimmed; at most 12 bytes (short layout) or 15 (long layout), the rest zeros
     double latitude;
     double longitude;
     double height;
     // Latitude and longitude in decimal degrees, for turning local covariances.
     double latitudeDegrees;
     double longitudeDegrees;
+    LineNumber line;  // of its PLH or PLO record
 };
 
 // Stations in file order. A deque grows without copying what it holds, so

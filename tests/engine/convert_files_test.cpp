@@ -43,7 +43,7 @@ protected:
     std::string Path(const std::string& name) const { return (folder_ / fs::u8path(name)).u8string(); }
     int Run(std::string iob, std::string output) {
         std::optional<ConversionReport> report;
-        return ConvertFiles(settings_, iob, output, report);
+        return ConvertFiles(iob, output, report);
     }
     // `other` names net.iob: converting net.iob into it is refused, and net.iob stays as it was.
     void ExpectSameFile(const std::string& other) {
@@ -55,7 +55,6 @@ protected:
     }
 
     fs::path folder_;
-    ConversionSettings settings_;
     std::vector<std::string> messages_;
     std::vector<std::string> details_;
     MessagePresenter previous_;
@@ -67,9 +66,9 @@ TEST_F(ConvertFilesTest, ProgressFollowsEachPassToItsEnd) {
     std::vector<std::pair<int, double>> heard;
     std::optional<ConversionReport> report;
     std::string iob = Path("long.iob"), output = Path("long.txt");
-    EXPECT_EQ(ConvertFiles(settings_, iob, output, report,
-                           [&heard](int pass, double share) { heard.emplace_back(pass, share); }),
-              0);
+    ConvertFilesOptions options;
+    options.progress = [&heard](int pass, double share) { heard.emplace_back(pass, share); };
+    EXPECT_EQ(ConvertFiles(iob, output, report, options), 0);
     const std::vector<std::pair<int, double>> expected = {
         {1, 65536 / 200000.0}, {1, 131072 / 200000.0}, {1, 196608 / 200000.0}, {1, 1.0},
         {2, 65536 / 200000.0}, {2, 131072 / 200000.0}, {2, 196608 / 200000.0}, {2, 1.0},
@@ -88,7 +87,7 @@ TEST_F(ConvertFilesTest, NamesAreTrimmedInPlace) {
     std::string iob = " " + Path("net.iob") + " ";
     std::string output = "\t" + Path("out.txt");
     std::optional<ConversionReport> report;
-    ConvertFiles(settings_, iob, output, report);
+    ConvertFiles(iob, output, report);
     EXPECT_EQ(iob, Path("net.iob"));
     EXPECT_EQ(output, Path("out.txt"));
 }
@@ -227,23 +226,29 @@ TEST_F(ConvertFilesTest, LongFileNameIsNeverCut) {
     EXPECT_EQ(messages_, Messages{"5041 0 Success - the results are in " + output});
 }
 
-TEST_F(ConvertFilesTest, SettingsCarryFromOneConversionToTheNext) {
-    WriteFile(Path("elip.iob"), IobLines({WorkedElip()}));
+// Each conversion starts from the default datum and unit, whatever the one
+// before read: the same file converts the same in the dialog and alone.
+TEST_F(ConvertFilesTest, NoSettingCarriesFromOneConversionToTheNext) {
+    Station blankUnit = BenchMark();
+    blankUnit.unit = "";
+    WriteFile(Path("plain.iob"), IobLines({ShortStation(blankUnit)}));
+    Run(Path("plain.iob"), Path("alone.txt"));
+    WriteFile(Path("elip.iob"), IobLines({WorkedElip(), Lunt("xx", "0.3048006096")}));
     Run(Path("elip.iob"), Path("first.txt"));
-    Run(Path("net.iob"), Path("second.txt"));
-    EXPECT_NE(ReadFileBytes(Path("second.txt")).find("  GRS 1980       \r\n  6378137.0000\r\n  298.2572215\r\n"),
-              std::string::npos);
+    Run(Path("plain.iob"), Path("second.txt"));
+    EXPECT_EQ(ReadFileBytes(Path("second.txt")), ReadFileBytes(Path("alone.txt")));
+    EXPECT_NE(ReadFileBytes(Path("second.txt")).find("  NAD 83\r\n"), std::string::npos);
 }
 
 // A conversion's message carries its report; a name or file that fails
 // before any conversion carries none.
 TEST_F(ConvertFilesTest, MessageOfAConversionCarriesTheReport) {
-    WriteFile(Path("dist.iob"), " DIST A B 100.0\n DXYZ     A            B          1.0 1.0 1.0 m\n");
+    WriteFile(Path("dist.iob"), IobLines({WorkedElip(), " DIST A B 100.0", Dxyz("A", "B")}));
     Run(Path("dist.iob"), Path("out.txt"));
     Run(Path("missing.iob"), Path("out.txt"));
     EXPECT_EQ(details_, (std::vector<std::string>{"0 stations, 0 GPS vectors in 0 groups\n"
-                                                  "Not converted: 1 DIST record (line 1); "
-                                                  "1 incomplete GPS group of 1 vector at the end (line 2)",
+                                                  "Not converted: 1 DIST record (line 2); "
+                                                  "1 incomplete GPS group of 1 vector at the end (line 3)",
                                                   ""}));
 }
 

@@ -58,7 +58,7 @@ TEST(ReadDataLine, ReadErrorGives5014WithTheFailingLine) {
     char buffer[260];
     LineNumber lineCounter = 0;
     int result = -1;
-    CutLines cut;
+    LineFlaws cut;
     std::size_t length = 0;
     const char* line = ReadDataLine(reader, 260, buffer, lineCounter, result, cut, length);
     EXPECT_EQ(result, 0);

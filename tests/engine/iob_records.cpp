@@ -138,7 +138,7 @@ std::vector<std::string> WorkedGroup() {
 }
 
 std::string WgtGroupFile(int vectors) {
-    std::string file;
+    std::string file = WorkedElip() + "\n";
     for (int i = 0; i < vectors; ++i) file += Dxyz("S" + std::to_string(i), "S" + std::to_string(i + 1)) + "\n";
     file += " WGT  CT\n";
     // The upper triangle row by row, three to an ELEM record: 3n(3n + 1) / 2 weights fill the last one.

@@ -74,8 +74,8 @@ std::string WorkedCov(const std::string& flag = "");
 std::vector<std::string> WorkedElems();
 std::vector<std::string> WorkedGroup();
 
-// An IOB file (LF line ends) of one WGT group of `vectors` DXYZ records and
-// its full weight matrix, which inverts, then END: slow to convert, as the
+// An IOB file (LF line ends) of the worked ELIP record and one WGT group of
+// `vectors` DXYZ records and its full weight matrix, which inverts, then END: slow to convert, as the
 // inversion grows with the cube of `vectors`.
 std::string WgtGroupFile(int vectors);
 

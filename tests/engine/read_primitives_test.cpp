@@ -43,7 +43,7 @@ ReadResult ReadDataLines(const std::string& bytes, LineNumber linesBefore = 0) {
     ReadResult read;
     read.lineCounter = linesBefore;
     char buffer[260];
-    CutLines cut;
+    LineFlaws cut;
     for (;;) {
         std::size_t length = 0;
         const char* line = ReadDataLine(reader, 260, buffer, read.lineCounter, read.result, cut, length);
@@ -52,7 +52,7 @@ ReadResult ReadDataLines(const std::string& bytes, LineNumber linesBefore = 0) {
         if (reader.AtEnd()) break;
     }
     file.Close(stream);
-    read.firstCutLine = cut.firstLine;
+    read.firstCutLine = cut.firstCutLine;
     return read;
 }
 

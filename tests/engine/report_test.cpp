@@ -29,8 +29,8 @@ std::size_t Occurrences(const std::string& text, const std::string& what) {
 }
 
 TEST(Report, CleanFileHasNothingToWarnAbout) {
-    ConversionReport report =
-        ReportOf({" TITL Net", kStation, kStation, " GRP  1", kDxyz, kDiag, kElem, " 3DD  x", kDxyz, kDiag, kElem});
+    ConversionReport report = ReportOf({" TITL Net", WorkedElip(), kStation, ShortStation(BenchMark("BM-2042")),
+                                        " GRP  1", kDxyz, kDiag, kElem, " 3DD  x", kDxyz, kDiag, kElem});
     EXPECT_FALSE(report.HasUnconverted());
     EXPECT_EQ(report.written.titleLines, 1);
     EXPECT_EQ(report.written.stations, 2);
@@ -109,18 +109,18 @@ TEST(Report, FileWithoutStationsOrVectorsSaysNothingWasConverted) {
     EXPECT_EQ(ReportText(ReportOf({"$DATUM", "  NAD 83"})),
               "0 stations, 0 GPS vectors in 0 groups\n"
               "Nothing was converted: the file holds no station and no GPS vector. Check that it is an IOB file.\n"
+              "No ELIP record: the default datum NAD 83 was written\n"
               "Not converted: 2 records of unknown type ('DATU' on line 1, ' NAD' on line 2)");
-    EXPECT_EQ(ReportNotes(ReportOf({kDxyz})), std::vector<std::string>{});
+    EXPECT_EQ(ReportNotes(ReportOf({WorkedElip(), kDxyz})), std::vector<std::string>{});
 }
 
-// Only the desktop program converts twice with the same settings.
-TEST(Report, DatumOfThePreviousConversionIsNamedWhenTheFileHasNoElip) {
-    ConversionSettings settings;
-    EXPECT_EQ(ReportNotes(Convert(IobLines({kStation}), settings).report), std::vector<std::string>{});
-    EXPECT_EQ(ReportNotes(Convert(IobLines({WorkedElip(), kStation}), settings).report), std::vector<std::string>{});
-    EXPECT_EQ(ReportNotes(Convert(IobLines({kStation}), settings).report),
-              std::vector<std::string>{
-                  "Datum GRS 1980 carried over from the previous conversion: this file has no ELIP record"});
+// A file that names no datum gets the default one, and is told so; a failed
+// conversion wrote none.
+TEST(Report, DefaultDatumIsNamedWhenTheFileHasNoElip) {
+    EXPECT_EQ(ReportNotes(ReportOf({kStation})),
+              std::vector<std::string>{"No ELIP record: the default datum NAD 83 was written"});
+    EXPECT_EQ(ReportNotes(ReportOf({WorkedElip(), kStation})), std::vector<std::string>{});
+    EXPECT_EQ(ReportNotes(Convert(IobLines({" PLH      A;B"})).report), std::vector<std::string>{});
 }
 
 TEST(Report, CutLinesAreCountedOnceWithTheFirst) {

@@ -19,7 +19,9 @@ const char kLongLine[] =
 const std::string kStationComment = OutputLines({"! IOB-File Record Type PLH or PLO"});
 
 StationRecord Parse(const std::string& line, double customFactor = 1.0) {
-    return ParseStationRecord(RecordView(line.c_str(), static_cast<int>(line.size())), customFactor);
+    ConversionSettings settings;
+    settings.customUnitFactor = customFactor;
+    return ParseStationRecord(RecordView(line.c_str(), static_cast<int>(line.size())), settings);
 }
 
 // The station lines of a conversion, after the station comment.

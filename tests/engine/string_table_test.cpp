@@ -10,7 +10,7 @@ using namespace iob;
 namespace {
 
 // Every entry of the table as it is written, with the kinds of its arguments.
-enum Kind { Text, Line, Count };
+enum Kind { Text, Line, Column, Count };
 struct Entry {
     unsigned number;
     std::vector<Kind> kinds;

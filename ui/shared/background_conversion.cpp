@@ -46,15 +46,15 @@ void ShowProgressUntilDone(const std::future<void>& worker, const std::string& t
 
 }  // namespace
 
-void ConvertInBackground(iob::ConversionSettings& settings, std::string& iobName, std::string& outputName,
-                         ConversionProgressView& view) {
+void ConvertInBackground(std::string& iobName, std::string& outputName, ConversionProgressView& view) {
     // Made before the worker starts: it trims the names in place.
     const std::string text = iob::FormatMessage(iob::kMsgConverting, iob::TrimFileName(iobName).c_str());
     std::atomic<int> steps{0};
     const auto convert = [&] {
         std::optional<iob::ConversionReport> report;
-        iob::ConvertFiles(settings, iobName, outputName, report,
-                          [&steps](int pass, double share) { steps = ProgressSteps(pass, share); });
+        iob::ConvertFilesOptions options;
+        options.progress = [&steps](int pass, double share) { steps = ProgressSteps(pass, share); };
+        iob::ConvertFiles(iobName, outputName, report, options);
     };
     HeldMessages messages;
     std::future<void> worker;

@@ -13,5 +13,4 @@
 // Converts as iob::ConvertFiles does, trimming both names in place, and
 // shows its message on the calling (UI) thread once the worker has ended.
 // The worker alone touches the arguments until then.
-void ConvertInBackground(iob::ConversionSettings& settings, std::string& iobName, std::string& outputName,
-                         ConversionProgressView& view);
+void ConvertInBackground(std::string& iobName, std::string& outputName, ConversionProgressView& view);

@@ -30,7 +30,7 @@ void ConvertFlow::OnConvert() {
         bool& converting;
         ~Finished() { converting = false; }
     } finished{converting_};
-    ConvertInBackground(settings_, iobFileName_, outputFileName_, view_);
+    ConvertInBackground(iobFileName_, outputFileName_, view_);
 }
 
 void ConvertFlow::OnBrowseIob() {

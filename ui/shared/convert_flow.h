@@ -1,8 +1,8 @@
 // What the main dialog does, apart from drawing it: "&Convert Data", the two
-// "Browse..." buttons and Enter. It owns the two names and the
-// ConversionSettings for the whole run, so a conversion starts from whatever
-// datum and unit the previous one left. Each action reads both fields into
-// the names first.
+// "Browse..." buttons and Enter. It owns the two names; every conversion
+// starts from the default datum and unit, whatever the one before read, so
+// a file converts as it does on the command line. Each action reads both
+// fields into the names first.
 #pragma once
 
 #include <string>
@@ -44,7 +44,7 @@ public:
     // True while a conversion runs on its worker thread. The window system's
     // events are handled meanwhile, so a command already queued may still
     // arrive: every action above then does nothing, and the shell must not
-    // end the dialog, as the worker is using the names and settings.
+    // end the dialog, as the worker is using the names.
     bool IsConverting() const { return converting_; }
 
 private:
@@ -58,6 +58,5 @@ private:
     std::string iobFileName_;
     std::string outputFileName_;
     std::string proposedOutputName_;
-    iob::ConversionSettings settings_;
     bool converting_ = false;
 };

@@ -2,8 +2,10 @@
 // that a success never hides a lost part of the file.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace iob {
@@ -27,6 +29,48 @@ struct WrittenCounts {
     long long groups = 0;
 };
 
+// A reading that the user should check: a field whose text is not what its
+// layout expects, or bytes that no pass read. The output holds what was
+// taken, as the format's reading rules give it.
+enum class DoubtKind : unsigned char {
+    kNumberText,         // a number field with text after its number, or no digit: read as far as it is one
+    kInfiniteValue,      // a converted value that reads as infinite
+    kUnknownUnit,        // a unit code neither in the unit table nor the LUNT record's: took the custom factor
+    kAngleOutOfRange,    // minutes or seconds of 60 or more, degrees over 90 (latitude) or 180 (longitude)
+    kUnreadColumn,       // a non-blank byte between two items of a record, which no item reads
+    kNulByte,            // a NUL byte in a data line: the rest of the line was not read
+    kDataAfterCtrlZ,     // a Ctrl-Z byte ends the data: the lines after it were not read
+    kControlByteInName,  // a written name holding a byte below 32
+    kStationTwice,       // two station records written with the same name
+};
+constexpr std::size_t kDoubtKinds = 9;
+
+struct Doubt {
+    LineNumber line = 0;
+    int firstColumn = 0;  // the field's columns; a byte's column twice
+    int lastColumn = 0;
+    std::string text;          // the field as it stands, trimmed; the byte; the name
+    std::string taken;         // what was read from it: the number, or the factor taken
+    LineNumber otherLine = 0;  // kStationTwice: the line of the first record of that name
+    bool differs = false;      // kStationTwice: whether the two positions differ
+    long long count = 0;       // kDataAfterCtrlZ: the non-blank lines not read
+};
+
+// The doubts of one kind: how many, and the first few in full.
+struct DoubtList {
+    static constexpr std::size_t kListed = 3;
+
+    long long count = 0;
+    std::vector<Doubt> first;
+
+    // Whether the next doubt is among those listed: only those need their texts.
+    bool Lists() const { return first.size() < kListed; }
+    void Add(Doubt doubt) {
+        if (Lists()) first.push_back(std::move(doubt));
+        ++count;
+    }
+};
+
 struct ConversionReport {
     WrittenCounts written;
 
@@ -48,15 +92,27 @@ struct ConversionReport {
 
     bool HasUnconverted() const {
         return incompleteGroupVectors > 0 || !unconvertedRecords.empty() || unknownRecords > 0 || cutLines > 0 ||
-               includeLines > 0 || linesAfterEnd > 0;
+               includeLines > 0 || linesAfterEnd > 0 || coordinateMatrices > 0;
+    }
+
+    long long coordinateMatrices = 0;   // covariance headers of 2DC, 2DD and 3DC groups, with their ELEM records
+    RecordTally firstCoordinateMatrix;  // its group's record type and line
+
+    // Read with doubt, by kind.
+    std::array<DoubtList, kDoubtKinds> doubts;
+
+    DoubtList& Doubts(DoubtKind kind) { return doubts[static_cast<std::size_t>(kind)]; }
+    long long DoubtCount() const {
+        long long count = 0;
+        for (const DoubtList& list : doubts) count += list.count;
+        return count;
     }
 
     // The whole file was read and held no station and no GPS vector, not
     // even an incomplete group: most likely it is no IOB file at all.
     bool nothingConverted = false;
-    // The datum of an earlier conversion, other than the default one, that
-    // this file took for want of an ELIP record of its own; empty otherwise.
-    std::string carriedOverDatum;
+    // The datum written for want of an ELIP record; empty when the file has one.
+    std::string defaultDatum;
 };
 
 }  // namespace iob

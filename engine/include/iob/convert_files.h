@@ -24,11 +24,20 @@ bool ReplacesExistingFile(const std::string& iobName, const std::string& outputN
 // pass (1 to 3) and the share of the IOB file that pass has read, 0 to 1.
 using ProgressHandler = std::function<void(int pass, double share)>;
 
+// How ConvertFiles converts, beyond the two names.
+struct ConvertFilesOptions {
+    // When set, hears of every 64 KiB read.
+    ProgressHandler progress;
+    // A conversion that read anything with doubt fails (5061 or 5062), and
+    // its output is not written: for batches that must not pass such a file on.
+    bool refuseDoubts = false;
+};
+
 // Trims both names in place (output first), checks them, opens both files,
-// converts and closes them, then shows exactly one message, with the
-// conversion's report as its details once a conversion ran; `report` gets
-// that report too, and stays empty when the names or files failed before a
-// conversion could run. `progress`, when set, hears of every 64 KiB read.
+// converts from the default settings and closes them, then shows exactly one
+// message, with the conversion's report as its details once a conversion
+// ran; `report` gets that report too, and stays empty when the names or
+// files failed before a conversion could run.
 // A failed conversion leaves no partial output and an earlier file of that
 // name as it was, unless the output had to be written in place: a file
 // with more hard links, no regular file (a device, a pipe), a folder that
@@ -39,7 +48,8 @@ using ProgressHandler = std::function<void(int pass, double share)>;
 //   5032         both names denote the same file; the IOB file stays untouched
 //   a ResultCode from the conversion; 5013 also when the output cannot be
 //                closed completely or put in place
-int ConvertFiles(ConversionSettings& settings, std::string& iobName, std::string& outputName,
-                 std::optional<ConversionReport>& report, const ProgressHandler& progress = {});
+//   5061 / 5062  with refuseDoubts, a conversion with doubts (one: 5062)
+int ConvertFiles(std::string& iobName, std::string& outputName, std::optional<ConversionReport>& report,
+                 const ConvertFilesOptions& options = {});
 
 }  // namespace iob

@@ -20,11 +20,16 @@ std::string ReportSummary(const ConversionReport& report);
 std::vector<std::string> UnconvertedItems(const ConversionReport& report);
 
 // What a user must know beyond the items: that nothing was converted at all,
-// or that the datum came from the previous conversion. None for most files.
+// or that the file names no datum, so the default one was written.
 std::vector<std::string> ReportNotes(const ConversionReport& report);
 
+// One text per reading that the user should check, the first few of each
+// kind, then how many more there are of it; none for a file read cleanly.
+std::vector<std::string> DoubtItems(const ConversionReport& report);
+
 // The summary; each note on a line of its own; then "Not converted: " and
-// the items joined by "; " when there are any.
+// the items joined by "; " when there are any, and "Read with doubt: " and
+// its items the same way.
 std::string ReportText(const ConversionReport& report);
 
 }  // namespace iob

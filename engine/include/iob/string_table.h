@@ -25,8 +25,8 @@ enum MessageNumber : unsigned {
 };
 
 // The kinds of argument that an entry's placeholders take: a text (%s), a
-// line of the IOB file or a count (%lld).
-enum class ArgumentKind : unsigned char { kNone, kText, kLine, kCount };
+// line of the IOB file, a column of a line or a count (%lld).
+enum class ArgumentKind : unsigned char { kNone, kText, kLine, kColumn, kCount };
 
 // One argument of a message, held by value so that an outcome can keep the
 // arguments of its message.

@@ -38,6 +38,12 @@ public:
     // Returns null, passing nothing, for a line left to ReadLine.
     char* TakeBufferedLine(std::size_t maxBytes, std::size_t& length);
 
+    // After the data ended at a 0x1A byte: reads on past it to the end of the
+    // file and returns how many of the lines there hold a byte other than a
+    // blank, the rest of the 0x1A's own line among them. 0 when the data
+    // ended otherwise. The reader stays at its end.
+    long long CountLinesAfterCtrlZ();
+
     bool AtEnd() const { return atEnd_; }
     bool Failed() const { return failed_; }
 
@@ -63,8 +69,12 @@ private:
     std::vector<char> buffer_;
     std::size_t position_ = 0;
     std::size_t length_ = 0;
-    bool holdsNul_ = false;      // the buffered data has a NUL byte
-    bool sourceEnded_ = false;   // raw data exhausted, or a 0x1A met
+    bool holdsNul_ = false;     // the buffered data has a NUL byte
+    bool sourceEnded_ = false;  // raw data exhausted, or a 0x1A met
+    // The raw bytes read after a 0x1A: buffer_[afterCtrlZ_, rawLength_).
+    bool ctrlZMet_ = false;
+    std::size_t afterCtrlZ_ = 0;
+    std::size_t rawLength_ = 0;
     bool sourceFailed_ = false;  // the underlying read failed
     bool atEnd_ = false;
     bool failed_ = false;

@@ -31,8 +31,9 @@ const ControlTemplate kConvertControls[] = {
      7, 32, 386, 8},
     {ControlKind::kText, kIdNone, "to modify (as needed) the coordinates of your fixed stations. ", 7, 42, 386, 8},
     {ControlKind::kText, kIdNone,
-     "'IOB' File records currently supported include: TITL, ELIP, LUNT, PLH, PLO, DXYZ, COV, WGT, GENC, ELEM, END", 7,
-     57, 386, 8},
+     "'IOB' File records currently supported include: TITL, ELIP, LUNT, PLH, PLO, DXYZ, COV, WGT, GENC, CORR, ELEM, "
+     "END",
+     7, 57, 386, 8},
     {ControlKind::kText, kIdNone, "Enter the name of the 'IOB' File:", 7, 110, 100, 8},
     {ControlKind::kEdit, kIdIobName, "", 7, 120, 336, 14},
     {ControlKind::kButton, kIdBrowseIob, "Browse...", 353, 120, 40, 14},

@@ -36,7 +36,7 @@ constexpr MessageNumber kDoubtNouns[kDoubtKinds] = {
     kReportDoubtsNumberText,        kReportDoubtsInfiniteValue, kReportDoubtsUnknownUnit,
     kReportDoubtsAngleOutOfRange,   kReportDoubtsUnreadColumn,  kReportDoubtsNulByte,
     kReportDoubtsNulByte,  // one Ctrl-Z ends the data: never more than one
-    kReportDoubtsControlByteInName, kReportDoubtsStationTwice,
+    kReportDoubtsControlByteInName, kReportDoubtsStationTwice,  kReportDoubtsCorrelation,
 };
 
 // One doubt in words: where it is, the text as it stands, what was taken.
@@ -59,6 +59,8 @@ std::string DoubtText(DoubtKind kind, const Doubt& d) {
                             : FormatMessage(kReportDoubtDataAfterCtrlZ, d.line, d.count);
     case DoubtKind::kControlByteInName:
         return FormatMessage(kReportDoubtControlByteInName, d.text, d.firstColumn, d.lastColumn, d.line);
+    case DoubtKind::kCorrelation:
+        return FormatMessage(kReportDoubtCorrelation, d.text, d.firstColumn, d.lastColumn, d.line, d.taken);
     case DoubtKind::kStationTwice:
         return FormatMessage(d.differs ? kReportDoubtStationMoved : kReportDoubtStationRepeated, d.text, d.otherLine,
                              d.line);

@@ -7,14 +7,15 @@
 
 namespace iob {
 
-const CovarianceKind kCovariances = {"COV ", false, false};
+const CovarianceKind kCovariances = {"COV ", false, false, false};
 
 namespace {
 
-const CovarianceKind kWeights = {"WGT ", true, false};
-const CovarianceKind kGenerated = {"GENC", false, true};
+const CovarianceKind kWeights = {"WGT ", true, false, false};
+const CovarianceKind kGenerated = {"GENC", false, true, false};
+const CovarianceKind kCorrelations = {"CORR", false, false, true};
 
-// Columns of the covariance headers COV, WGT and GENC: the frame, the form
+// Columns of the covariance headers COV, WGT, GENC and CORR: the frame, the form
 // (UPPR or DIAG), values 1 to 5, the height terms and the unit of the addends.
 constexpr Field kHeaderFrame = {7, 2};  // CT or LG
 constexpr Field kHeaderForm = {10, 4};  // DIAG, or anything else for the upper triangle
@@ -33,7 +34,7 @@ constexpr UnreadColumns kHeaderUnread =
 }  // namespace
 
 const CovarianceKind* FindCovarianceKind(const char* recordType) {
-    for (const CovarianceKind* kind : {&kCovariances, &kWeights, &kGenerated}) {
+    for (const CovarianceKind* kind : {&kCovariances, &kWeights, &kGenerated, &kCorrelations}) {
         if (std::memcmp(recordType, kind->recordType, kRecordTypeWidth + 1) == 0) return kind;
     }
     return nullptr;

@@ -15,7 +15,7 @@ namespace iob {
 // What a covariance header's record type says of its group, decided here
 // alone: what its ELEM values are, and how the group completes.
 struct CovarianceKind {
-    const char* recordType;  // as the passes compare it: "COV ", "WGT ", "GENC"
+    const char* recordType;  // as the passes compare it: "COV ", "WGT ", "GENC", "CORR"
     // The ELEM values are weights, in the inverse square of their record's
     // unit; the covariances are the inverse of the whole weight matrix, so
     // the weights that couple two vectors are kept for the inversion.
@@ -24,12 +24,17 @@ struct CovarianceKind {
     // The group's matrix comes from the header's constants alone, and the
     // group is complete at the header: no ELEM follows.
     bool generated;
+    // The ELEM values are a correlation matrix, of no unit, and after it the
+    // standard deviations of the group's components, each in its record's
+    // unit: the covariance of components i and j is (sd_i r_ij) sd_j.
+    bool correlations;
 
     bool KeepsCouplings() const { return weights; }
     bool Inverts() const { return weights; }
-    // An ELEM value in metres, from `value` in a record whose unit is
-    // `unitFactor` metres.
+    // An ELEM value of the matrix in metres, from `value` in a record whose
+    // unit is `unitFactor` metres.
     double ElementValue(double value, double unitFactor) const {
+        if (correlations) return value;
         const double squareFactor = unitFactor * unitFactor;
         return weights ? value / squareFactor : value * squareFactor;
     }

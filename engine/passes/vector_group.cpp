@@ -26,6 +26,17 @@ void VectorGroup::ClearElements() {
     for (VectorRecord& vector : vectors) std::memset(vector.block, 0, sizeof vector.block);
 }
 
+void VectorGroup::ScaleCorrelations() {
+    for (VectorRecord& vector : vectors) {
+        for (int row = 0; row < 3; ++row) {
+            for (int column = row; column < 3; ++column) {
+                double& element = vector.block[row][column];
+                element = (vector.standardDeviation[row] * element) * vector.standardDeviation[column];
+            }
+        }
+    }
+}
+
 void VectorGroup::Reset() {
     vectors.clear();
     couplings_.Clear();

@@ -25,9 +25,12 @@ public:
     CovarianceSettings cov;
     LineNumber firstVectorLine = 0;  // the line of the group's first DXYZ record
 
-    // The order of the group's matrix, and how many elements complete it.
+    // The order of the group's matrix, how many elements make it up, and how
+    // many complete the group: a correlation matrix is followed by the
+    // standard deviation of each component.
     long long Order() const { return 3 * static_cast<long long>(vectors.size()); }
-    long long Target() const { return cov.diagonal ? Order() : Order() * (Order() + 1) / 2; }
+    long long MatrixTarget() const { return cov.diagonal ? Order() : Order() * (Order() + 1) / 2; }
+    long long Target() const { return MatrixTarget() + (cov.kind->correlations ? Order() : 0); }
     long long ElementCount() const { return elementCount_; }
 
     // Forgets the elements stored in the vectors' blocks: a generated kind
@@ -74,6 +77,17 @@ public:
             couplings_.StoreCoupling(static_cast<std::size_t>(row), static_cast<std::size_t>(column), value);
         }
     }
+
+    // Of a correlation matrix that has all its elements: counts the next
+    // value, a standard deviation, and returns its component, 0-based.
+    long long PlaceNextStandardDeviation() { return ++elementCount_ - MatrixTarget() - 1; }
+    void StoreStandardDeviation(long long component, double value) {
+        vectors[static_cast<std::size_t>(component / 3)].standardDeviation[component % 3] = value;
+    }
+
+    // Turns every vector's block of correlations into its covariances,
+    // (sd_i r_ij) sd_j, in that order.
+    void ScaleCorrelations();
 
     // For a kind that inverts (weights), turns every vector's block of
     // weights into its block of the inverse; false when they cannot be inverted.

@@ -101,11 +101,6 @@ public:
             OnVector(record);
         } else if (const CovarianceKind* kind = FindCovarianceKind(record.Type())) {
             if (!PassCoordinateMatrix()) OnCovarianceHeader(record, *kind);
-        } else if (IsRecordType(record.Type(), "CORR")) {
-            if (PassCoordinateMatrix()) return;
-            // Its element order is not documented: read as covariances its
-            // values would be plainly wrong, so it is refused.
-            outcome_.Fail(kResultUnsupportedRecord, {record.Type(), record.LineNumber()});
         } else if (IsCoordinateGroup(record.Type())) {
             coordinates_ = {true, false, record.LineNumber(),
                             std::string(record.Trimmed({kRecordTypeColumn, kRecordTypeWidth}))};
@@ -174,12 +169,37 @@ private:
                 outcome_.Fail(kResultTooManyElements, {"ELEM", record.LineNumber()});
                 return;
             }
+            if (group_.cov.kind->correlations) {
+                OnCorrelationValue(record, field, factor);
+                continue;
+            }
             auto [row, column] = group_.PlaceNextElement();
             if (!group_.IsElementKept(row, column)) continue;
             const double value = record.Number(field);
             group_.StoreElement(row, column, group_.cov.kind->ElementValue(value, factor));
         }
         if (group_.ElementCount() == target) CompleteGroup(record);
+    }
+
+    // A value of a correlation group: a correlation, every one read so that
+    // one out of range is reported, or after them a standard deviation.
+    void OnCorrelationValue(const RecordView& record, Field field, double unitFactor) {
+        if (group_.ElementCount() >= group_.MatrixTarget()) {
+            const double deviation = record.Number(field) * unitFactor;
+            if (deviation < 0.0) {
+                record.NoteFieldDoubt(DoubtKind::kCorrelation, field, LoadString(kReportNegativeDeviation));
+            }
+            group_.StoreStandardDeviation(group_.PlaceNextStandardDeviation(), deviation);
+            return;
+        }
+        auto [row, column] = group_.PlaceNextElement();
+        const double correlation = record.Number(field);
+        if (row == column && correlation != 1.0) {
+            record.NoteFieldDoubt(DoubtKind::kCorrelation, field, LoadString(kReportDiagonalCorrelation));
+        } else if (!(correlation >= -1.0 && correlation <= 1.0)) {
+            record.NoteFieldDoubt(DoubtKind::kCorrelation, field, LoadString(kReportCorrelationOutOfRange));
+        }
+        if (group_.IsElementKept(row, column)) group_.StoreElement(row, column, correlation);
     }
 
     // Turns the group's blocks into covariances in the geocentric frame and
@@ -194,6 +214,7 @@ private:
             outcome_.Fail(kResultNoStationPosition, {unplaced->fromStation, last.LineNumber()});
             return;
         }
+        if (group_.cov.kind->correlations) group_.ScaleCorrelations();
         ApplyCovarianceSettings(group_.cov, group_.vectors);
         if (group_.cov.localFrame) {
             for (std::size_t i = 0; i < positions_.size(); ++i) {

@@ -1,5 +1,5 @@
 // The GPS vector pass: groups of DXYZ vectors with the settings of their
-// covariance header (COV, WGT or GENC) and their ELEM elements become
+// covariance header (COV, WGT, GENC or CORR) and their ELEM elements become
 // $GPS_COMPACT lines, one per vector.
 #pragma once
 
@@ -18,10 +18,9 @@ namespace iob {
 // that local covariances are turned at. Sets the result to 5014 on a read
 // error, 5013 on a write error, 5111 for a frame other than "CT" or "LG",
 // 5112 for an ELEM value beyond its group's target, 5113 for a station name
-// holding ';', 5118 for a name written like an earlier,
-// different one (a station's among them), 5115 for a CORR record, 5116 for a local covariance whose
-// from-station has no position and 5117 for a weight matrix that cannot be
-// inverted. Throws std::bad_alloc when a group cannot grow.
+// holding ';', 5118 for a name written like an earlier, different one (a
+// station's among them), 5116 for a local covariance whose from-station has
+// no position and 5117 for a weight matrix that cannot be inverted. Throws std::bad_alloc when a group cannot grow.
 void ConvertVectorGroups(const ConversionSettings& settings, const StationTable& stations, WrittenNames& names,
                          TextReader& input, TextWriter& output, ConversionOutcome& outcome);
 

@@ -31,7 +31,7 @@ bool IsOneOf(const char* key, const char* const (&types)[N]) {
 }
 
 enum class RecordKind {
-    kRead,          // a pass reads it: a converted type (CORR among them, refused with 5115) or a group mark
+    kRead,          // a pass reads it: a converted type or a group mark
     kNotConverted,  // observations and coordinates the converter does not read: DIST, AZIM, NEH, ...
     kUnknown,       // no record type of the format: a likely typo ("PLh ", "DXZY")
 };

@@ -113,12 +113,21 @@ void RecordView::NoteField(DoubtKind kind, Field field, const double* taken) con
         ++doubts.count;
         return;
     }
+    NoteFieldDoubt(kind, field, taken != nullptr ? ShortestText(*taken) : std::string());
+}
+
+void RecordView::NoteFieldDoubt(DoubtKind kind, Field field, std::string taken) const {
+    if (report_ == nullptr) return;
+    DoubtList& doubts = report_->Doubts(kind);
+    if (!doubts.Lists()) {
+        ++doubts.count;
+        return;
+    }
     // A unit code is compared untrimmed, so it is quoted so: " m" is no "m".
     const int end = field.column - 1 + field.width < length_ ? field.column - 1 + field.width : length_;
     const std::string_view asCut(line_ + field.column - 1, static_cast<std::size_t>(end - (field.column - 1)));
     doubts.Add({lineNumber_, field.column, field.column + field.width - 1,
-                VisibleText(field.accepts == Accepts::kUnitCode ? asCut : Trimmed(field)),
-                taken != nullptr ? ShortestText(*taken) : std::string()});
+                VisibleText(field.accepts == Accepts::kUnitCode ? asCut : Trimmed(field)), std::move(taken)});
 }
 
 }  // namespace iob

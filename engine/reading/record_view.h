@@ -160,6 +160,10 @@ public:
         return length_ >= kLayoutMarkerColumn && line_[kLayoutMarkerColumn - 1] == '*';
     }
 
+    // Notes a doubt about `field`, quoting it as it stands, with `taken`:
+    // what was taken from it, or what is wrong with it.
+    void NoteFieldDoubt(DoubtKind kind, Field field, std::string taken) const;
+
 private:
     void CheckNumber(Field field, double value, const char* stop) const;
     void NoteUnreadColumn(int column) const;

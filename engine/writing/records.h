@@ -36,9 +36,10 @@ struct Covariance {
 struct VectorRecord {
     char fromStation[16];  // trimmed; at most 12 bytes (short layout) or 15 (long layout)
     char toStation[16];
-    double dX, dY, dZ;      // metres
-    double block[3][3];     // element (row, column) of the block as read, row <= column
-    Covariance covariance;  // the block with the group's COV settings applied
+    double dX, dY, dZ;            // metres
+    double block[3][3];           // element (row, column) of the block as read, row <= column
+    double standardDeviation[3];  // metres, of a group of correlations (CORR)
+    Covariance covariance;        // the block with the group's COV settings applied
 };
 
 }  // namespace iob

@@ -123,9 +123,17 @@ dash-dash)
     cmp out.txt "$examples/vector.txt" || fail "output differs from vector.txt"
     expect 0 "" "" -- -q -- -a.iob -b.txt
     cmp ./-b.txt "$examples/vector.txt" || fail "output differs from vector.txt" ;;
-unsupported-record)
-    printf ' CORR CT DIAG\n' >corr.iob
-    expect 1 "" "iob2quorvane: Currently no support for record 'CORR' on line 1" -- corr.iob out.txt ;;
+corr-group)
+    # The format's worked example of a correlation group, its covariances by hand.
+    printf '%s\n' ' DXYZ     S001         S002              572.7240     -280.7980     -413.6370 m' \
+        ' CORR CT UPPR              32.50000' \
+        ' ELEM         1.0000000000000        -0.2032966000000         0.0045336000000 m' \
+        ' ELEM         1.0000000000000        -0.3644455000000                         m' \
+        ' ELEM         1.0000000000000' \
+        ' ELEM           0.00056219690           0.00095490840           0.00115665900 m' >corr.iob
+    expect 0 "" "" -- -q corr.iob out.txt
+    [ "$(tail -n 1 out.txt)" = "\$GPS_COMPACT; S001; S002; 572.72400; -280.79800; -413.63700; 0.000010272124; -0.000003547020; 0.000029635127; 0.000000095812; -0.000013082267; 0.000043480451"$'\r' ] \
+        || fail "vector line: $(tail -n 1 out.txt)" ;;
 no-station-position)
     printf ' DXYZ     ALPHA        BRAVO\n COV  LG DIAG\n ELEM %23s %23s %23s\n' 1 2 3 >lg.iob
     expect 1 "" "iob2quorvane: No position for station 'ALPHA' to turn the local covariances on line 3" \

@@ -20,6 +20,6 @@ TEST_P(Example, GivesItsExpectedOutput) {
 
 INSTANTIATE_TEST_SUITE_P(Examples, Example,
                          testing::Values("header", "stations", "vector", "vector-diag", "network", "genc-ct-uppr",
-                                         "cov-lg-diag", "wgt-diag", "wgt-uppr", "height-terms"));
+                                         "cov-lg-diag", "wgt-diag", "wgt-uppr", "height-terms", "corr"));
 
 }  // namespace

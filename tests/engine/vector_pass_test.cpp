@@ -1,8 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <sstream>
+
+#include <iob/report_text.h>
 
 #include "conversion_run.h"
 #include "iob_records.h"
@@ -192,18 +193,70 @@ TEST(VectorPass, SemicolonInAVectorsNameGives5113) {
     }
 }
 
-// Correlations read as covariances would be plainly wrong: a CORR header
-// ends the conversion, earlier groups stay.
-TEST(VectorPass, CorrGives5115) {
-    Conversion run = Convert(IobLines({Dxyz("A", "B"), " COV  CT DIAG", Elem({"1", "2", "3"}), " CORR CT DIAG",
-                                       Dxyz("C", "D"), Elem({"1", "2", "3"})}));
-    EXPECT_EQ(run.result, 5115);
-    EXPECT_EQ(VectorOutput(run), kGroupStart + OutputLines({Line("A", "B",
-                                                                 "1.000000000000; 0.000000000000; "
-                                                                 "2.000000000000; 0.000000000000; "
-                                                                 "0.000000000000; 3.000000000000")}));
-    ASSERT_EQ(run.messages.size(), 1u);
-    EXPECT_EQ(run.messages[0].text, "Currently no support for record 'CORR' on line 4");
+// A CORR header: the COV layout, with a correlation matrix and then the
+// components' standard deviations in its ELEM records; each covariance is
+// (sd_i r_ij) sd_j, couplings between vectors dropped, then the header's
+// values as for COV. The numbers below are worked out by hand.
+std::string Corr(const std::vector<std::string>& values, const std::string& flag = "") {
+    std::string line = Cov(values, flag);
+    line.replace(1, 4, "CORR");
+    return line;
+}
+
+TEST(VectorPass, CorrGroupsScaleTheirCorrelationsByTheDeviations) {
+    const struct {
+        const char* what;
+        std::vector<std::string> records;
+        std::string vectorLines;  // after the group's first lines
+        std::vector<std::string> doubts;
+    } cases[] = {
+        {"the format's worked example, value 2 = 32.5",
+         {" DXYZ     S001         S002              572.7240     -280.7980     -413.6370 m",
+          " CORR CT UPPR              32.50000",
+          " ELEM         1.0000000000000        -0.2032966000000         0.0045336000000 m",
+          " ELEM         1.0000000000000        -0.3644455000000                         m",
+          " ELEM         1.0000000000000                                                 m",
+          " ELEM           0.00056219690           0.00095490840           0.00115665900 m"},
+         OutputLines({"$GPS_COMPACT; S001; S002; 572.72400; -280.79800; -413.63700; 0.000010272124; "
+                      "-0.000003547020; 0.000029635127; 0.000000095812; -0.000013082267; 0.000043480451"}),
+         {}},
+        {"DIAG in CT: exact zeros; deviations in feet, not squared",
+         {Dxyz("A", "B"), Corr({}, "DIAG"), Elem({"1", "1", "1"}), Elem({"0.01", "0.02", "0.03"}, "ft")},
+         OutputLines({Line("A", "B",
+                           "0.000009290304; 0.000000000000; 0.000037161216; 0.000000000000; 0.000000000000; "
+                           "0.000083612736")}),
+         {}},
+        {"two vectors: r 0.5 in a block, 0.9 between blocks (dropped), deviations 1 to 6",
+         {Dxyz("A", "B"), Dxyz("B", "C"), Corr({}), Elem({"1", "0.5", "0.5"}), Elem({"0.9", "0.9", "0.9"}),
+          Elem({"1", "0.5", "0.9"}), Elem({"0.9", "0.9", "1"}), Elem({"0.9", "0.9", "0.9"}), Elem({"1", "0.5", "0.5"}),
+          Elem({"1", "0.5", "1"}), Elem({"1", "2", "3"}), Elem({"4", "5", "6"})},
+         OutputLines({Line("A", "B",
+                           "1.000000000000; 1.000000000000; 4.000000000000; 1.500000000000; 3.000000000000; "
+                           "9.000000000000"),
+                      Line("B", "C",
+                           "16.000000000000; 10.000000000000; 25.000000000000; 12.000000000000; "
+                           "15.000000000000; 36.000000000000")}),
+         {}},
+        {"out of range: converted as they stand, and reported",
+         {Dxyz("A", "B"), Corr({}), Elem({"1", "1.5", "0"}), Elem({"1", "0", "0.9"}), Elem({"1", "-1", "1"})},
+         OutputLines({Line("A", "B",
+                           "1.000000000000; -1.500000000000; 1.000000000000; 0.000000000000; 0.000000000000; "
+                           "0.900000000000")}),
+         {"'1.5' in columns 31-53 on line 3 is a correlation outside -1 to 1, converted as it stands",
+          "'0.9' in columns 55-77 on line 4 is a diagonal correlation other than 1, converted as it stands",
+          "'-1' in columns 31-53 on line 5 is a negative standard deviation, converted as it stands"}},
+    };
+    for (const auto& c : cases) {
+        Conversion run = Convert(IobLines(c.records));
+        EXPECT_EQ(run.result, 0) << c.what;
+        EXPECT_EQ(VectorOutput(run), kGroupStart + c.vectorLines) << c.what;
+        EXPECT_EQ(DoubtItems(run.report), c.doubts) << c.what;
+    }
+    // A value beyond the deviations has no place, as under COV.
+    EXPECT_EQ(
+        Convert(IobLines({Dxyz("A", "B"), Corr({}, "DIAG"), Elem({"1", "1", "1"}), Elem({"1", "1", "1"}), Elem({"1"})}))
+            .result,
+        5112);
 }
 
 TEST(VectorPass, WgtWithoutItsBlankIsSkipped) { EXPECT_EQ(Convert(IobLines({" WGT"})).result, 0); }

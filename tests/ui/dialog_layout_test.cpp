@@ -78,8 +78,8 @@ TEST(ConvertDialogLayout, RecordListNamesWhatIsConverted) {
     CConvertDialog dialog;
     QStringList texts;
     for (QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
-    EXPECT_TRUE(texts.contains(
-        "'IOB' File records currently supported include: TITL, ELIP, LUNT, PLH, PLO, DXYZ, COV, WGT, GENC, ELEM, END"));
+    EXPECT_TRUE(texts.contains("'IOB' File records currently supported include: TITL, ELIP, LUNT, PLH, PLO, DXYZ, COV, "
+                               "WGT, GENC, CORR, ELEM, END"));
 }
 
 // A screen reader announces each field by the text before it.

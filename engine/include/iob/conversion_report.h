@@ -42,15 +42,16 @@ enum class DoubtKind : unsigned char {
     kDataAfterCtrlZ,     // a Ctrl-Z byte ends the data: the lines after it were not read
     kControlByteInName,  // a written name holding a byte below 32
     kStationTwice,       // two station records written with the same name
+    kCorrelation,        // a correlation beyond -1 to 1, a diagonal one other than 1, a negative deviation
 };
-constexpr std::size_t kDoubtKinds = 9;
+constexpr std::size_t kDoubtKinds = 10;
 
 struct Doubt {
     LineNumber line = 0;
     int firstColumn = 0;  // the field's columns; a byte's column twice
     int lastColumn = 0;
     std::string text;          // the field as it stands, trimmed; the byte; the name
-    std::string taken;         // what was read from it: the number, or the factor taken
+    std::string taken;         // what was read from it (the number, the factor), or what is wrong
     LineNumber otherLine = 0;  // kStationTwice: the line of the first record of that name
     bool differs = false;      // kStationTwice: whether the two positions differ
     long long count = 0;       // kDataAfterCtrlZ: the non-blank lines not read

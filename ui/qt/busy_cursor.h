@@ -1,5 +1,7 @@
 // The busy cursor over the whole program for as long as a BusyCursor lives:
-// a conversion runs inside the button's handler and takes no input.
+// the button's handler waits while a conversion runs on its worker thread
+// (background_conversion.h) and starts nothing else meanwhile; the progress
+// window opens after half a second.
 #pragma once
 
 #include <QGuiApplication>

@@ -62,12 +62,13 @@ void ConvertInBackground(std::string& iobName, std::string& outputName, Conversi
         worker = std::async(std::launch::async, convert);
     } catch (const std::system_error&) {
         // No thread to be had (a process limit, say): the conversion runs
-        // here, as it always did, with no progress window.
+        // here on the UI thread, with no progress window, and the dialog
+        // repaints once it has ended.
         convert();
     }
     if (worker.valid()) {
         ShowProgressUntilDone(worker, text, steps, view);
-        // Hands on what the worker threw, such as std::bad_alloc, as the conversion did on this thread.
+        // Hands on what the worker threw, such as std::bad_alloc, as a conversion on this thread would.
         worker.get();
     }
     messages.Show();

@@ -25,7 +25,7 @@ std::string FolderOfName(const std::string& name, const std::string& workingFold
 
 std::string BrowseStartFolder(const BrowseStartPlaces& places, const StartFolderChecks& checks) {
     for (const std::string* name : {&places.ownName, &places.otherName}) {
-        const std::string folder = FolderOfName(*name, places.workingFolder);
+        std::string folder = FolderOfName(*name, places.workingFolder);
         if (!folder.empty() && checks.exists(folder)) return folder;
     }
     if (!places.programFolder.empty() && checks.writable(places.programFolder)) return places.programFolder;

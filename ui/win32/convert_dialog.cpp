@@ -1,5 +1,7 @@
 #include "convert_dialog.h"
 
+#include <new>
+#include <system_error>
 #include <vector>
 
 #include "about_dialog.h"
@@ -27,8 +29,13 @@ INT_PTR CConvertDialog::Run() {
     // An application window of its own, with its own taskbar button.
     const std::vector<DWORD> dialogTemplate = BuildDialogTemplate(
         ConvertDialogTemplate(), WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER, WS_EX_APPWINDOW);
-    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
-                                   nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
+    const INT_PTR result =
+        DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
+                                nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
+    if (result != -1) return result;
+    const DWORD error = GetLastError();
+    if (error == ERROR_NOT_ENOUGH_MEMORY || error == ERROR_OUTOFMEMORY) throw std::bad_alloc();
+    throw std::system_error(static_cast<int>(error), std::system_category(), "The main dialog cannot be made");
 }
 
 INT_PTR CALLBACK CConvertDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -25,6 +25,8 @@ public:
     // Runs the dialog, centred on the screen, until it ends: IDOK for Enter
     // in a field (the names taken first), IDCANCEL for "Close", Escape and
     // the close box. Messages are shown in boxes it owns while it runs.
+    // Throws when the dialog cannot be made: std::bad_alloc for want of
+    // memory, else std::system_error with the system's error code.
     INT_PTR Run();
 
 private:

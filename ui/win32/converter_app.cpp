@@ -9,10 +9,16 @@
 CConverterApp::CConverterApp(std::string iobFileName) : iobFileName_(std::move(iobFileName)) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    // Every success, S_FALSE (already so on this thread) too, needs its
+    // CoUninitialize. After RPC_E_CHANGED_MODE COM is usable in the
+    // apartment that someone else chose and is theirs to end; after any
+    // other failure there is nothing to end.
+    comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
 }
 
-CConverterApp::~CConverterApp() { CoUninitialize(); }
+CConverterApp::~CConverterApp() {
+    if (comInitialised_) CoUninitialize();
+}
 
 INT_PTR CConverterApp::Run() {
     CConvertDialog dialog(iobFileName_);

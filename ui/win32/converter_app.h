@@ -18,9 +18,11 @@ public:
     CConverterApp& operator=(const CConverterApp&) = delete;
 
     // Runs the main dialog until Close, Escape, the close box or Enter ends
-    // it; returns its result, IDOK for Enter, else IDCANCEL.
+    // it; returns its result, IDOK for Enter, else IDCANCEL. Throws, as
+    // CConvertDialog::Run does, when the dialog cannot be made.
     INT_PTR Run();
 
 private:
     std::string iobFileName_;
+    bool comInitialised_ = false;
 };

@@ -7,15 +7,31 @@
 
 namespace {
 
-// A button's text needs its frame and the focus rectangle around it too.
+// `text` on one line, drawn with `format`, and `edges` of the system's 3-D
+// edges around it across and down.
+TextRoom RoomOfLine(HDC dc, const char* text, UINT format, int edges) {
+    RECT extent{0, 0, 0, 0};
+    DrawTextW(dc, Widen(text).c_str(), -1, &extent, DT_CALCRECT | DT_SINGLELINE | format);
+    return TextRoom{static_cast<double>(extent.right + edges * GetSystemMetrics(SM_CXEDGE)),
+                    static_cast<double>(extent.bottom + edges * GetSystemMetrics(SM_CYEDGE))};
+}
+
+// A button's text needs its frame and the focus rectangle around it too; a
+// static text is shown as written, "&" included. An edit field scrolls its
+// text, and the icon and the bar have none: they need no room.
 TextRoom RoomForText(HDC dc, const ControlTemplate& control) {
-    const bool button = control.kind == ControlKind::kButton || control.kind == ControlKind::kDefaultButton;
-    if (!button && control.kind != ControlKind::kText) return TextRoom{0, 0};
-    RECT text{0, 0, 0, 0};
-    DrawTextW(dc, Widen(control.text).c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE | (button ? 0 : DT_NOPREFIX));
-    const int padding = button ? 4 : 0;
-    return TextRoom{static_cast<double>(text.right + padding * GetSystemMetrics(SM_CXEDGE)),
-                    static_cast<double>(text.bottom + padding * GetSystemMetrics(SM_CYEDGE))};
+    switch (control.kind) {
+    case ControlKind::kText:
+        return RoomOfLine(dc, control.text, DT_NOPREFIX, 0);
+    case ControlKind::kButton:
+    case ControlKind::kDefaultButton:
+        return RoomOfLine(dc, control.text, 0, 4);
+    case ControlKind::kEdit:
+    case ControlKind::kIcon:
+    case ControlKind::kProgressBar:
+        return TextRoom{0, 0};
+    }
+    return TextRoom{0, 0};
 }
 
 }  // namespace

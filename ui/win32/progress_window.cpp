@@ -14,6 +14,8 @@ void CProgressWindow::Open(HWND owner, const std::string& text) {
         BuildDialogTemplate(ProgressDialogTemplate(), WS_POPUP | WS_CAPTION | DS_MODALFRAME, 0);
     window_ = CreateDialogIndirectParamW(
         GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner, DialogProc, 0);
+    // The owner is disabled only under a window whose Close enables it again.
+    if (window_ == nullptr) return;
     const HWND label = GetDlgItem(window_, kIdProgressText);
     SetWindowLongPtrW(label, GWL_STYLE, GetWindowLongPtrW(label, GWL_STYLE) | SS_PATHELLIPSIS);
     SetWindowTextW(label, Widen(text).c_str());
@@ -30,13 +32,14 @@ void CProgressWindow::PumpMessages(int milliseconds) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(milliseconds), QS_ALLINPUT);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (IsDialogMessageW(window_, &message)) continue;
+        if (window_ != nullptr && IsDialogMessageW(window_, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
 }
 
 void CProgressWindow::Close() {
+    if (window_ == nullptr) return;
     // Enabled first, so that the owner becomes the active window again.
     EnableWindow(GetWindow(window_, GW_OWNER), TRUE);
     DestroyWindow(window_);

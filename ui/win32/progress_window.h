@@ -11,7 +11,9 @@
 class CProgressWindow {
 public:
     // Shows the window over `owner`; a name too long for it loses the
-    // middle of its path.
+    // middle of its path. When the window cannot be made, the owner keeps
+    // its input (the flow refuses every command until the conversion ends)
+    // and the calls below only handle messages.
     void Open(HWND owner, const std::string& text);
     // Fills the bar to `steps` of kProgressRange.
     void SetSteps(int steps);

@@ -1,7 +1,7 @@
-// The hourglass for as long as a WaitCursor lives: a conversion runs inside
-// the button's handler, and the dialog takes no input meanwhile; the
-// progress window of a long one shows the hourglass too, a message box its
-// own cursor.
+// The hourglass for as long as a WaitCursor lives: the button's handler
+// waits while a conversion runs on its worker thread (background_conversion.h)
+// and starts nothing else meanwhile; the progress window, open after half a
+// second, shows the hourglass too, a message box its own cursor.
 #pragma once
 
 #include "windows_api.h"

@@ -10,12 +10,9 @@ TEST(ProposedOutputName, SameFolderAndBaseNameWithTxt) {
         {" \t/jobs/net.IOB \r\n", "/jobs/net.txt"},
         {"/jobs/net.tar.iob", "/jobs/net.tar.txt"},
         {"c:\\jobs\\net.iob", "c:\\jobs\\net.txt"},
-        {"/jobs/\xe6\xb8\xac.iob", "/jobs/\xe6\xb8\xac.txt"},
         {".iob", ".iob.txt"},  // a name that is all extension is a base name
         {"", ""},
-        {"   ", ""},
         {"/jobs/", ""},
-        {"/jobs/net.txt", ""},
         {"net.TxT", ""},
     };
     for (const auto& [iob, proposed] : cases) EXPECT_EQ(ProposedOutputName(iob), proposed) << iob;

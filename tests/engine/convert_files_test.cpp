@@ -252,6 +252,53 @@ TEST_F(ConvertFilesTest, MessageOfAConversionCarriesTheReport) {
                                                   ""}));
 }
 
+// Only a conversion that would go ahead and replace a regular file asks first.
+TEST_F(ConvertFilesTest, ReplaceQuestionOnlyForAnExistingRegularOutput) {
+    WriteFile(Path("old.txt"), "earlier\n");
+    const struct {
+        std::string iob, output;
+        bool replaces;
+    } cases[] = {
+        {Path("net.iob"), Path("old.txt"), true},
+        {" " + Path("net.iob") + "\t", "  " + Path("old.txt") + "\r\n", true},
+        {Path("net.iob"), Path("new.txt"), false},
+        {Path("missing.iob"), Path("old.txt"), false},
+        {folder_.string(), Path("old.txt"), false},
+        {Path("net.iob"), Path("net.iob"), false},
+        {Path("net.iob"), "/dev/null", false},  // no such file on Windows: false there too
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReplacesExistingFile(c.iob, c.output), c.replaces) << c.iob << " " << c.output;
+    EXPECT_EQ(messages_, Messages{});
+}
+
+// A name ending in ".iob", in any case, is asked about as the IOB file it may be.
+TEST(AskReplace, IobNamesGetTheirOwnQuestionAndTheAnswerIsReturned) {
+    const struct {
+        const char* name;
+        int answer;
+        unsigned number;
+        bool replace;
+    } cases[] = {
+        {"net.iob", kButtonYes, 5052, true},     {"NET.IOB", kButtonNo, 5052, false},
+        {".Iob", kButtonYes, 5052, true},        {"net.txt", kButtonYes, 5051, true},
+        {"net.iob.txt", kButtonNo, 5051, false}, {"netiob", kButtonYes, 5051, true},
+        {"net.txt", kButtonOk, 5051, false},
+    };
+    for (const auto& c : cases) {
+        Messages asked;  // the number, the box and the text's first word, the name
+        MessagePresenter previous =
+            SetMessagePresenter([&](unsigned number, unsigned boxType, const std::string& text, const std::string&) {
+                asked.push_back(std::to_string(number) + " " + std::to_string(boxType) + " " +
+                                text.substr(0, text.find(' ')));
+                return c.answer;
+            });
+        EXPECT_EQ(AskReplace(c.name), c.replace) << c.name;
+        SetMessagePresenter(previous);
+        EXPECT_EQ(asked, Messages{std::to_string(c.number) + " 1 " + c.name});
+    }
+}
+
 TEST(FormatMessage, FillsInTheOrderGiven) {
     EXPECT_EQ(FormatMessage(5014, 3000000000LL, "C:\\data\\net.iob"),
               "File read error on line 3000000000 - C:\\data\\net.iob");

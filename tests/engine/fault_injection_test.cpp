@@ -157,6 +157,7 @@ TEST(WriteFailure, InAVectorGroupStopsTheConversion) {
     // Counted as of the flush before pass 3: the first group may not be in the file.
     EXPECT_EQ(failure.report.written.stations, 3);
     EXPECT_EQ(failure.report.written.vectors, 0);
+    EXPECT_EQ(failure.report.written.groups, 0);
 }
 
 TEST(WriteFailure, OnTheGroupsBlankLine) {

@@ -114,6 +114,35 @@ TEST(HeaderPass, SettingsCarryIntoTheNextConversion) {
     EXPECT_EQ(second.output, HeaderWith(" ", "GRS 1980       ", "6378137.0000", "298.2572215"));
 }
 
+// Each field at its edges: a number filling its width with a sign in its
+// first column, and a line that ends in a field's first column. A LUNT
+// record shows its factor in the settings only; a refused one writes nothing.
+TEST(HeaderPass, FieldsAtTheirEdges) {
+    const std::string elip = "! IOB File Record Type ELIP";
+    const struct {
+        std::string record, output;
+        double factor;
+    } cases[] = {
+        // -a / (-a + b) is a / (a - b): the worked inverse flattening.
+        {Elip("GRS 1980", "-6378137.0000", "-6356752.3141"),
+         HeaderWith(elip, "GRS 1980       ", "-6378137.0000", "298.2572215"), 1.0},
+        {Elip("X", LeftAligned("7", 13)), HeaderWith(elip, "X              ", "7.0000", "1.0000000"), 1.0},
+        {Elip("X", "6378137.000", LeftAligned("6", 13)),
+         HeaderWith(elip, "X              ", "6378137.0000", "1.0000009"), 1.0},
+        {Elip("G", ""), HeaderWith(elip, "G", "0.0000", "0.0000000"), 1.0},
+        {Titl("T"), OutputLines({"! IOB File Record Type TITL - T"}) + DefaultHeader(), 1.0},
+        {Lunt("xx", "+1.2345678901234"), DefaultHeader(), 1.2345678901234},
+        {Lunt("xx", "-0.3048006096012"), "", 1.0},
+        {Lunt("xx", "5"), DefaultHeader(), 5.0},
+    };
+    for (const auto& c : cases) {
+        ConversionSettings settings;
+        Conversion run = Convert(IobLines({WithoutTrailingBlanks(c.record)}), settings);
+        EXPECT_EQ(run.output, c.output) << c.record;
+        EXPECT_EQ(settings.customUnitFactor, c.factor) << c.record;
+    }
+}
+
 TEST(PassFrame, RecordsAfterEndAreIgnoredByEveryPass) {
     Conversion run = Convert(IobLines({" END ", Titl("late"), kElip, ShortStation(BenchMark())}));
     EXPECT_EQ(run.output, DefaultHeader());

@@ -56,6 +56,15 @@ void PutAt(std::string& line, std::size_t column, const std::string& text) {
     line.replace(column - 1, text.size(), text);
 }
 
+std::string LeftAligned(const std::string& text, std::size_t width) {
+    return text + std::string(width > text.size() ? width - text.size() : 0, ' ');
+}
+
+std::string WithoutTrailingBlanks(std::string line) {
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    return line;
+}
+
 std::string Titl(const std::string& title) {
     std::string line = " TITL";
     PutAt(line, 7, title);

@@ -17,6 +17,13 @@ constexpr std::size_t kLayoutMarkColumn = 10;
 // blanks as needed; an empty text leaves the line as it is.
 void PutAt(std::string& line, std::size_t column, const std::string& text);
 
+// `text` padded with blanks to `width`: a builder, which right-aligns what
+// it is given, then writes it from the field's first column.
+std::string LeftAligned(const std::string& text, std::size_t width);
+// `line` without its trailing blanks: when the fields after a LeftAligned
+// one are left empty, the line then ends in that field's text.
+std::string WithoutTrailingBlanks(std::string line);
+
 // " TITL" and the title from column 7.
 std::string Titl(const std::string& title);
 // The datum name from column 7, the axes right-aligned in columns 24-36 and

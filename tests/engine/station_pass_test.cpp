@@ -127,6 +127,39 @@ TEST(StationPass, DecimalDegreesFromTheFieldsWithTheirSigns) {
     }
 }
 
+// Each field at its edges, in both layouts: numbers filling their widths
+// with a sign in the first column, and a line that ends in a field's first
+// column. LUNT xx 2 comes first, so that a unit field read blank doubles the height.
+TEST(StationPass, FieldsAtTheirEdges) {
+    const Angle none;
+    const struct {
+        Station station;
+        std::vector<std::string> written;  // latitude, longitude, height
+    } cases[] = {
+        {{"PLH", "BM-2041", {"N", "-45", "-3", "-12.34567"}, {"W", "-75", "-5", "-59.87654"}, "-1234.567890", "m"},
+         {"-44.9687654330", "74.9440123460", "-1234.56789"}},
+        {{"PLH", "B", none, none, "", ""}, {"0.0000000000", "0.0000000000", "0.00000"}},
+        {{"PLO", "", {"S", "", "", ""}, none, "", ""}, {"-0.0000000000", "0.0000000000", "0.00000"}},
+        {{"PLH", "", {"", LeftAligned("7", 3), "", ""}, none, "", ""}, {"7.0000000000", "0.0000000000", "0.00000"}},
+        {{"PLH", "", {"", "", LeftAligned("7", 2), ""}, none, "", ""}, {"0.0700000000", "0.0000000000", "0.00000"}},
+        {{"PLH", "", {"", "", "", LeftAligned("7", 9)}, none, "", ""}, {"0.0007000000", "0.0000000000", "0.00000"}},
+        {{"PLH", "", none, {"W", "", "", ""}, "", ""}, {"0.0000000000", "-0.0000000000", "0.00000"}},
+        {{"PLH", "", none, {"", LeftAligned("7", 3), "", ""}, "", ""}, {"0.0000000000", "7.0000000000", "0.00000"}},
+        {{"PLH", "", none, {"", "", LeftAligned("7", 2), ""}, "", ""}, {"0.0000000000", "0.0700000000", "0.00000"}},
+        {{"PLH", "", none, {"", "", "", LeftAligned("7", 9)}, "", ""}, {"0.0000000000", "0.0007000000", "0.00000"}},
+        {{"PLH", "", none, none, LeftAligned("7", 12), ""}, {"0.0000000000", "0.0000000000", "14.00000"}},
+        {{"PLH", "", none, none, "1.5", "M"}, {"0.0000000000", "0.0000000000", "1.50000"}},
+    };
+    for (const auto& c : cases) {
+        for (const std::string& record : {ShortStation(c.station), LongStation(c.station)}) {
+            std::vector<std::string> fields = FirstStationFields({Lunt("xx", "2"), WithoutTrailingBlanks(record)});
+            ASSERT_EQ(fields.size(), 16u) << record;
+            EXPECT_EQ(fields[1], c.station.name) << record;
+            EXPECT_EQ((std::vector<std::string>{fields[2], fields[4], fields[6]}), c.written) << record;
+        }
+    }
+}
+
 TEST(StationPass, LineEndingAfterTheNameGivesZeros) {
     StationRecord station = Parse(ShortStation(Station{"PLH", "LONELY", {}, {}, "", ""}));
     EXPECT_STREQ(station.name, "LONELY");

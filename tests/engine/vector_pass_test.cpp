@@ -313,6 +313,108 @@ TEST(VectorPass, LongLayoutNamesAndColumns) {
     EXPECT_EQ(section.substr(kGroupStart.size(), expected.size()), expected);
 }
 
+// The fields of the first vector line of `records` after LUNT xx 2, so
+// that a unit field read blank doubles lengths and quadruples covariances;
+// none without a vector line.
+std::vector<std::string> VectorFields(std::vector<std::string> records) {
+    records.insert(records.begin(), Lunt("xx", "2"));
+    for (std::string& record : records) record = WithoutTrailingBlanks(record);
+    const std::string section = VectorSection(records);
+    const std::size_t line = section.find("$GPS_COMPACT");
+    return line == std::string::npos ? std::vector<std::string>() : OutputFields(FirstLine(section.substr(line)));
+}
+
+// xx, yy and zz of that line.
+std::vector<std::string> Variances(const std::vector<std::string>& records) {
+    const std::vector<std::string> fields = VectorFields(records);
+    if (fields.size() != 12) return fields;
+    return {fields[6], fields[8], fields[11]};
+}
+
+// Each DXYZ field at its edges, in both layouts: numbers filling their
+// widths with a sign in the first column, and a line that ends in a field's
+// first column.
+TEST(VectorPass, DxyzFieldsAtTheirEdges) {
+    const std::string seven = LeftAligned("7", 13);
+    const struct {
+        std::vector<std::string> fields;   // from, to, dX, dY, dZ, unit
+        std::vector<std::string> written;  // from, to, dX, dY, dZ
+    } cases[] = {
+        {{"A", "B", "-2345.6789012", "-1234.5678901", "-9876.5432109", "m"},
+         {"A", "B", "-2345.67890", "-1234.56789", "-9876.54321"}},
+        {{"F", "", "", "", "", ""}, {"F", "", "0.00000", "0.00000", "0.00000"}},
+        {{"", "T", "", "", "", ""}, {"", "T", "0.00000", "0.00000", "0.00000"}},
+        {{"", "", seven, "", "", ""}, {"", "", "14.00000", "0.00000", "0.00000"}},
+        {{"", "", "", seven, "", ""}, {"", "", "0.00000", "14.00000", "0.00000"}},
+        {{"", "", "", "", seven, ""}, {"", "", "0.00000", "0.00000", "14.00000"}},
+        {{"", "", "1", "1", "1", "M"}, {"", "", "1.00000", "1.00000", "1.00000"}},
+    };
+    for (const auto& c : cases) {
+        const std::vector<std::string>& f = c.fields;
+        for (const std::string& dxyz :
+             {Dxyz(f[0], f[1], f[2], f[3], f[4], f[5]), LongDxyz(f[0], f[1], f[2], f[3], f[4], f[5])}) {
+            std::vector<std::string> fields = VectorFields({dxyz, Elem({"1", "2", "3"}), Elem({"4", "5", "6"})});
+            ASSERT_EQ(fields.size(), 12u) << dxyz;
+            EXPECT_EQ(std::vector<std::string>(fields.begin() + 1, fields.begin() + 6), c.written) << dxyz;
+        }
+    }
+}
+
+// Each field of the covariance headers at its edges, under COV and WGT: the
+// unit weights of a WGT group invert to the same unit covariances. Value 5
+// takes the vector's length, 3 m. A blank unit makes addends 4 times larger.
+TEST(CovarianceForms, HeaderFieldsAtTheirEdges) {
+    const std::string two = LeftAligned("2", 10);
+    const struct {
+        std::vector<std::string> values;  // values 1-5, height addend and scale
+        std::string unit;
+        std::vector<std::string> written;  // xx, yy, zz
+    } cases[] = {
+        // Every field full, each with its sign: s = (3 m x 1000000.5 ppm)^2 = 9.00000900000225, then
+        // (s + 1 - 2 x 0.1234567) x 1.2345678^2, and zz (s + 1 - 3 x 0.1234567) x -1.2345678^3.
+        {{"-0.1234567", "-1.2345678", "-0.1234567", "-1.2345678", "-1000000.5", "-0.1234567", "-1.2345678"},
+         "m",
+         {"14.865255297203", "14.865255297203", "-18.119860024182"}},
+        {{two}, "", {"9.000000000000", "9.000000000000", "9.000000000000"}},
+        {{"", two}, "", {"2.000000000000", "2.000000000000", "2.000000000000"}},
+        {{"", "", two}, "", {"9.000000000000", "9.000000000000", "9.000000000000"}},
+        {{"", "", "", two}, "", {"2.000000000000", "2.000000000000", "2.000000000000"}},
+        {{"", "", "", "", two}, "", {"1.000000000036", "1.000000000036", "1.000000000036"}},
+        {{"", "", "", "", "", two}, "", {"1.000000000000", "1.000000000000", "9.000000000000"}},
+        {{"", "", "", "", "", "", two}, "", {"1.000000000000", "1.000000000000", "2.000000000000"}},
+        {{"1"}, "M", {"2.000000000000", "2.000000000000", "2.000000000000"}},
+    };
+    for (const char* type : {"COV ", "WGT "}) {
+        for (const auto& c : cases) {
+            const std::string header = Typed(type, Cov(c.values, "DIAG", c.unit));
+            EXPECT_EQ(Variances({header, Dxyz("A", "B"), Elem({"1", "1", "1"})}), c.written) << header;
+        }
+    }
+}
+
+// Each ELEM field at its edges in a DIAG group: values filling their widths
+// with a sign in the first column, and a line that ends in a field's first
+// column, its unit blank: its values count 4 times.
+TEST(VectorPass, ElemFieldsAtTheirEdges) {
+    const auto at = [](const char* value) { return LeftAligned(value, 23); };
+    const struct {
+        std::vector<std::string> elems;
+        std::vector<std::string> written;  // xx, yy, zz
+    } cases[] = {
+        {{Elem({"-1.2345678901234567E-05", "-2.3456789012345678E-05", "-3.4567890123456789E-05"})},
+         {"-0.000012345679", "-0.000023456789", "-0.000034567890"}},
+        {{Elem({at("5")}, ""), Elem({"", "6", "7"})}, {"20.000000000000", "6.000000000000", "7.000000000000"}},
+        {{Elem({"5", at("6")}, ""), Elem({"7"})}, {"20.000000000000", "24.000000000000", "7.000000000000"}},
+        {{Elem({"5", "6", at("7")}, "")}, {"20.000000000000", "24.000000000000", "28.000000000000"}},
+        {{Elem({"5", "6", "7"}, "M")}, {"5.000000000000", "6.000000000000", "7.000000000000"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> records = {Cov({}, "DIAG"), Dxyz("A", "B")};
+        records.insert(records.end(), c.elems.begin(), c.elems.end());
+        EXPECT_EQ(Variances(records), c.written) << c.elems.front();
+    }
+}
+
 TEST(VectorPass, UnitCodesAreTakenUntrimmed) {
     // " m" in the ELEM unit columns is not "m": the custom factor 2 applies,
     // squared as the elements are covariances; lengths take it once.
@@ -506,6 +608,7 @@ TEST(CovarianceForms, UnconvertibleGroupsGive5111Or5116Or5117) {
     } cases[] = {
         {{" WGT  CT", Elem({"1", "1", "0"}), Elem({"1", "0", "1"})}, notInverted + "7 cannot be inverted"},
         {{" WGT  CT", Elem({"1", "0", "0"}), Elem({"-1", "0", "1"})}, notInverted + "7 cannot be inverted"},
+        {{" WGT  CT", Elem({"1e999", "0", "0"}), Elem({"1", "0", "1"})}, notInverted + "7 cannot be inverted"},
         {{" WGT  CT DIAG", Elem({"1", "0", "1"})}, notInverted + "6 cannot be inverted"},
         {{" WGT  CT DIAG", Elem({"1", "1e999", "1"})}, notInverted + "6 cannot be inverted"},
         {{" WGT  LG DIAG", Elem({"1", "-2", "1"})}, notInverted + "6 cannot be inverted"},

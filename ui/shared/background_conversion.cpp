@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <cmath>
 #include <future>
 #include <optional>
 #include <system_error>
@@ -10,23 +9,16 @@
 #include <iob/convert_files.h>
 #include <iob/show_message.h>
 
-#include "dialog_templates.h"
 #include "held_messages.h"
+#include "progress_steps.h"
 
 namespace {
 
-constexpr int kPasses = 3;
 // A conversion shorter than this never shows the progress window, which
 // would only flash.
 constexpr std::chrono::milliseconds kProgressDelay(500);
 // How often the bar follows the worker.
 constexpr int kBarMilliseconds = 50;
-
-// The bar's steps when `pass` (1 to 3) has read `share` (0 to 1) of the
-// file: every pass reads the whole file, so each fills a third of the bar.
-int ProgressSteps(int pass, double share) {
-    return static_cast<int>(std::lround((pass - 1 + share) * kProgressRange / kPasses));
-}
 
 // Waits for the worker, with the progress window open from kProgressDelay
 // on; however the wait ends, the window closes and the dialog takes input.

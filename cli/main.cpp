@@ -11,12 +11,14 @@
 #include <iob/report_text.h>
 #include <iob/show_message.h>
 
+#include "error_output.h"
+
 namespace {
 
 constexpr char kProgram[] = "iob2quorvane";
 
 void PrintHelp() {
-    std::printf("Usage: %s [-v | -q] [--strict] [--] IOB_FILE OUTPUT_FILE\n"
+    std::printf("Usage: %s [-v | -q] [--strict] [--force] [--] IOB_FILE OUTPUT_FILE\n"
                 "Converts the GeoLab IOB file IOB_FILE into the QUORVANE input file OUTPUT_FILE,\n"
                 "which is created or replaced; a file with no ELIP record gets the default\n"
                 "datum NAD 83. Prints nothing when the whole file was converted cleanly; a\n"
@@ -24,12 +26,15 @@ void PrintHelp() {
                 "that was read but not converted (\"warning: Not converted: ...\"), each\n"
                 "reading to check (\"warning: Read with doubt: ...\": a field holding more\n"
                 "than its number, an unknown unit code, a byte between two fields, ...) and\n"
-                "each note (\"warning: No ELIP record: ...\").\n"
+                "each note (\"warning: No ELIP record: ...\"). Each line about a conversion\n"
+                "begins \"iob2quorvane: IOB_FILE: \". OUTPUT_FILE - writes to standard output.\n"
                 "\n"
                 "  -v, --verbose  also print what was converted (stations, GPS vectors, groups)\n"
                 "  -q, --quiet    print no warnings, only a failure\n"
                 "  --strict       fail when anything was read with doubt: no output is written\n"
                 "                 and an earlier file of that name stays as it was\n"
+                "  --force        replace an existing OUTPUT_FILE whose name ends in .iob, which\n"
+                "                 is otherwise kept: swapped names would destroy an input\n"
                 "  --             end of options: a name after it is a file, even one\n"
                 "                 that begins with '-'\n"
                 "  --help         show this text and exit\n"
@@ -41,30 +46,33 @@ void PrintHelp() {
 }
 
 int Usage() {
-    std::fprintf(stderr, "Usage: %s [-v | -q] [--strict] [--] IOB_FILE OUTPUT_FILE (see %s --help)\n", kProgram,
-                 kProgram);
+    std::fprintf(stderr, "Usage: %s [-v | -q] [--strict] [--force] [--] IOB_FILE OUTPUT_FILE (see %s --help)\n",
+                 kProgram, kProgram);
     return 2;
 }
 
 enum class Verbosity { kQuiet, kWarnings, kVerbose };
 
-// What the user must know and what was not converted, one line each, and
-// with -v what was.
-void PrintReport(const iob::ConversionReport& report, Verbosity verbosity) {
-    if (verbosity == Verbosity::kVerbose)
-        std::fprintf(stderr, "%s: %s\n", kProgram, iob::ReportSummary(report).c_str());
+// What the user must know and what was not converted or read with doubt,
+// one line each, and with -v what was; each line begins with `prefix`.
+void PrintReport(const std::string& prefix, const iob::ConversionReport& report, bool converted, Verbosity verbosity) {
+    if (verbosity == Verbosity::kVerbose && converted) PrintErrorLine(prefix + iob::ReportSummary(report));
     if (verbosity == Verbosity::kQuiet) return;
-    for (const std::string& note : iob::ReportNotes(report)) {
-        std::fprintf(stderr, "%s: warning: %s\n", kProgram, note.c_str());
-    }
+    for (const std::string& note : iob::ReportNotes(report)) PrintErrorLine(prefix + "warning: " + note);
     for (const std::string& item : iob::UnconvertedItems(report)) {
-        std::fprintf(stderr, "%s: warning: %s\n", kProgram, iob::FormatMessage(iob::kReportNotConverted, item).c_str());
+        PrintErrorLine(prefix + "warning: " + iob::FormatMessage(iob::kReportNotConverted, item));
     }
     for (const std::string& item : iob::DoubtItems(report)) {
-        std::fprintf(stderr, "%s: warning: %s\n", kProgram,
-                     iob::FormatMessage(iob::kReportReadWithDoubt, item).c_str());
+        PrintErrorLine(prefix + "warning: " + iob::FormatMessage(iob::kReportReadWithDoubt, item));
     }
 }
+
+// The messages of a conversion, held until it has ended, so that its
+// failure can be printed with the system's reason.
+struct HeldMessage {
+    unsigned number;
+    std::string text;
+};
 
 // `arguments` are those after the program name, in UTF-8.
 int Run(const std::vector<std::string>& arguments) {
@@ -78,6 +86,8 @@ int Run(const std::vector<std::string>& arguments) {
     }
     Verbosity verbosity = Verbosity::kWarnings;
     iob::ConvertFilesOptions options;
+    // Swapped names would replace an IOB file: only --force does.
+    options.keepIobOutputs = true;
     std::size_t first = 0;
     for (; first < arguments.size() && arguments[first].size() > 1 && arguments[first][0] == '-'; ++first) {
         const std::string& option = arguments[first];
@@ -91,23 +101,33 @@ int Run(const std::vector<std::string>& arguments) {
             verbosity = Verbosity::kQuiet;
         } else if (option == "--strict") {
             options.refuseDoubts = true;
+        } else if (option == "--force") {
+            options.keepIobOutputs = false;
         } else {
             return Usage();
         }
     }
     if (arguments.size() - first != 2) return Usage();
 
-    iob::SetMessagePresenter([](unsigned messageNumber, unsigned, const std::string& text, const std::string&) {
+    std::vector<HeldMessage> messages;
+    iob::SetMessagePresenter([&messages](unsigned number, unsigned, const std::string& text, const std::string&) {
         // Success is silent, as command-line tools are; the report follows.
-        if (messageNumber != iob::kMsgSuccess) std::fprintf(stderr, "%s: %s\n", kProgram, text.c_str());
+        if (number != iob::kMsgSuccess) messages.push_back({number, text});
         return iob::kButtonOk;
     });
     std::string iobName = arguments[first];
     std::string outputName = arguments[first + 1];
-    std::optional<iob::ConversionReport> report;
-    int result = iob::ConvertFiles(iobName, outputName, report, options);
-    if (report) PrintReport(*report, verbosity);
-    return result == iob::kResultOk ? 0 : 1;
+    const iob::FilesOutcome outcome = iob::ConvertFiles(iobName, outputName, options);
+    // In a loop over many files, every line says which IOB file it is about;
+    // a name left blank has nothing to say.
+    const bool bothNames = !iobName.empty() && !outputName.empty();
+    const std::string prefix = std::string(kProgram) + ": " + (bothNames ? iobName + ": " : std::string());
+    for (const HeldMessage& message : messages) {
+        const bool withReason = static_cast<int>(message.number) == outcome.result && !outcome.reason.empty();
+        PrintErrorLine(prefix + message.text + (withReason ? ": " + outcome.reason : std::string()));
+    }
+    if (outcome.report) PrintReport(prefix, *outcome.report, outcome.result == iob::kResultOk, verbosity);
+    return outcome.result == iob::kResultOk ? 0 : 1;
 }
 
 #ifdef _WIN32
@@ -121,6 +141,7 @@ int Main(int argc, Char** argv) {
     try {
         std::vector<std::string> arguments;
         for (int i = 1; i < argc; ++i) arguments.push_back(Utf8(argv[i]));
+        iob::RemoveTemporaryFileOnInterrupt();
         return Run(arguments);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s: %s\n", kProgram, error.what());

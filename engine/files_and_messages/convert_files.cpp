@@ -1,5 +1,6 @@
 #include <iob/convert_files.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -7,8 +8,10 @@
 #include <iob/report_text.h>
 #include <iob/show_message.h>
 
+#include "files_and_messages/file_identity.h"
 #include "files_and_messages/file_names.h"
 #include "files_and_messages/output_file.h"
+#include "files_and_messages/system_reason.h"
 #include "reading/char_class.h"
 
 namespace iob {
@@ -19,14 +22,22 @@ bool IsFolder(const std::string& name) {
     return std::filesystem::is_directory(PathFromUtf8(name), error);
 }
 
-// The same file on the same device: other spellings, hard links and symbolic links count.
-bool IsSameFile(const std::string& a, const std::string& b) {
-    std::error_code error;
-    return std::filesystem::equivalent(PathFromUtf8(a), PathFromUtf8(b), error);
+// Null, with `reason`, when the file cannot be read or is a folder.
+std::FILE* OpenIob(const std::string& iobName, std::string& reason) {
+    if (IsFolder(iobName)) {
+        reason = LoadString(kMsgReasonFolder);
+        return nullptr;
+    }
+    std::FILE* file = OpenFile(iobName, "rb");
+    if (file == nullptr) reason = ReasonOfErrno(errno, Access::kRead);
+    return file;
 }
 
-// Null when the file cannot be read or is a folder.
-std::FILE* OpenIob(const std::string& iobName) { return IsFolder(iobName) ? nullptr : OpenFile(iobName, "rb"); }
+bool EndsInIob(const std::string& name) {
+    constexpr char kEnd[] = ".iob";
+    constexpr std::size_t kEndLength = sizeof kEnd - 1;
+    return name.size() >= kEndLength && EqualIgnoringAsciiCase(name.c_str() + name.size() - kEndLength, kEnd);
+}
 
 // The message that a name check fails with, or 0 when both names will do.
 int CheckNames(const std::string& iobName, const std::string& outputName) {
@@ -49,23 +60,30 @@ struct OpenFiles {
 
 // Opens the IOB file for reading and then the output for writing, in binary
 // mode: the text translation is the engine's own, the same everywhere.
-// Returns 0 or the message number of the failure, shown; nothing stays open then.
-int OpenBoth(const std::string& iobName, const std::string& outputName, OpenFiles& files) {
-    files.iob = OpenIob(iobName);
-    if (files.iob == nullptr) {
-        ShowCannotOpen(iobName);
-        return kMsgCannotOpen;
-    }
+// Returns 0 or the message number of the failure, shown, with the system's
+// reason in `reason`; nothing stays open then.
+int OpenBoth(const std::string& iobName, const std::string& outputName, const ConvertFilesOptions& options,
+             OpenFiles& files, std::string& reason) {
+    auto refuse = [&](unsigned number, const std::string& name) {
+        if (files.iob != nullptr) std::fclose(files.iob);
+        files.iob = nullptr;
+        PresentMessage(number, kBoxOk, FormatMessage(number, name), reason);
+        return static_cast<int>(number);
+    };
+    files.iob = OpenIob(iobName, reason);
+    if (files.iob == nullptr) return refuse(kMsgCannotOpen, iobName);
+    // Every pass reads the file from its start: a pipe would fail at the second.
+    if (!IsRegularFile(files.iob)) return refuse(kMsgIobNotAFile, iobName);
     // Writing the output would empty or replace the IOB file itself.
-    if (IsSameFile(iobName, outputName)) {
-        std::fclose(files.iob);
-        ShowSameFile(outputName);
-        return kMsgSameFile;
+    if (IsSameFile(iobName, outputName)) return refuse(kMsgSameFile, outputName);
+    std::error_code error;
+    if (options.keepIobOutputs && EndsInIob(outputName) && !IsStandardOutputName(outputName) &&
+        std::filesystem::exists(PathFromUtf8(outputName), error)) {
+        return refuse(kMsgIobOutputKept, outputName);
     }
     if (files.output.Open(outputName) == nullptr) {
-        std::fclose(files.iob);
-        ShowCannotOpen(outputName);
-        return kMsgCannotOpen;
+        reason = files.output.Reason();
+        return refuse(kMsgCannotOpen, outputName);
     }
     return 0;
 }
@@ -74,7 +92,8 @@ int OpenBoth(const std::string& iobName, const std::string& outputName, OpenFile
 // both; only a successful conversion puts its output in place, and with
 // `refuseDoubts` only one without doubts. A close or rename that fails after
 // a successful conversion is a write error.
-ConversionOutcome ConvertAndClose(OpenFiles& files, const std::string& iobName, const ConvertFilesOptions& options) {
+ConversionOutcome ConvertAndClose(OpenFiles& files, const std::string& iobName, const ConvertFilesOptions& options,
+                                  std::string& reason) {
     TextReader input(files.iob);
     if (const ProgressHandler& progress = options.progress) {
         std::error_code error;
@@ -93,6 +112,8 @@ ConversionOutcome ConvertAndClose(OpenFiles& files, const std::string& iobName, 
     const long long doubts = outcome.report.DoubtCount();
     const bool refused = outcome.result == kResultOk && options.refuseDoubts && doubts > 0;
     const bool kept = files.output.Close(outcome.result == kResultOk && !refused);
+    if (outcome.result == kResultWriteError) reason = ReasonOfErrno(output.ErrorNumber(), Access::kWrite);
+    if (outcome.result == kResultOk && !refused && !kept) reason = files.output.Reason();
     if (refused) {
         outcome.result = doubts == 1 ? kMsgDoubtRefused : kMsgDoubtsRefused;
     } else if (outcome.result == kResultOk && !kept) {
@@ -101,9 +122,10 @@ ConversionOutcome ConvertAndClose(OpenFiles& files, const std::string& iobName, 
     return outcome;
 }
 
-// The outcome's message, with the report beneath it.
-void ShowOutcome(const ConversionOutcome& outcome, const std::string& iobName, const std::string& outputName) {
-    const std::string details = ReportText(outcome.report);
+// The outcome's message, with the system's reason and the report beneath it.
+void ShowOutcome(const ConversionOutcome& outcome, const std::string& iobName, const std::string& outputName,
+                 const std::string& reason) {
+    const std::string details = (reason.empty() ? std::string() : reason + "\n") + ReportText(outcome.report);
     switch (outcome.result) {
     case kResultOk:
         ShowSuccess(outputName, details);
@@ -143,25 +165,29 @@ std::string TrimFileName(const std::string& name) {
 bool ReplacesExistingFile(const std::string& iobName, const std::string& outputName) {
     const std::string iob = TrimFileName(iobName);
     const std::string output = TrimFileName(outputName);
-    if (iob.empty() || output.empty()) return false;
-    std::FILE* file = OpenIob(iob);
+    if (iob.empty() || output.empty() || IsStandardOutputName(output)) return false;
+    std::string reason;
+    std::FILE* file = OpenIob(iob, reason);
     if (file == nullptr) return false;
     std::fclose(file);
     std::error_code error;
     return std::filesystem::is_regular_file(PathFromUtf8(output), error) && !IsSameFile(iob, output);
 }
 
-int ConvertFiles(std::string& iobName, std::string& outputName, std::optional<ConversionReport>& report,
-                 const ConvertFilesOptions& options) {
+FilesOutcome ConvertFiles(std::string& iobName, std::string& outputName, const ConvertFilesOptions& options) {
+    FilesOutcome outcome;
     outputName = TrimFileName(outputName);
     iobName = TrimFileName(iobName);
-    if (int failure = CheckNames(iobName, outputName)) return failure;
+    outcome.result = CheckNames(iobName, outputName);
+    if (outcome.result != 0) return outcome;
     OpenFiles files;
-    if (int failure = OpenBoth(iobName, outputName, files)) return failure;
-    ConversionOutcome outcome = ConvertAndClose(files, iobName, options);
-    ShowOutcome(outcome, iobName, outputName);
-    report = outcome.report;
-    return outcome.result;
+    outcome.result = OpenBoth(iobName, outputName, options, files, outcome.reason);
+    if (outcome.result != 0) return outcome;
+    const ConversionOutcome conversion = ConvertAndClose(files, iobName, options, outcome.reason);
+    ShowOutcome(conversion, iobName, outputName, outcome.reason);
+    outcome.result = conversion.result;
+    outcome.report = conversion.report;
+    return outcome;
 }
 
 }  // namespace iob

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 
 namespace iob {
 
@@ -25,6 +26,18 @@ inline std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) 
     return _wfopen(path.c_str(), wideMode.c_str());
 #else
     return std::fopen(path.c_str(), mode);
+#endif
+}
+
+// Whether the open `file` is a regular file, which can be read more than
+// once: no pipe, no device.
+inline bool IsRegularFile(std::FILE* file) {
+#ifdef _WIN32
+    struct _stat64 status;
+    return _fstat64(_fileno(file), &status) == 0 && (status.st_mode & _S_IFMT) == _S_IFREG;
+#else
+    struct stat status;
+    return fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode);
 #endif
 }
 

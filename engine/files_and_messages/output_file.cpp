@@ -9,38 +9,39 @@
 #include <sys/stat.h>
 #ifdef _WIN32
 #include <io.h>
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+
+#include "files_and_messages/windows_api.h"
 #else
 #include <unistd.h>
 #endif
 
+#include "files_and_messages/file_identity.h"
 #include "files_and_messages/file_names.h"
+#include "files_and_messages/interrupt_cleanup.h"
+#include "files_and_messages/system_reason.h"
 
 namespace iob {
 namespace fs = std::filesystem;
-namespace {
-
-// The output is written line by line: a larger buffer saves most of the
-// write calls. (The C library would ignore the size without a buffer of ours.)
-constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
 
 // What an output name denotes, for writing the output through a temporary
 // file that is renamed over it.
 struct OutputName {
     enum Kind {
-        kMissing,     // no file has the name (yet): a new file takes it
-        kSoleName,    // a regular file, and this its only name: it can be replaced
-        kNotReplaced  // anything else, or what cannot be told: written in place
+        kMissing,      // no file has the name (yet): a new file takes it
+        kSoleName,     // a regular file, and this its only name: it can be replaced
+        kNotReplaced,  // anything else, or what cannot be told: written in place
+        kRefused       // a file that may not be written or is in use: nothing is written
     };
     Kind kind = kNotReplaced;
-    fs::path file;  // the name with its symbolic links followed
+    fs::path file;       // the name with its symbolic links followed
+    std::string reason;  // why it is refused
 };
+
+namespace {
+
+// The output is written line by line: a larger buffer saves most of the
+// write calls. (The C library would ignore the size without a buffer of ours.)
+constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
 
 OutputName ExamineOutputName(const fs::path& name) {
 #ifdef _WIN32
@@ -65,8 +66,18 @@ OutputName ExamineOutputName(const fs::path& name) {
     if (length == 0 || length >= path.size()) return {};
     path.resize(length);
     // The C library takes "C:\..." and "\\server\...", not the "\\?\" forms.
-    if (path.compare(0, 8, L"\\\\?\\UNC\\") == 0) return {OutputName::kSoleName, L"\\" + path.substr(7)};
-    if (path.compare(0, 4, L"\\\\?\\") == 0) return {OutputName::kSoleName, path.substr(4)};
+    if (path.compare(0, 8, L"\\\\?\\UNC\\") == 0) path = L"\\" + path.substr(7);
+    if (path.compare(0, 4, L"\\\\?\\") == 0) path = path.substr(4);
+    // A file that another program holds open, or that may not be written,
+    // cannot take the new file's place: refused now, before anything is
+    // written, with the system's reason.
+    HANDLE probe =
+        CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (probe == INVALID_HANDLE_VALUE) {
+        return {OutputName::kRefused, path, ReasonOfWindowsError(GetLastError(), Access::kWrite)};
+    }
+    CloseHandle(probe);
     return {OutputName::kSoleName, path};
 #else
     fs::path path = name;
@@ -78,24 +89,58 @@ OutputName ExamineOutputName(const fs::path& name) {
         path = target.is_absolute() ? target : path.parent_path() / target;
     }
     struct stat status;
-    if (stat(path.c_str(), &status) != 0)
-        return {errno == ENOENT ? OutputName::kMissing : OutputName::kNotReplaced, path};
-    return {S_ISREG(status.st_mode) && status.st_nlink == 1 ? OutputName::kSoleName : OutputName::kNotReplaced, path};
+    if (stat(path.c_str(), &status) != 0) {
+        return {errno == ENOENT ? OutputName::kMissing : OutputName::kNotReplaced, path, std::string()};
+    }
+    if (!S_ISREG(status.st_mode) || status.st_nlink != 1) return {OutputName::kNotReplaced, path, std::string()};
+    // A file that may not be written is refused, never replaced.
+    std::FILE* probe = OpenFile(path, "ab");
+    if (probe == nullptr) return {OutputName::kRefused, path, ReasonOfErrno(errno, Access::kWrite)};
+    std::fclose(probe);
+    return {OutputName::kSoleName, path, std::string()};
 #endif
 }
 
 // Creates `path` and opens it for writing in binary mode, with the
 // permissions fopen would give a new file; null when it exists already
-// (errno is then EEXIST) or cannot be made.
-std::FILE* CreateNewFile(const fs::path& path) {
+// (`exists` is then set) or cannot be made. On Windows others may delete
+// it while it is open, so that an interrupt can remove it.
+std::FILE* CreateNewFile(const fs::path& path, bool& exists) {
 #ifdef _WIN32
-    int descriptor = _wopen(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
-    std::FILE* file = descriptor < 0 ? nullptr : _fdopen(descriptor, "wb");
-    if (descriptor >= 0 && file == nullptr) _close(descriptor);
+    HANDLE handle = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    exists = handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS;
+    if (handle == INVALID_HANDLE_VALUE) return nullptr;
+    const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
+    if (descriptor < 0) {
+        CloseHandle(handle);
+        return nullptr;
+    }
+    std::FILE* file = _fdopen(descriptor, "wb");
+    if (file == nullptr) _close(descriptor);
 #else
-    int descriptor = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+    const int descriptor = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+    exists = descriptor < 0 && errno == EEXIST;
     std::FILE* file = descriptor < 0 ? nullptr : fdopen(descriptor, "wb");
     if (descriptor >= 0 && file == nullptr) ::close(descriptor);
+#endif
+    return file;
+}
+
+// The process's standard output as inherited, for writing where it stands:
+// at its offset, so that a shell's >> appends; in binary mode on Windows.
+std::FILE* OpenStandardOutput() {
+#ifdef _WIN32
+    const int descriptor = _dup(1);
+    if (descriptor < 0) return nullptr;
+    _setmode(descriptor, _O_BINARY);
+    std::FILE* file = _fdopen(descriptor, "wb");
+    if (file == nullptr) _close(descriptor);
+#else
+    const int descriptor = ::dup(1);
+    if (descriptor < 0) return nullptr;
+    std::FILE* file = fdopen(descriptor, "wb");
+    if (file == nullptr) ::close(descriptor);
 #endif
     return file;
 }
@@ -116,33 +161,27 @@ OutputFile::~OutputFile() {
     if (file_ != nullptr) Close(false);
 }
 
-bool OutputFile::OpenTemporary(const fs::path& name) {
-    const OutputName output = ExamineOutputName(name);
-    if (output.kind == OutputName::kNotReplaced) return false;
+bool OutputFile::OpenTemporary(const OutputName& output) {
     const fs::path& target = output.file;
     const bool replaces = output.kind == OutputName::kSoleName;
     fs::perms permissions = fs::perms::unknown;
-    if (replaces) {
-        std::error_code error;
-        permissions = fs::status(target, error).permissions();
-        // A file that may not be written is refused as before, never replaced.
-        std::FILE* probe = OpenFile(target, "ab");
-        if (probe == nullptr) return false;
-        std::fclose(probe);
-    }
-    // A name of its own: the output's, a random number and ".tmp", taken
-    // only if no file has it yet (so the number need not be unguessable).
+    std::error_code error;
+    if (replaces) permissions = fs::status(target, error).permissions();
+    // A short name of its own in the output's folder, taken only if no file
+    // has it yet (so the number need not be unguessable): it fits wherever
+    // the output's own name does.
     std::minstd_rand random(
         static_cast<std::minstd_rand::result_type>(std::chrono::steady_clock::now().time_since_epoch().count()));
     constexpr int kAttempts = 100;
     for (int attempt = 0; attempt < kAttempts && file_ == nullptr; ++attempt) {
-        fs::path candidate = target;
-        candidate += "." + std::to_string(random() % 1000000) + ".tmp";
-        file_ = CreateNewFile(candidate);
-        if (file_ == nullptr && errno != EEXIST) return false;
+        const fs::path candidate = target.parent_path() / ("~iobq" + std::to_string(random() % 1000000) + ".tmp");
+        bool exists = false;
+        file_ = CreateNewFile(candidate, exists);
+        if (file_ == nullptr && !exists) return false;
         if (file_ != nullptr) temporary_ = candidate;
     }
     if (file_ == nullptr) return false;
+    SetPendingTemporary(temporary_);
     std::error_code permissionsError;
     if (replaces) fs::permissions(temporary_, permissions, fs::perm_options::replace, permissionsError);
     if (permissionsError) {
@@ -154,8 +193,21 @@ bool OutputFile::OpenTemporary(const fs::path& name) {
 }
 
 std::FILE* OutputFile::Open(const std::string& name) {
-    const fs::path path = PathFromUtf8(name);
-    if (!OpenTemporary(path)) file_ = OpenFile(path, "wb");
+    reason_.clear();
+    if (IsStandardOutputName(name)) {
+        file_ = OpenStandardOutput();
+        if (file_ == nullptr) reason_ = ReasonOfErrno(errno, Access::kWrite);
+    } else {
+        const fs::path path = PathFromUtf8(name);
+        const OutputName output = ExamineOutputName(path);
+        if (output.kind == OutputName::kRefused) {
+            reason_ = output.reason;
+            return nullptr;
+        }
+        const bool temporary = output.kind != OutputName::kNotReplaced && OpenTemporary(output);
+        if (!temporary) file_ = OpenFile(path, "wb");
+        if (file_ == nullptr) reason_ = ReasonOfErrno(errno, Access::kWrite);
+    }
     if (file_ != nullptr) {
         buffer_.resize(kBufferSize);
         std::setvbuf(file_, buffer_.data(), _IOFBF, buffer_.size());
@@ -165,11 +217,18 @@ std::FILE* OutputFile::Open(const std::string& name) {
 
 bool OutputFile::Close(bool keep) {
     const bool closed = std::fclose(file_) == 0;
+    if (!closed) reason_ = ReasonOfErrno(errno, Access::kWrite);
     file_ = nullptr;
     if (temporary_.empty()) return closed;
     const bool placed = keep && closed && RenameReplacing(temporary_, target_);
+#ifdef _WIN32
+    if (keep && closed && !placed) reason_ = ReasonOfWindowsError(GetLastError(), Access::kWrite);
+#else
+    if (keep && closed && !placed) reason_ = ReasonOfErrno(errno, Access::kWrite);
+#endif
     std::error_code error;
     if (!placed) fs::remove(temporary_, error);
+    ClearPendingTemporary();
     temporary_.clear();
     return closed && (placed || !keep);
 }

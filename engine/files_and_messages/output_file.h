@@ -2,9 +2,12 @@
 // leaves no partial file and destroys no earlier one.
 //
 // A new name or a regular file of one name is written as a temporary file
-// in its folder, which takes the output's name (and the replaced file's
-// permission bits) only when the conversion succeeded; a symbolic link is
-// followed, so the file it points to is replaced and the link stays.
+// of a short name of its own in its folder, which takes the output's name
+// (and the replaced file's permission bits) only when the conversion
+// succeeded; a symbolic link is followed, so the file it points to is
+// replaced and the link stays. A regular file that may not be written, or
+// that another program holds open, is refused before anything is written.
+// The standard output ("-", "/dev/stdout", ...) is written where it stands.
 // Everything else is written in place, as fopen's "wb" does: a file with
 // more hard links (replacing it would part it from its other names), what
 // is no regular file (a device, a pipe), and a file in a folder where no
@@ -18,6 +21,9 @@
 
 namespace iob {
 
+// What an output name denotes: a new file, a file to replace, ...
+struct OutputName;
+
 class OutputFile {
 public:
     OutputFile() = default;
@@ -27,7 +33,7 @@ public:
     ~OutputFile();
 
     // Opens the output named `name` (UTF-8) for writing in binary mode,
-    // buffered; null when it cannot be opened.
+    // buffered; null when it cannot be opened, with the reason in Reason().
     std::FILE* Open(const std::string& name);
     std::FILE* Stream() const { return file_; }
 
@@ -37,15 +43,19 @@ public:
     // written in place).
     bool Close(bool keep);
 
+    // Why the output could not be opened, closed or put in place, in plain words.
+    const std::string& Reason() const { return reason_; }
+
 private:
-    // Makes a temporary file beside the file that `name` denotes; false
-    // when that file is to be written in place or none can be made.
-    bool OpenTemporary(const std::filesystem::path& name);
+    // Makes a temporary file beside the file that `output` denotes; false
+    // when none can be made.
+    bool OpenTemporary(const OutputName& output);
 
     std::FILE* file_ = nullptr;
     std::filesystem::path target_;     // the file that the temporary file replaces
     std::filesystem::path temporary_;  // empty when the output is written in place
     std::vector<char> buffer_;
+    std::string reason_;
 };
 
 }  // namespace iob

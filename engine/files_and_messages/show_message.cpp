@@ -36,8 +36,6 @@ int PresentMessage(unsigned messageNumber, unsigned boxType, const std::string& 
 
 void ShowEnterIobName() { ShowMessage(kMsgEnterIobName, kBoxOk); }
 void ShowEnterOutputName() { ShowMessage(kMsgEnterOutputName, kBoxOk); }
-void ShowCannotOpen(const std::string& fileName) { ShowMessage(kMsgCannotOpen, kBoxOk, fileName); }
-void ShowSameFile(const std::string& fileName) { ShowMessage(kMsgSameFile, kBoxOk, fileName); }
 bool AskReplace(const std::string& outputName) {
     const unsigned number = EndsInIob(outputName) ? kMsgReplaceIobFile : kMsgReplaceFile;
     return ShowMessage(number, kBoxYesNoDefaultNo, outputName) == kButtonYes;

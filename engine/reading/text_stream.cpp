@@ -1,5 +1,6 @@
 #include <iob/text_stream.h>
 
+#include <cerrno>
 #include <cstring>
 
 #include "reading/portability.h"
@@ -161,18 +162,23 @@ void TextWriter::Write(const char* text, std::size_t length) {
             std::memcpy(line, text, chunk);
             line[chunk] = '\r';
             line[chunk + 1] = '\n';
-            if (std::fwrite(line, 1, chunk + 2, file_) != chunk + 2) failed_ = true;
+            if (std::fwrite(line, 1, chunk + 2, file_) != chunk + 2) Fail();
         } else {
-            if (chunk > 0 && std::fwrite(text, 1, chunk, file_) != chunk) failed_ = true;
-            if (!failed_ && lineEnd && std::fwrite("\r\n", 1, 2, file_) != 2) failed_ = true;
+            if (chunk > 0 && std::fwrite(text, 1, chunk, file_) != chunk) Fail();
+            if (!failed_ && lineEnd && std::fwrite("\r\n", 1, 2, file_) != 2) Fail();
         }
         text = lineEnd ? lineEnd + 1 : end;
     }
-    if (std::ferror(file_)) failed_ = true;
+    if (!failed_ && std::ferror(file_)) Fail();
+}
+
+void TextWriter::Fail() {
+    if (!failed_) errorNumber_ = errno;
+    failed_ = true;
 }
 
 bool TextWriter::Flush() {
-    if (!failed_ && std::fflush(file_) != 0) failed_ = true;
+    if (!failed_ && std::fflush(file_) != 0) Fail();
     return !failed_;
 }
 

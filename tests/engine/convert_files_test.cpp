@@ -41,10 +41,7 @@ protected:
     }
     // The full name in UTF-8, as the dialog and the command line hand it over.
     std::string Path(const std::string& name) const { return (folder_ / fs::u8path(name)).u8string(); }
-    int Run(std::string iob, std::string output) {
-        std::optional<ConversionReport> report;
-        return ConvertFiles(iob, output, report);
-    }
+    int Run(std::string iob, std::string output) { return ConvertFiles(iob, output).result; }
     // `other` names net.iob: converting net.iob into it is refused, and net.iob stays as it was.
     void ExpectSameFile(const std::string& other) {
         std::string original = ReadFileBytes(Path("net.iob"));
@@ -64,11 +61,10 @@ protected:
 TEST_F(ConvertFilesTest, ProgressFollowsEachPassToItsEnd) {
     WriteFile(Path("long.iob"), IobLines(std::vector<std::string>(2000, std::string(99, '!'))));
     std::vector<std::pair<int, double>> heard;
-    std::optional<ConversionReport> report;
     std::string iob = Path("long.iob"), output = Path("long.txt");
     ConvertFilesOptions options;
     options.progress = [&heard](int pass, double share) { heard.emplace_back(pass, share); };
-    EXPECT_EQ(ConvertFiles(iob, output, report, options), 0);
+    EXPECT_EQ(ConvertFiles(iob, output, options).result, 0);
     const std::vector<std::pair<int, double>> expected = {
         {1, 65536 / 200000.0}, {1, 131072 / 200000.0}, {1, 196608 / 200000.0}, {1, 1.0},
         {2, 65536 / 200000.0}, {2, 131072 / 200000.0}, {2, 196608 / 200000.0}, {2, 1.0},
@@ -86,8 +82,7 @@ TEST_F(ConvertFilesTest, SuccessNamesTheTrimmedOutput) {
 TEST_F(ConvertFilesTest, NamesAreTrimmedInPlace) {
     std::string iob = " " + Path("net.iob") + " ";
     std::string output = "\t" + Path("out.txt");
-    std::optional<ConversionReport> report;
-    ConvertFiles(iob, output, report);
+    ConvertFiles(iob, output);
     EXPECT_EQ(iob, Path("net.iob"));
     EXPECT_EQ(output, Path("out.txt"));
 }
@@ -240,8 +235,8 @@ TEST_F(ConvertFilesTest, NoSettingCarriesFromOneConversionToTheNext) {
     EXPECT_NE(ReadFileBytes(Path("second.txt")).find("  NAD 83\r\n"), std::string::npos);
 }
 
-// A conversion's message carries its report; a name or file that fails
-// before any conversion carries none.
+// A conversion's message carries its report; a file that fails before any
+// conversion carries the system's reason.
 TEST_F(ConvertFilesTest, MessageOfAConversionCarriesTheReport) {
     WriteFile(Path("dist.iob"), IobLines({WorkedElip(), " DIST A B 100.0", Dxyz("A", "B")}));
     Run(Path("dist.iob"), Path("out.txt"));
@@ -249,7 +244,7 @@ TEST_F(ConvertFilesTest, MessageOfAConversionCarriesTheReport) {
     EXPECT_EQ(details_, (std::vector<std::string>{"0 stations, 0 GPS vectors in 0 groups\n"
                                                   "Not converted: 1 DIST record (line 2); "
                                                   "1 incomplete GPS group of 1 vector at the end (line 3)",
-                                                  ""}));
+                                                  "no such file or folder"}));
 }
 
 // Only a conversion that would go ahead and replace a regular file asks first.

@@ -3,7 +3,6 @@
 #include <atomic>
 #include <chrono>
 #include <future>
-#include <optional>
 #include <system_error>
 
 #include <iob/convert_files.h>
@@ -43,10 +42,9 @@ void ConvertInBackground(std::string& iobName, std::string& outputName, Conversi
     const std::string text = iob::FormatMessage(iob::kMsgConverting, iob::TrimFileName(iobName).c_str());
     std::atomic<int> steps{0};
     const auto convert = [&] {
-        std::optional<iob::ConversionReport> report;
         iob::ConvertFilesOptions options;
         options.progress = [&steps](int pass, double share) { steps = ProgressSteps(pass, share); };
-        iob::ConvertFiles(iobName, outputName, report, options);
+        iob::ConvertFiles(iobName, outputName, options);
     };
     HeldMessages messages;
     std::future<void> worker;

@@ -48,8 +48,6 @@ int ShowMessage(unsigned messageNumber, unsigned boxType, const Arguments&... ar
 // that end a conversion take the report's text as their details.
 void ShowEnterIobName();
 void ShowEnterOutputName();
-void ShowCannotOpen(const std::string& fileName);
-void ShowSameFile(const std::string& fileName);
 // Asks whether the existing file `outputName` is to be replaced; true for
 // Yes. A name ending in ".iob", in any case, gets the question that says it
 // is an IOB file: swapped names would otherwise destroy an input.

@@ -92,13 +92,18 @@ public:
     void Write(const char* text, std::size_t length);
 
     bool Failed() const { return failed_; }
+    // The C library's error number (errno) of the first failure, 0 before.
+    int ErrorNumber() const { return errorNumber_; }
 
     // Pushes buffered bytes to the file; false when that fails.
     bool Flush();
 
 private:
+    void Fail();
+
     std::FILE* file_;
     bool failed_ = false;
+    int errorNumber_ = 0;
 };
 
 }  // namespace iob

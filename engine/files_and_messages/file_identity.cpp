@@ -16,8 +16,9 @@ namespace {
 #ifdef _WIN32
 // The volume and the index of the file `name` denotes; false when it cannot be opened.
 bool IdentityOf(const std::string& name, BY_HANDLE_FILE_INFORMATION& identity) {
-    HANDLE file = CreateFileW(PathFromUtf8(name).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE file = CreateFileW(ExtendedLengthName(PathFromUtf8(name)).c_str(), 0,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     const bool known = GetFileInformationByHandle(file, &identity) != 0;
     CloseHandle(file);

@@ -19,6 +19,23 @@ inline std::filesystem::path PathFromUtf8(const std::string& name) {
 #endif
 }
 
+#ifdef _WIN32
+// A name that Windows' wide calls take at any length: beyond MAX_PATH the
+// absolute "\\?\" form, which they read without the limit (the C library's
+// calls take long names as they are).
+inline std::wstring ExtendedLengthName(const std::filesystem::path& path) {
+    constexpr std::size_t kShortEnough = 240;  // MAX_PATH, less room for a file name added
+    std::error_code error;
+    std::wstring name = std::filesystem::absolute(path, error).lexically_normal().wstring();
+    if (error || name.size() < kShortEnough || name.rfind(L"\\\\?\\", 0) == 0) return path.wstring();
+    for (wchar_t& ch : name) {
+        if (ch == L'/') ch = L'\\';
+    }
+    if (name.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + name.substr(2);
+    return L"\\\\?\\" + name;
+}
+#endif
+
 // std::fopen for a path; `mode` is plain ASCII.
 inline std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
 #ifdef _WIN32

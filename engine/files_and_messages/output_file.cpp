@@ -47,24 +47,27 @@ OutputName ExamineOutputName(const fs::path& name) {
 #ifdef _WIN32
     // Windows follows links as it opens a file, and tells the name it opened.
     // Its stat would call every file one name, and a device no file at all.
-    HANDLE file = CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE file =
+        CreateFileW(ExtendedLengthName(name).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        if (GetLastError() == ERROR_FILE_NOT_FOUND) return {OutputName::kMissing, name};
+        if (GetLastError() == ERROR_FILE_NOT_FOUND) return {OutputName::kMissing, name, std::string()};
         return {};
     }
     BY_HANDLE_FILE_INFORMATION information;
-    std::wstring path(MAX_PATH, L'\0');
+    // Room for the longest name at once: Wine gives no length for a buffer too small.
+    constexpr std::size_t kLongestName = 32768;
+    std::wstring path(kLongestName, L'\0');
     bool sole = GetFileType(file) == FILE_TYPE_DISK && GetFileInformationByHandle(file, &information) != 0 &&
                 (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && information.nNumberOfLinks == 1;
     DWORD length = sole ? GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), 0) : 0;
-    if (length >= path.size()) {
-        path.resize(length);
-        length = GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), 0);
-    }
     CloseHandle(file);
-    if (length == 0 || length >= path.size()) return {};
-    path.resize(length);
+    if (!sole || length >= path.size()) return {};
+    // Wine tells no final name longer than MAX_PATH: the name as given then
+    // stands for itself, as it does for every file that is no link.
+    std::error_code error;
+    path = length == 0 ? fs::absolute(name, error).wstring() : path.substr(0, length);
+    if (path.empty()) return {};
     // The C library takes "C:\..." and "\\server\...", not the "\\?\" forms.
     if (path.compare(0, 8, L"\\\\?\\UNC\\") == 0) path = L"\\" + path.substr(7);
     if (path.compare(0, 4, L"\\\\?\\") == 0) path = path.substr(4);
@@ -72,13 +75,13 @@ OutputName ExamineOutputName(const fs::path& name) {
     // cannot take the new file's place: refused now, before anything is
     // written, with the system's reason.
     HANDLE probe =
-        CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, 0, nullptr);
+        CreateFileW(ExtendedLengthName(path).c_str(), GENERIC_WRITE | DELETE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (probe == INVALID_HANDLE_VALUE) {
         return {OutputName::kRefused, path, ReasonOfWindowsError(GetLastError(), Access::kWrite)};
     }
     CloseHandle(probe);
-    return {OutputName::kSoleName, path};
+    return {OutputName::kSoleName, path, std::string()};
 #else
     fs::path path = name;
     constexpr int kMaxLinks = 40;  // as many as the system itself follows
@@ -107,8 +110,9 @@ OutputName ExamineOutputName(const fs::path& name) {
 // it while it is open, so that an interrupt can remove it.
 std::FILE* CreateNewFile(const fs::path& path, bool& exists) {
 #ifdef _WIN32
-    HANDLE handle = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = CreateFileW(ExtendedLengthName(path).c_str(), GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
     exists = handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS;
     if (handle == INVALID_HANDLE_VALUE) return nullptr;
     const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_BINARY);
@@ -149,9 +153,19 @@ std::FILE* OpenStandardOutput() {
 // name: the old file stays whole until the new one takes its name.
 bool RenameReplacing(const fs::path& from, const fs::path& to) {
 #ifdef _WIN32
-    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    return MoveFileExW(ExtendedLengthName(from).c_str(), ExtendedLengthName(to).c_str(), MOVEFILE_REPLACE_EXISTING) !=
+           0;
 #else
     return std::rename(from.c_str(), to.c_str()) == 0;
+#endif
+}
+
+void RemoveFile(const fs::path& path) {
+#ifdef _WIN32
+    DeleteFileW(ExtendedLengthName(path).c_str());
+#else
+    std::error_code error;
+    fs::remove(path, error);
 #endif
 }
 
@@ -167,6 +181,7 @@ bool OutputFile::OpenTemporary(const OutputName& output) {
     fs::perms permissions = fs::perms::unknown;
     std::error_code error;
     if (replaces) permissions = fs::status(target, error).permissions();
+    const bool keepsPermissions = replaces && permissions != fs::perms::unknown;
     // A short name of its own in the output's folder, taken only if no file
     // has it yet (so the number need not be unguessable): it fits wherever
     // the output's own name does.
@@ -181,9 +196,13 @@ bool OutputFile::OpenTemporary(const OutputName& output) {
         if (file_ != nullptr) temporary_ = candidate;
     }
     if (file_ == nullptr) return false;
+#ifdef _WIN32
+    SetPendingTemporary(ExtendedLengthName(temporary_));
+#else
     SetPendingTemporary(temporary_);
+#endif
     std::error_code permissionsError;
-    if (replaces) fs::permissions(temporary_, permissions, fs::perm_options::replace, permissionsError);
+    if (keepsPermissions) fs::permissions(temporary_, permissions, fs::perm_options::replace, permissionsError);
     if (permissionsError) {
         Close(false);
         return false;
@@ -226,8 +245,7 @@ bool OutputFile::Close(bool keep) {
 #else
     if (keep && closed && !placed) reason_ = ReasonOfErrno(errno, Access::kWrite);
 #endif
-    std::error_code error;
-    if (!placed) fs::remove(temporary_, error);
+    if (!placed) RemoveFile(temporary_);
     ClearPendingTemporary();
     temporary_.clear();
     return closed && (placed || !keep);

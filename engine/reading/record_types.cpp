@@ -92,7 +92,7 @@ void TallySkippedRecord(const RecordView& record, ConversionReport& report) {
     } else if (std::strncmp(record.Line(), kIncludeWord, sizeof kIncludeWord - 1) == 0) {
         Tally(report.firstIncludeLines, report.includeLines, IncludedFileName(record), record.LineNumber());
     } else {
-        Tally(report.firstUnknownRecords, report.unknownRecords, VisibleText(type), record.LineNumber());
+        Tally(report.firstUnknownRecords, report.unknownRecords, VisibleText(type, true), record.LineNumber());
     }
 }
 

@@ -64,6 +64,16 @@ same-file-spelling)
     expect 1 "" "iob2quorvane: ./net.iob: The 'IOB' file and the 'QUORVANE' file are the same file sub/../net.iob" \
         -- ./net.iob sub/../net.iob
     cmp net.iob "$examples/vector.iob" || fail "IOB file changed" ;;
+same-file-other-drive)
+    # Under Wine: this folder as drive Q: too, as subst or a mapped drive
+    # makes it on Windows; the volume and file index tell it is the same file.
+    [ -n "$emulator" ] || { echo "ok (drive letters are Windows')"; exit 0; }
+    cp "$examples/vector.iob" net.iob
+    ln -s "$work" "$WINEPREFIX/dosdevices/q:"
+    trap 'rm -f "$WINEPREFIX/dosdevices/q:"; rm -rf "$work"' EXIT
+    expect 1 "" "iob2quorvane: net.iob: The 'IOB' file and the 'QUORVANE' file are the same file Q:\\NET.IOB" \
+        -- net.iob 'Q:\NET.IOB'
+    cmp net.iob "$examples/vector.iob" || fail "IOB file changed" ;;
 same-file-hard-link)
     cp "$examples/vector.iob" net.iob
     ln net.iob hard.iob

@@ -3,6 +3,11 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <windows.h>
+#undef LoadString
+#undef FormatMessage
+#endif
 
 #include <iob/convert_files.h>
 #include <iob/show_message.h>
@@ -171,6 +176,24 @@ TEST_F(ConvertFilesTest, SameFileUnderOtherSpellingsGives5032AndLeavesItUntouche
 #endif
     for (const std::string& other : spellings) ExpectSameFile(other);
 }
+
+#ifdef _WIN32
+// An output that another program holds open is refused before anything is
+// written, with the reason, not a write error after the conversion.
+TEST_F(ConvertFilesTest, HeldOpenOutputGives5031WithItsReason) {
+    WriteFile(Path("out.txt"), "earlier");
+    HANDLE held =
+        CreateFileW((folder_ / "out.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::string iob = Path("net.iob");
+    std::string output = Path("out.txt");
+    const FilesOutcome outcome = ConvertFiles(iob, output);
+    CloseHandle(held);
+    EXPECT_EQ(outcome.result, 5031);
+    EXPECT_EQ(outcome.reason, "in use by another program");
+    EXPECT_EQ(ReadFileBytes(Path("out.txt")), "earlier");
+}
+#endif
 
 TEST_F(ConvertFilesTest, SymbolicLinkToTheIobFileGives5032) {
     std::error_code error;

@@ -90,6 +90,7 @@ TEST(Report, WhatThePassesPassOverIsNamedAsItStands) {
          "CT",
          "1 record of unknown type ('COV\\x01' on line 1)"},
         {" PL\x7fH x", "1 record of unknown type ('PL\\x7FH' on line 1)"},
+        {" PL\xc3\xa9 x", "1 record of unknown type ('PL\\xC3\\xA9' on line 1)"},
         {" ZEND 1", "1 record of unknown type ('ZEND' on line 1)"},
         {" HDIS 1", "1 record of unknown type ('HDIS' on line 1)"},
         {" PLH", "1 PLH record (line 1)"},

@@ -55,14 +55,14 @@ TEST_F(ConvertTest, EachFailedCheckShowsItsExactMessage) {
         {L"output blank", L"net.iob", L" \t", L"Please enter a 'QUORVANE' File name"},
         // No question about the existing output comes first.
         {L"missing IOB file", folder_.Path(L"gone.iob"), folder_.Path(L"net.iob"),
-         L"Cannot open file " + folder_.Path(L"gone.iob")},
+         L"Cannot open file " + folder_.Path(L"gone.iob") + L"\n\nno such file or folder"},
         {L"output in a missing folder", folder_.Path(L"net.iob"), folder_.Path(L"gone\\out.txt"),
-         L"Cannot open file " + folder_.Path(L"gone\\out.txt")},
+         L"Cannot open file " + folder_.Path(L"gone\\out.txt") + L"\n\nno such file or folder"},
         {L"same file", folder_.Path(L"net.iob"), folder_.Path(L".\\NET.iob"),
          L"The 'IOB' file and the 'QUORVANE' file are the same file " + folder_.Path(L".\\NET.iob")},
-        // The null device reads as empty and cannot be rewound for the second pass.
-        {L"read error", L"NUL", folder_.Path(L"out.txt"),
-         L"File read error on line 0 - NUL\n\n0 stations, 0 GPS vectors in 0 groups"},
+        // The null device is no file that can be read three times.
+        {L"a device", L"NUL", folder_.Path(L"out.txt"),
+         L"Cannot convert NUL: an IOB file is read three times, so it must be a file, not a pipe or a device"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

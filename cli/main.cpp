@@ -58,12 +58,13 @@ enum class Verbosity { kQuiet, kWarnings, kVerbose };
 void PrintReport(const std::string& prefix, const iob::ConversionReport& report, bool converted, Verbosity verbosity) {
     if (verbosity == Verbosity::kVerbose && converted) PrintErrorLine(prefix + iob::ReportSummary(report));
     if (verbosity == Verbosity::kQuiet) return;
-    for (const std::string& note : iob::ReportNotes(report)) PrintErrorLine(prefix + "warning: " + note);
+    const std::string warning = prefix + "warning: ";
+    for (const std::string& note : iob::ReportNotes(report)) PrintErrorLine(warning + note);
     for (const std::string& item : iob::UnconvertedItems(report)) {
-        PrintErrorLine(prefix + "warning: " + iob::FormatMessage(iob::kReportNotConverted, item));
+        PrintErrorLine(warning + iob::FormatMessage(iob::kReportNotConverted, item));
     }
     for (const std::string& item : iob::DoubtItems(report)) {
-        PrintErrorLine(prefix + "warning: " + iob::FormatMessage(iob::kReportReadWithDoubt, item));
+        PrintErrorLine(warning + iob::FormatMessage(iob::kReportReadWithDoubt, item));
     }
 }
 
@@ -73,6 +74,61 @@ struct HeldMessage {
     unsigned number;
     std::string text;
 };
+
+// What the options ask for, and where the two names stand.
+struct Request {
+    Verbosity verbosity = Verbosity::kWarnings;
+    iob::ConvertFilesOptions options;
+    std::size_t firstName = 0;
+};
+
+// Reads the options before the names; false for one it does not know.
+bool ReadOptions(const std::vector<std::string>& arguments, Request* request) {
+    // Swapped names would replace an IOB file: only --force does.
+    request->options.keepIobOutputs = true;
+    std::size_t& first = request->firstName;
+    for (; first < arguments.size() && arguments[first].size() > 1 && arguments[first][0] == '-'; ++first) {
+        const std::string& option = arguments[first];
+        if (option == "--") {
+            ++first;
+            break;
+        }
+        if (option == "-v" || option == "--verbose") {
+            request->verbosity = Verbosity::kVerbose;
+        } else if (option == "-q" || option == "--quiet") {
+            request->verbosity = Verbosity::kQuiet;
+        } else if (option == "--strict") {
+            request->options.refuseDoubts = true;
+        } else if (option == "--force") {
+            request->options.keepIobOutputs = false;
+        } else {
+            return false;
+        }
+    }
+    return arguments.size() - first == 2;
+}
+
+// Converts the two names and prints what the user must know; the exit status.
+int Convert(std::string iobName, std::string outputName, const Request& request) {
+    std::vector<HeldMessage> messages;
+    iob::SetMessagePresenter([&messages](unsigned number, unsigned, const std::string& text, const std::string&) {
+        // Success is silent, as command-line tools are; the report follows.
+        if (number != iob::kMsgSuccess) messages.push_back({number, text});
+        return iob::kButtonOk;
+    });
+    const iob::FilesOutcome outcome = iob::ConvertFiles(iobName, outputName, request.options);
+    // In a loop over many files, every line says which IOB file it is about;
+    // a name left blank has nothing to say.
+    const bool bothNames = !iobName.empty() && !outputName.empty();
+    const std::string prefix = std::string(kProgram) + ": " + (bothNames ? iobName + ": " : std::string());
+    for (const HeldMessage& message : messages) {
+        const bool withReason = static_cast<int>(message.number) == outcome.result && !outcome.reason.empty();
+        PrintErrorLine(prefix + message.text + (withReason ? ": " + outcome.reason : std::string()));
+    }
+    const bool converted = outcome.result == iob::kResultOk;
+    if (outcome.report) PrintReport(prefix, *outcome.report, converted, request.verbosity);
+    return converted ? 0 : 1;
+}
 
 // `arguments` are those after the program name, in UTF-8.
 int Run(const std::vector<std::string>& arguments) {
@@ -84,50 +140,9 @@ int Run(const std::vector<std::string>& arguments) {
         std::printf("%s %s\n", kProgram, IOB_VERSION);
         return 0;
     }
-    Verbosity verbosity = Verbosity::kWarnings;
-    iob::ConvertFilesOptions options;
-    // Swapped names would replace an IOB file: only --force does.
-    options.keepIobOutputs = true;
-    std::size_t first = 0;
-    for (; first < arguments.size() && arguments[first].size() > 1 && arguments[first][0] == '-'; ++first) {
-        const std::string& option = arguments[first];
-        if (option == "--") {
-            ++first;
-            break;
-        }
-        if (option == "-v" || option == "--verbose") {
-            verbosity = Verbosity::kVerbose;
-        } else if (option == "-q" || option == "--quiet") {
-            verbosity = Verbosity::kQuiet;
-        } else if (option == "--strict") {
-            options.refuseDoubts = true;
-        } else if (option == "--force") {
-            options.keepIobOutputs = false;
-        } else {
-            return Usage();
-        }
-    }
-    if (arguments.size() - first != 2) return Usage();
-
-    std::vector<HeldMessage> messages;
-    iob::SetMessagePresenter([&messages](unsigned number, unsigned, const std::string& text, const std::string&) {
-        // Success is silent, as command-line tools are; the report follows.
-        if (number != iob::kMsgSuccess) messages.push_back({number, text});
-        return iob::kButtonOk;
-    });
-    std::string iobName = arguments[first];
-    std::string outputName = arguments[first + 1];
-    const iob::FilesOutcome outcome = iob::ConvertFiles(iobName, outputName, options);
-    // In a loop over many files, every line says which IOB file it is about;
-    // a name left blank has nothing to say.
-    const bool bothNames = !iobName.empty() && !outputName.empty();
-    const std::string prefix = std::string(kProgram) + ": " + (bothNames ? iobName + ": " : std::string());
-    for (const HeldMessage& message : messages) {
-        const bool withReason = static_cast<int>(message.number) == outcome.result && !outcome.reason.empty();
-        PrintErrorLine(prefix + message.text + (withReason ? ": " + outcome.reason : std::string()));
-    }
-    if (outcome.report) PrintReport(prefix, *outcome.report, outcome.result == iob::kResultOk, verbosity);
-    return outcome.result == iob::kResultOk ? 0 : 1;
+    Request request;
+    if (!ReadOptions(arguments, &request)) return Usage();
+    return Convert(arguments[request.firstName], arguments[request.firstName + 1], request);
 }
 
 #ifdef _WIN32

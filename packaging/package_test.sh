@@ -73,7 +73,7 @@ if [ "$gui" = ON ]; then
         fail "the metainfo does not launch $(basename "$desktop")"
     # "Open with": the entry takes a file, of the type that the package declares for *.iob.
     mime_type=$(sed -n 's/^MimeType=\([^;]*\);$/\1/p' "$desktop")
-    grep -q "^Exec=$exec_name %f$" "$desktop" || fail "Exec takes no file"
+    grep -q "^Exec=$exec_name %F$" "$desktop" || fail "Exec takes no files"
     grep -A3 "<mime-type type=\"$mime_type\">" "$usr"/share/mime/packages/*.xml | grep -q '<glob pattern="\*.iob"/>' ||
         fail "no MIME type $mime_type for *.iob"
 fi

@@ -62,8 +62,9 @@ struct OpenFiles {
 // mode: the text translation is the engine's own, the same everywhere.
 // Returns 0 or the message number of the failure, shown, with the system's
 // reason in `reason`; nothing stays open then.
-int OpenBoth(const std::string& iobName, const std::string& outputName, const ConvertFilesOptions& options,
-             OpenFiles& files, std::string& reason) {
+int OpenBoth(const std::string& iobName, const std::string& outputName, const std::string& shownIob,
+             const std::string& shownOutput, const ConvertFilesOptions& options, OpenFiles& files,
+             std::string& reason) {
     auto refuse = [&](unsigned number, const std::string& name) {
         if (files.iob != nullptr) std::fclose(files.iob);
         files.iob = nullptr;
@@ -71,19 +72,19 @@ int OpenBoth(const std::string& iobName, const std::string& outputName, const Co
         return static_cast<int>(number);
     };
     files.iob = OpenIob(iobName, reason);
-    if (files.iob == nullptr) return refuse(kMsgCannotOpen, iobName);
+    if (files.iob == nullptr) return refuse(kMsgCannotOpen, shownIob);
     // Every pass reads the file from its start: a pipe would fail at the second.
-    if (!IsRegularFile(files.iob)) return refuse(kMsgIobNotAFile, iobName);
+    if (!IsRegularFile(files.iob)) return refuse(kMsgIobNotAFile, shownIob);
     // Writing the output would empty or replace the IOB file itself.
-    if (IsSameFile(iobName, outputName)) return refuse(kMsgSameFile, outputName);
+    if (IsSameFile(iobName, outputName)) return refuse(kMsgSameFile, shownOutput);
     std::error_code error;
     if (options.keepIobOutputs && EndsInIob(outputName) && !IsStandardOutputName(outputName) &&
         std::filesystem::exists(PathFromUtf8(outputName), error)) {
-        return refuse(kMsgIobOutputKept, outputName);
+        return refuse(kMsgIobOutputKept, shownOutput);
     }
     if (files.output.Open(outputName) == nullptr) {
         reason = files.output.Reason();
-        return refuse(kMsgCannotOpen, outputName);
+        return refuse(kMsgCannotOpen, shownOutput);
     }
     return 0;
 }
@@ -122,10 +123,13 @@ ConversionOutcome ConvertAndClose(OpenFiles& files, const std::string& iobName, 
     return outcome;
 }
 
-// The outcome's message, with the system's reason and the report beneath it.
+// The outcome's message, with the system's reason, whether an earlier file
+// of the output's name stayed as it was, and the report beneath it.
 void ShowOutcome(const ConversionOutcome& outcome, const std::string& iobName, const std::string& outputName,
-                 const std::string& reason) {
-    const std::string details = (reason.empty() ? std::string() : reason + "\n") + ReportText(outcome.report);
+                 const std::string& reason, bool earlierFileKept) {
+    std::string details = reason.empty() ? std::string() : reason + "\n";
+    if (earlierFileKept) details += FormatMessage(kMsgOutputUnchanged, outputName) + "\n";
+    details += ReportText(outcome.report);
     switch (outcome.result) {
     case kResultOk:
         ShowSuccess(outputName, details);
@@ -159,7 +163,19 @@ std::string TrimFileName(const std::string& name) {
     std::size_t last = name.size();
     while (first < last && IsCSpace(name[first])) ++first;
     while (last > first && IsCSpace(name[last - 1])) --last;
+    // A name in double quotes, as Explorer's "Copy as path" gives it, is
+    // taken without them.
+    if (last - first >= 2 && name[first] == '"' && name[last - 1] == '"')
+        return TrimFileName(name.substr(first + 1, last - first - 2));
     return name.substr(first, last - first);
+}
+
+// The name a message gives a file: its full path when asked for.
+std::string ShownName(const std::string& name, const ConvertFilesOptions& options) {
+    if (!options.fullPathsInMessages || IsStandardOutputName(name)) return name;
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(PathFromUtf8(name), error);
+    return error ? name : Utf8FromPath(full);
 }
 
 bool ReplacesExistingFile(const std::string& iobName, const std::string& outputName) {
@@ -180,11 +196,14 @@ FilesOutcome ConvertFiles(std::string& iobName, std::string& outputName, const C
     iobName = TrimFileName(iobName);
     outcome.result = CheckNames(iobName, outputName);
     if (outcome.result != 0) return outcome;
+    const std::string shownIob = ShownName(iobName, options);
+    const std::string shownOutput = ShownName(outputName, options);
     OpenFiles files;
-    outcome.result = OpenBoth(iobName, outputName, options, files, outcome.reason);
+    outcome.result = OpenBoth(iobName, outputName, shownIob, shownOutput, options, files, outcome.reason);
     if (outcome.result != 0) return outcome;
     const ConversionOutcome conversion = ConvertAndClose(files, iobName, options, outcome.reason);
-    ShowOutcome(conversion, iobName, outputName, outcome.reason);
+    const bool earlierFileKept = conversion.result != kResultOk && files.output.ReplacesEarlierFile();
+    ShowOutcome(conversion, shownIob, shownOutput, outcome.reason, earlierFileKept);
     outcome.result = conversion.result;
     outcome.report = conversion.report;
     return outcome;

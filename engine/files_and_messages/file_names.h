@@ -36,6 +36,15 @@ inline std::wstring ExtendedLengthName(const std::filesystem::path& path) {
 }
 #endif
 
+// A path's name in UTF-8 (on Linux its bytes as they are).
+inline std::string Utf8FromPath(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return path.u8string();
+#else
+    return path.string();
+#endif
+}
+
 // std::fopen for a path; `mode` is plain ASCII.
 inline std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
 #ifdef _WIN32

@@ -208,6 +208,7 @@ bool OutputFile::OpenTemporary(const OutputName& output) {
         return false;
     }
     target_ = target;
+    replacesEarlierFile_ = replaces;
     return true;
 }
 

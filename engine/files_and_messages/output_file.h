@@ -46,6 +46,10 @@ public:
     // Why the output could not be opened, closed or put in place, in plain words.
     const std::string& Reason() const { return reason_; }
 
+    // Whether an earlier file of the output's name is being replaced through
+    // a temporary file, so that it stays as it was when the output is not kept.
+    bool ReplacesEarlierFile() const { return replacesEarlierFile_; }
+
 private:
     // Makes a temporary file beside the file that `output` denotes; false
     // when none can be made.
@@ -56,6 +60,7 @@ private:
     std::filesystem::path temporary_;  // empty when the output is written in place
     std::vector<char> buffer_;
     std::string reason_;
+    bool replacesEarlierFile_ = false;
 };
 
 }  // namespace iob

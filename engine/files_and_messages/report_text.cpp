@@ -143,10 +143,8 @@ std::vector<std::string> DoubtItems(const ConversionReport& report) {
 std::string ReportText(const ConversionReport& report) {
     std::string text = ReportSummary(report);
     for (const std::string& note : ReportNotes(report)) text += "\n" + note;
-    const std::vector<std::string> items = UnconvertedItems(report);
-    if (!items.empty()) text += "\n" + FormatMessage(kReportNotConverted, Joined(items, "; "));
-    const std::vector<std::string> doubts = DoubtItems(report);
-    if (!doubts.empty()) text += "\n" + FormatMessage(kReportReadWithDoubt, Joined(doubts, "; "));
+    for (const std::string& item : UnconvertedItems(report)) text += "\n" + FormatMessage(kReportNotConverted, item);
+    for (const std::string& item : DoubtItems(report)) text += "\n" + FormatMessage(kReportReadWithDoubt, item);
     return text;
 }
 

@@ -11,6 +11,33 @@
 
 namespace iob {
 
+namespace {
+
+// Reads the number from `p` to the D exponent's digits after `letter` again,
+// with the letter spelled 'e', into `value`; gives where the exponent ends,
+// or `letter` when no digit follows it (the number ends before the letter).
+const char* ReadDExponent(const char* p, const char* letter, const char* end, double* value) {
+    const char* exponent = letter + 1 < end && (letter[1] == '+' || letter[1] == '-') ? letter + 2 : letter + 1;
+    if (!(exponent < end && IsAsciiDigit(*exponent))) return letter;
+    while (exponent < end && IsAsciiDigit(*exponent)) ++exponent;
+    // Any field of a record fits on the stack; only longer texts take the heap.
+    const std::size_t length = static_cast<std::size_t>(exponent - p);
+    char onStack[100];
+    std::string onHeap;
+    char* spelled = onStack;
+    if (length > sizeof onStack) {
+        onHeap.assign(p, length);
+        spelled = onHeap.data();
+    } else {
+        std::memcpy(spelled, p, length);
+    }
+    spelled[letter - p] = 'e';
+    fast_float::from_chars(spelled, spelled + length, *value);
+    return exponent;
+}
+
+}  // namespace
+
 double ParseNumber(const char* text, const char* end, const char** stop) {
     // Where the number ends: the start of the text when it holds none.
     auto stopAt = [stop](const char* at, double value) {
@@ -35,23 +62,8 @@ double ParseNumber(const char* text, const char* end, const char** stop) {
     // A D exponent (FORTRAN's) is read again with the letter spelled 'e'.
     const char* letter = read.ptr;
     if (letter == end || (*letter != 'D' && *letter != 'd')) return stopAt(letter, value);
-    const char* exponent = letter + 1 < end && (letter[1] == '+' || letter[1] == '-') ? letter + 2 : letter + 1;
-    if (!(exponent < end && IsAsciiDigit(*exponent))) return stopAt(letter, value);
-    while (exponent < end && IsAsciiDigit(*exponent)) ++exponent;
-    // Any field of a record fits on the stack; only longer texts take the heap.
-    const std::size_t length = static_cast<std::size_t>(exponent - p);
-    char onStack[100];
-    std::string onHeap;
-    char* spelled = onStack;
-    if (length > sizeof onStack) {
-        onHeap.assign(p, length);
-        spelled = onHeap.data();
-    } else {
-        std::memcpy(spelled, p, length);
-    }
-    spelled[letter - p] = 'e';
-    fast_float::from_chars(spelled, spelled + length, value);
-    return stopAt(exponent, value);
+    const char* after = ReadDExponent(p, letter, end, &value);
+    return stopAt(after, value);
 }
 
 }  // namespace iob

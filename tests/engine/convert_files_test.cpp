@@ -264,10 +264,11 @@ TEST_F(ConvertFilesTest, MessageOfAConversionCarriesTheReport) {
     WriteFile(Path("dist.iob"), IobLines({WorkedElip(), " DIST A B 100.0", Dxyz("A", "B")}));
     Run(Path("dist.iob"), Path("out.txt"));
     Run(Path("missing.iob"), Path("out.txt"));
-    EXPECT_EQ(details_, (std::vector<std::string>{"0 stations, 0 GPS vectors in 0 groups\n"
-                                                  "Not converted: 1 DIST record (line 2); "
-                                                  "1 incomplete GPS group of 1 vector at the end (line 3)",
-                                                  "no such file or folder"}));
+    EXPECT_EQ(details_,
+              (std::vector<std::string>{"0 stations, 0 GPS vectors in 0 groups\n"
+                                        "Not converted: 1 DIST record (line 2)\n"
+                                        "Not converted: 1 incomplete GPS group of 1 vector at the end (line 3)",
+                                        "no such file or folder"}));
 }
 
 // Only a conversion that would go ahead and replace a regular file asks first.

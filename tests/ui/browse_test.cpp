@@ -102,6 +102,9 @@ TEST_F(ConvertDialogTest, BrowseIobFillsTheIobFieldAndKeepsTheTypedOutputName) {
 // A proposal left as it was follows the next IOB file; a ".txt" one would propose itself.
 TEST_F(ConvertDialogTest, BrowseIobProposesTheOutputNameForABlankFieldAndFollowsItsOwnProposal) {
     Type(controls_.outputField, " ");
+    // The IOB file's dialog takes only files that exist.
+    WriteBytes(Path("Job1.IOB"), "");
+    WriteBytes(Path("Job2.TXT"), "");
     SeenFileDialog first, second;
     script_.Then(ChooseFile(Path("Job1.IOB"), first)).Then(ChooseFile(Path("Job2.TXT"), second));
     QTest::mouseClick(controls_.browseIob, Qt::LeftButton);

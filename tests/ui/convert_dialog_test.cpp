@@ -38,8 +38,8 @@ TEST_F(ConvertDialogTest, ReportStandsBeneathTheSuccessText) {
     EXPECT_EQ(seen.text, "Success - the results are in " + Path("out.txt"));
     EXPECT_EQ(seen.informativeText, "1 station, 0 GPS vectors in 0 groups\n"
                                     "No ELIP record: the default datum NAD 83 was written\n"
-                                    "Not converted: 2 DIST records (first on line 1); "
-                                    "1 incomplete GPS group of 2 vectors at the end (line 4)");
+                                    "Not converted: 2 DIST records (first on line 1)\n"
+                                    "Not converted: 1 incomplete GPS group of 2 vectors at the end (line 4)");
     EXPECT_TRUE(seen.informativeTextIsPlain);
     EXPECT_EQ(seen.icon, QMessageBox::Warning);
     EXPECT_TRUE(seen.okIsTheOnlyButton);
@@ -108,8 +108,8 @@ TEST_F(ConvertDialogTest, UnsupportedCovarianceSettingShowsExactlyOneBox) {
 TEST_F(ConvertDialogTest, ExistingOutputIsReplacedOnlyAfterYes) {
     const QByteArray older("older and longer contents than the new file will have\r\n\0", 56);
     WriteBytes(Path("out.txt"), older);
-    SeenBox no, yes;
-    script_.Then(Answer(no, QMessageBox::No)).Then(Answer(yes, QMessageBox::Yes));
+    SeenBox no, nothingWritten, yes;
+    script_.Then(Answer(no, QMessageBox::No)).Then(PressOk(nothingWritten)).Then(Answer(yes, QMessageBox::Yes));
     Type(controls_.iobField, ExamplePath("header.iob"));
     Type(controls_.outputField, " " + Path("out.txt"));
     QTest::mouseClick(controls_.convert, Qt::LeftButton);
@@ -117,6 +117,8 @@ TEST_F(ConvertDialogTest, ExistingOutputIsReplacedOnlyAfterYes) {
     Convert(ExamplePath("header.iob"), Path("out.txt"));
     EXPECT_EQ(no.text, Path("out.txt") + " already exists. Do you want to replace it?");
     EXPECT_TRUE(no.icon == QMessageBox::Warning && no.yesAndNoWithNoDefault);
+    // No is not silence: the old output must not pass for a new one.
+    EXPECT_EQ(nothingWritten.text, "Nothing was written: " + Path("out.txt") + " is as it was");
     EXPECT_EQ(messages_, QStringList{"Success - the results are in " + Path("out.txt")});
     EXPECT_EQ(ReadBytes(Path("out.txt")), ReadBytes(ExamplePath("header.txt")));
     ExpectScriptDone();

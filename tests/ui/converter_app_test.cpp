@@ -4,13 +4,16 @@
 #include <QDialog>
 #include <QFile>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <vector>
 
 #include "convert_dialog_controls.h"
 #include "converter_app.h"
 #include "modal_script.h"
 #include "qt_printers.h"
+#include "test_files.h"
 
 namespace {
 
@@ -49,19 +52,50 @@ TEST(CConverterApp, RunShowsTheMainDialogAndReturnsWhenItEnds) {
     EXPECT_EQ(script.Unexpected(), QStringList());
 }
 
-TEST(CConverterApp, FirstArgumentBeyondTheToolkitsFillsTheIobFieldAndTheRestAreIgnored) {
-    int argc = 5;
+TEST(CConverterApp, OneArgumentBeyondTheToolkitsFillsTheIobField) {
+    int argc = 4;
     char name[] = "IobToQuorvane", platform[] = "-platform", offscreen[] = "offscreen";
-    char file[] = "/jobs/net.v2/Net.IOB", extra[] = "other.iob";
-    char* argv[] = {name, platform, offscreen, file, extra, nullptr};
+    char file[] = "/jobs/net.v2/Net.IOB";
+    char* argv[] = {name, platform, offscreen, file, nullptr};
     CConverterApp application(argc, argv);
     SeenMainDialog seen;
     ModalScript script;
     script.Then(ReadAndEscape(seen));
     EXPECT_EQ(application.Run(), 0);
-    EXPECT_EQ(argc, 3);
+    EXPECT_EQ(argc, 2);
     EXPECT_EQ(seen.iobField, "/jobs/net.v2/Net.IOB");
     EXPECT_EQ(seen.outputField, "/jobs/net.v2/Net.txt");
+}
+
+// "Open with" on several files: one window converts them all, each beside
+// itself, and says so once.
+TEST(CConverterApp, SeveralArgumentsAreConvertedInOneWindowWithOneSummary) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    std::vector<QByteArray> files;
+    for (const char* example : {"header", "vector", "stations"}) {
+        WriteBytes(folder.filePath(QString(example) + ".iob"), ReadBytes(ExamplePath(QString(example) + ".iob")));
+        files.push_back(folder.filePath(QString(example) + ".iob").toLocal8Bit());
+    }
+    char name[] = "IobToQuorvane";
+    char* argv[] = {name, files[0].data(), files[1].data(), files[2].data(), nullptr};
+    int argc = 4;
+    CConverterApp application(argc, argv);
+    SeenBox summary;
+    SeenMainDialog seen;
+    ModalScript script;
+    script.Then(PressOk(summary)).Then(ReadAndEscape(seen));
+    EXPECT_EQ(application.Run(), 0);
+    EXPECT_EQ(summary.text, "3 of 3 files converted");
+    EXPECT_EQ(summary.informativeText.count('\n'), 2);
+    EXPECT_TRUE(summary.informativeText.startsWith(folder.filePath("header.iob") + ": converted into " +
+                                                   folder.filePath("header.txt") + ", 0 stations"));
+    for (const char* example : {"header", "vector", "stations"}) {
+        EXPECT_EQ(ReadBytes(folder.filePath(QString(example) + ".txt")),
+                  ReadBytes(ExamplePath(QString(example) + ".txt")));
+    }
+    EXPECT_EQ(seen.iobField, "");
+    EXPECT_EQ(script.Pending(), 0u);
 }
 
 // The window class of X11 is Qt's application name.

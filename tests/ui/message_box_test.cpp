@@ -33,6 +33,19 @@ TEST_F(ConvertDialogTest, LongMessageIsShownWhole) {
     EXPECT_EQ(seen.text, QString::fromStdString("Success - the results are in " + name));
 }
 
+// A report of 30 kinds: a screenful beneath the message, the rest in the
+// details area, every line there once, all of it selectable.
+TEST_F(ConvertDialogTest, ReportBeyondAScreenfulKeepsTheRestInTheDetails) {
+    QStringList lines;
+    for (int kind = 1; kind <= 30; ++kind) lines << QString("Not converted: 1 K%1 record (line %1)").arg(kind);
+    SeenBox seen;
+    script_.Then(PressOk(seen));
+    PresentMessage(kMsgSuccess, 0, "Success - the results are in out.txt", lines.join('\n').toStdString());
+    EXPECT_EQ(seen.informativeText, lines.mid(0, 20).join('\n'));
+    EXPECT_EQ(seen.detailedText, lines.mid(20).join('\n'));
+    EXPECT_TRUE(seen.textsSelectable);
+}
+
 TEST_F(ConvertDialogTest, FileNameThatLooksLikeMarkupIsShownAsPlainText) {
     SeenBox seen;
     script_.Then(PressOk(seen));

@@ -65,6 +65,11 @@ ModalScript::Step Answer(SeenBox& seen, QMessageBox::StandardButton button) {
         seen.informativeText = box->informativeText();
         const auto* informative = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
         seen.informativeTextIsPlain = informative != nullptr && informative->textFormat() == Qt::PlainText;
+        seen.detailedText = box->detailedText();
+        const Qt::TextInteractionFlags selectable = Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard;
+        seen.textsSelectable =
+            (box->textInteractionFlags() & selectable) == selectable &&
+            (informative == nullptr || (informative->textInteractionFlags() & selectable) == selectable);
         seen.icon = box->icon();
         seen.okIsTheOnlyButton = box->buttons().size() == 1 && box->button(QMessageBox::Ok) != nullptr;
         seen.yesAndNoWithNoDefault = box->buttons().size() == 2 && box->defaultButton() == box->button(QMessageBox::No);

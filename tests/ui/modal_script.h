@@ -42,7 +42,9 @@ struct SeenBox {
     QString caption;
     QString text;
     QString informativeText;
+    QString detailedText;  // the details area's, opened by the user
     bool informativeTextIsPlain = false;
+    bool textsSelectable = false;  // the message and the report beneath it
     int icon = 0;
     bool okIsTheOnlyButton = false;
     bool yesAndNoWithNoDefault = false;

@@ -1,12 +1,16 @@
 #include "convert_dialog.h"
 
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 #include <memory>
 
 #include "about_dialog.h"
@@ -41,6 +45,12 @@ CConvertDialog::CConvertDialog(const std::string& iobFileName, QWidget* parent)
     connect(button(kIdBrowseOutput), &QPushButton::clicked, this, [this] { flow_.OnBrowseOutput(); });
     connect(button(kIdConvert), &QPushButton::clicked, this, &CConvertDialog::OnConvert);
     connect(button(kIdCancel), &QPushButton::clicked, this, &QDialog::reject);
+    // The proposal follows the IOB name however it changes.
+    connect(iobField_, &QLineEdit::textChanged, this, [this] { flow_.OnIobNameChanged(); });
+    // Files dropped anywhere on the dialog are the dialog's, not a field's text.
+    setAcceptDrops(true);
+    iobField_->setAcceptDrops(false);
+    outputField_->setAcceptDrops(false);
     setWindowIcon(icon_);
     flow_.FillFields();
     iobField_->setFocus();
@@ -68,6 +78,27 @@ void CConvertDialog::keyPressEvent(QKeyEvent* event) {
 
 void CConvertDialog::contextMenuEvent(QContextMenuEvent* event) {
     ShowWindowMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : mapToGlobal(QPoint(0, 0)));
+}
+
+void CConvertDialog::ConvertOnceShown(const std::vector<std::string>& iobFileNames) {
+    QTimer::singleShot(0, this, [this, iobFileNames] {
+        BusyCursor busy;
+        flow_.OnFilesGiven(iobFileNames);
+    });
+}
+
+void CConvertDialog::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CConvertDialog::dropEvent(QDropEvent* event) {
+    std::vector<std::string> names;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) names.push_back(FileNameOf(url.toLocalFile()));
+    }
+    event->acceptProposedAction();
+    BusyCursor busy;
+    flow_.OnFilesGiven(names);
 }
 
 void CConvertDialog::done(int result) {
@@ -110,14 +141,18 @@ void CConvertDialog::SetFieldText(NameField field, const std::string& text) {
     (field == NameField::kIob ? iobField_ : outputField_)->setText(FieldTextOf(text));
 }
 
-std::optional<std::string> CConvertDialog::ChooseFile(const FileDialogRequest& request) {
+std::vector<std::string> CConvertDialog::ChooseFiles(const FileDialogRequest& request) {
     CBrowseFileDialog dialog(request.filter, nullptr);
+    // IOB files exist, and several may be picked at once.
+    if (request.severalFiles) dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setDirectory(FieldTextOf(request.startFolder));
     dialog.setWindowTitle(QString::fromUtf8(request.title));
     // It has no owner to take the icon from.
     dialog.setWindowIcon(icon_);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return FileNameOf(dialog.selectedFiles().value(0));
+    std::vector<std::string> chosen;
+    if (dialog.exec() != QDialog::Accepted) return chosen;
+    for (const QString& file : dialog.selectedFiles()) chosen.push_back(FileNameOf(file));
+    return chosen;
 }
 
 void CConvertDialog::OpenProgress(const std::string& text) {

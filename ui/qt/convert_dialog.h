@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <iob/show_message.h>
 
@@ -30,6 +31,10 @@ public:
     // Ends the dialog, unless a conversion is running.
     void done(int result) override;
 
+    // Converts the IOB files, each into its proposed output, once the dialog
+    // is on screen.
+    void ConvertOnceShown(const std::vector<std::string>& iobFileNames);
+
 protected:
     // Enter takes the focused push button's command, or with no push button
     // focused (there is no default button) takes the names and ends the
@@ -37,6 +42,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // The right mouse button and the Menu key open the window menu.
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Files dropped on the dialog: one fills the IOB field, several are converted.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void OnConvert();
@@ -46,7 +54,7 @@ private:
 
     std::string FieldText(NameField field) const override;
     void SetFieldText(NameField field, const std::string& text) override;
-    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+    std::vector<std::string> ChooseFiles(const FileDialogRequest& request) override;
     void OpenProgress(const std::string& text) override;
     void SetProgress(int steps) override;
     void PumpEvents(int milliseconds) override;

@@ -3,7 +3,8 @@
 #include "convert_dialog.h"
 
 // File names are bytes on Linux, kept as the system gives them.
-CConverterApp::CConverterApp(int& argc, char** argv) : application_(argc, argv), iobFileName_(argc > 1 ? argv[1] : "") {
+CConverterApp::CConverterApp(int& argc, char** argv)
+    : application_(argc, argv), iobFileNames_(argv + (argc > 1 ? 1 : argc), argv + argc) {
     // Docks tie a window to its launcher: on Wayland through the desktop
     // entry's name, on X11 through the window class, which Qt takes from the
     // application name and the desktop entry names as StartupWMClass. Set
@@ -13,7 +14,8 @@ CConverterApp::CConverterApp(int& argc, char** argv) : application_(argc, argv),
 }
 
 int CConverterApp::Run() {
-    CConvertDialog dialog(iobFileName_);
+    CConvertDialog dialog(iobFileNames_.size() == 1 ? iobFileNames_.front() : std::string());
+    if (iobFileNames_.size() > 1) dialog.ConvertOnceShown(iobFileNames_);
     dialog.exec();
     return 0;
 }

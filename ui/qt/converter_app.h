@@ -4,12 +4,13 @@
 
 #include <QApplication>
 #include <string>
+#include <vector>
 
 class CConverterApp {
 public:
-    // Qt takes its own arguments (-platform, -display, ...); the first one
-    // left is an IOB file name for the dialog ("Open with"), and any after
-    // it are ignored.
+    // Qt takes its own arguments (-platform, -display, ...); those left are
+    // IOB file names for the dialog ("Open with", the desktop entry's %F):
+    // one goes into its IOB field, several are converted at once.
     CConverterApp(int& argc, char** argv);
 
     // Runs the main dialog until Close, Escape, the close box or Enter ends
@@ -18,5 +19,5 @@ public:
 
 private:
     QApplication application_;
-    std::string iobFileName_;
+    std::vector<std::string> iobFileNames_;
 };

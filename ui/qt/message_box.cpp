@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "application_title.h"
+#include "report_parts.h"
 
 iob::MessagePresenter MessageBoxPresenter(QWidget* owner) {
     return [owner](unsigned, unsigned boxType, const std::string& text, const std::string& details) {
@@ -18,12 +19,22 @@ iob::MessagePresenter MessageBoxPresenter(QWidget* owner) {
         box.setTextFormat(Qt::PlainText);
         // What a conversion converted and did not, beneath its message; record
         // types come from the file, so they are plain text too.
-        if (!details.empty()) {
-            box.setInformativeText(QString::fromLocal8Bit(details.data(), static_cast<qsizetype>(details.size())));
+        // A report longer than a screenful shows its first lines and keeps
+        // the rest in the details area that the user opens.
+        const ReportParts parts = SplitReport(details);
+        if (!parts.shown.empty()) {
+            box.setInformativeText(
+                QString::fromLocal8Bit(parts.shown.data(), static_cast<qsizetype>(parts.shown.size())));
             if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"))) {
                 label->setTextFormat(Qt::PlainText);
+                label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             }
         }
+        if (!parts.rest.empty()) {
+            box.setDetailedText(QString::fromLocal8Bit(parts.rest.data(), static_cast<qsizetype>(parts.rest.size())));
+        }
+        // The message and its report can be selected and copied.
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         // A message shown from within a conversion is read with the ordinary pointer.
         const bool busy = QGuiApplication::overrideCursor() != nullptr;
         if (busy) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);

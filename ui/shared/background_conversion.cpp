@@ -37,14 +37,17 @@ void ShowProgressUntilDone(const std::future<void>& worker, const std::string& t
 
 }  // namespace
 
-void ConvertInBackground(std::string& iobName, std::string& outputName, ConversionProgressView& view) {
+BackgroundOutcome ConvertInBackground(std::string& iobName, std::string& outputName, ConversionProgressView& view,
+                                      bool showMessage) {
     // Made before the worker starts: it trims the names in place.
     const std::string text = iob::FormatMessage(iob::kMsgConverting, iob::TrimFileName(iobName).c_str());
     std::atomic<int> steps{0};
+    BackgroundOutcome outcome;
     const auto convert = [&] {
         iob::ConvertFilesOptions options;
         options.progress = [&steps](int pass, double share) { steps = ProgressSteps(pass, share); };
-        iob::ConvertFiles(iobName, outputName, options);
+        options.fullPathsInMessages = true;
+        outcome.files = iob::ConvertFiles(iobName, outputName, options);
     };
     HeldMessages messages;
     std::future<void> worker;
@@ -61,5 +64,7 @@ void ConvertInBackground(std::string& iobName, std::string& outputName, Conversi
         // Hands on what the worker threw, such as std::bad_alloc, as a conversion on this thread would.
         worker.get();
     }
-    messages.Show();
+    outcome.messageText = messages.LastText();
+    if (showMessage) messages.Show();
+    return outcome;
 }

@@ -6,11 +6,21 @@
 
 #include <string>
 
-#include <iob/convert.h>
+#include <iob/convert_files.h>
 
 #include "progress_view.h"
 
+// How a conversion in the background ended: as iob::ConvertFiles tells it,
+// with the text of the message it showed or held.
+struct BackgroundOutcome {
+    iob::FilesOutcome files;
+    std::string messageText;
+};
+
 // Converts as iob::ConvertFiles does, trimming both names in place, and
-// shows its message on the calling (UI) thread once the worker has ended.
-// The worker alone touches the arguments until then.
-void ConvertInBackground(std::string& iobName, std::string& outputName, ConversionProgressView& view);
+// naming every file by its full path in its message; shows that message on
+// the calling (UI) thread once the worker has ended, unless
+// `showMessage` is false (several files end in one summary). The worker
+// alone touches the arguments until then.
+BackgroundOutcome ConvertInBackground(std::string& iobName, std::string& outputName, ConversionProgressView& view,
+                                      bool showMessage = true);

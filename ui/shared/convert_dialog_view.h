@@ -5,8 +5,8 @@
 // installs.
 #pragma once
 
-#include <optional>
 #include <string>
+#include <vector>
 
 #include "progress_view.h"
 
@@ -19,6 +19,9 @@ struct FileDialogRequest {
     const char* title;
     const char* filter;  // "Description|pattern|...||"
     std::string startFolder;
+    // Several existing files may be chosen at once (the IOB files); else one
+    // file, which need not exist yet.
+    bool severalFiles = false;
 };
 
 class ConvertDialogView : public ConversionProgressView {
@@ -26,10 +29,10 @@ public:
     virtual std::string FieldText(NameField field) const = 0;
     virtual void SetFieldText(NameField field, const std::string& text) = 0;
 
-    // Runs the dialog until the user ends it: the full path of the chosen or
-    // typed file, or nothing after Cancel. Throws std::bad_alloc when the
-    // dialog cannot be made.
-    virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
+    // Runs the dialog until the user ends it: the full paths of the chosen or
+    // typed files, none after Cancel. Throws std::bad_alloc when the dialog
+    // cannot be made.
+    virtual std::vector<std::string> ChooseFiles(const FileDialogRequest& request) = 0;
 
 protected:
     ~ConvertDialogView() = default;

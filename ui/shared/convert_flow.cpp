@@ -7,16 +7,72 @@
 #include <iob/string_table.h>
 
 #include "background_conversion.h"
+#include "conversion_summary.h"
 #include "path_case.h"
 #include "proposed_output_name.h"
 #include "start_folder.h"
+
+namespace {
+
+// False when a file has no output name or two files would meet in one; a
+// message then says which, and nothing is converted.
+bool CanConvertSeveral(const std::vector<FileConversion>& files) {
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const FileConversion& file = files[i];
+        if (file.iobName.empty() || file.outputName.empty()) {
+            iob::ShowMessage(iob::kMsgNoOutputName, iob::kBoxOk, file.iobName);
+            return false;
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            const FileConversion& earlier = files[j];
+            // Two outputs alike, or one file's output the other's IOB file.
+            std::string met;
+            if (PathsAlike(file.outputName, earlier.outputName) || PathsAlike(file.outputName, earlier.iobName)) {
+                met = file.outputName;
+            } else if (PathsAlike(earlier.outputName, file.iobName)) {
+                met = earlier.outputName;
+            }
+            if (!met.empty()) {
+                iob::ShowMessage(iob::kMsgSameOutput, iob::kBoxOk, earlier.iobName, file.iobName, met);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// One question covers every output that exists; false after No, which a
+// message then answers.
+bool ConfirmReplaceSeveral(const std::vector<FileConversion>& files) {
+    std::string existing;
+    long long existingCount = 0;
+    for (const FileConversion& file : files) {
+        if (!iob::ReplacesExistingFile(file.iobName, file.outputName)) continue;
+        existing += (existingCount++ > 0 ? "\n" : "") + file.outputName;
+    }
+    if (existingCount == 0 ||
+        iob::ShowMessage(iob::kMsgReplaceFiles, iob::kBoxYesNoDefaultNo, existingCount, existing) == iob::kButtonYes) {
+        return true;
+    }
+    iob::ShowMessage(iob::kMsgNothingReplacedOfSeveral, iob::kBoxOk);
+    return false;
+}
+
+}  // namespace
 
 ConvertFlow::ConvertFlow(ConvertDialogView& view, const std::string& iobFileName)
     : view_(view), iobFileName_(iobFileName) {
     ProposeOutputName();
 }
 
-void ConvertFlow::FillFields() {
+void ConvertFlow::FillFields() { Fill(); }
+
+void ConvertFlow::Fill() {
+    filling_ = true;
+    const struct Filled {
+        bool& filling;
+        ~Filled() { filling = false; }
+    } filled{filling_};
     view_.SetFieldText(NameField::kIob, iobFileName_);
     view_.SetFieldText(NameField::kOutput, outputFileName_);
 }
@@ -39,6 +95,51 @@ void ConvertFlow::OnBrowseIob() {
     BrowseForFile(NameField::kIob);
 }
 
+void ConvertFlow::OnIobNameChanged() {
+    if (converting_ || filling_) return;
+    ReadFields();
+    const std::string before = outputFileName_;
+    ProposeOutputName();
+    if (outputFileName_ != before) Fill();
+}
+
+void ConvertFlow::OnFilesGiven(const std::vector<std::string>& iobNames) {
+    if (converting_ || iobNames.empty()) return;
+    if (iobNames.size() > 1) {
+        ConvertSeveral(iobNames);
+        return;
+    }
+    ReadFields();
+    iobFileName_ = iobNames.front();
+    ProposeOutputName();
+    Fill();
+}
+
+void ConvertFlow::ConvertSeveral(const std::vector<std::string>& iobNames) {
+    if (converting_) return;
+    std::vector<FileConversion> files;
+    files.reserve(iobNames.size());
+    for (const std::string& name : iobNames) files.push_back({iob::TrimFileName(name), ProposedOutputName(name), {}});
+    if (!CanConvertSeveral(files) || !ConfirmReplaceSeveral(files)) return;
+    converting_ = true;
+    const struct Finished {
+        bool& converting;
+        ~Finished() { converting = false; }
+    } finished{converting_};
+    long long converted = 0;
+    for (FileConversion& file : files) {
+        std::string iob = file.iobName;
+        std::string output = file.outputName;
+        file.outcome = ConvertInBackground(iob, output, view_, false);
+        if (file.outcome.files.result == 0) ++converted;
+    }
+    std::string summary;
+    for (const std::string& line : SummaryLines(files)) summary += (summary.empty() ? "" : "\n") + line;
+    iob::PresentMessage(iob::kMsgSeveralConverted, iob::kBoxOk,
+                        iob::FormatMessage(iob::kMsgSeveralConverted, converted, static_cast<long long>(files.size())),
+                        summary);
+}
+
 void ConvertFlow::OnBrowseOutput() {
     if (converting_) return;
     ReadFields();
@@ -55,18 +156,23 @@ void ConvertFlow::BrowseForFile(NameField field) {
     std::string& name = forIob ? iobFileName_ : outputFileName_;
     const FileDialogRequest request{iob::LoadString(forIob ? iob::kMsgIobBrowseTitle : iob::kMsgOutputBrowseTitle),
                                     iob::LoadString(forIob ? iob::kMsgIobFilter : iob::kMsgOutputFilter),
-                                    BrowseStartFolder(name, forIob ? outputFileName_ : iobFileName_)};
-    std::optional<std::string> chosen;
+                                    BrowseStartFolder(name, forIob ? outputFileName_ : iobFileName_), forIob};
+    std::vector<std::string> chosen;
     try {
-        chosen = view_.ChooseFile(request);
+        chosen = view_.ChooseFiles(request);
     } catch (const std::bad_alloc&) {
         iob::ShowOutOfMemory();
         return;
     }
-    if (!chosen) return;
-    name = ChosenPathCase(*chosen);
+    if (chosen.empty()) return;
+    for (std::string& path : chosen) path = ChosenPathCase(path);
+    if (chosen.size() > 1) {
+        ConvertSeveral(chosen);
+        return;
+    }
+    name = chosen.front();
     if (forIob) ProposeOutputName();
-    FillFields();
+    Fill();
 }
 
 void ConvertFlow::ReadFields() {
@@ -83,5 +189,9 @@ void ConvertFlow::ProposeOutputName() {
 
 bool ConvertFlow::ConfirmReplace() const {
     if (!iob::ReplacesExistingFile(iobFileName_, outputFileName_)) return true;
-    return iob::AskReplace(iob::TrimFileName(outputFileName_));
+    const std::string output = iob::TrimFileName(outputFileName_);
+    if (iob::AskReplace(output)) return true;
+    // Silence after No would read like a conversion that wrote the file.
+    iob::ShowMessage(iob::kMsgNothingReplaced, iob::kBoxOk, output);
+    return false;
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include <iob/convert.h>
 
@@ -34,9 +35,24 @@ public:
     // are filled again, keeping what was typed into the other one. A chosen
     // IOB file proposes the output name (proposed_output_name.h) unless a
     // name was typed there: an empty or blank field takes the proposal, and
-    // so does one still holding the previous proposal.
+    // so does one still holding the previous proposal. Several IOB files
+    // chosen at once are converted as ConvertSeveral does.
     void OnBrowseIob();
     void OnBrowseOutput();
+
+    // The IOB field changed (typed, pasted, dropped into it): the proposal
+    // follows it as after Browse.
+    void OnIobNameChanged();
+
+    // Files dropped on the dialog, or given as the program's arguments: one
+    // goes into the IOB field, several are converted as ConvertSeveral does.
+    void OnFilesGiven(const std::vector<std::string>& iobNames);
+
+    // Converts each IOB file into its proposed output beside it. Nothing runs
+    // when a file has no proposal or two would be written to one file; one
+    // question covers every output that exists, listing them; one summary
+    // at the end lists each file with its outcome, failures and doubts first.
+    void ConvertSeveral(const std::vector<std::string>& iobNames);
 
     // Enter: takes the names from the fields; the shell then ends the dialog.
     void OnOK();
@@ -51,7 +67,10 @@ private:
     void BrowseForFile(NameField field);
     void ReadFields();
     void ProposeOutputName();
-    // False when the user would rather keep the existing output file.
+    // Writes both names into both fields, telling no change of the IOB field.
+    void Fill();
+    // False when the user would rather keep the existing output file, which
+    // a message then says.
     bool ConfirmReplace() const;
 
     ConvertDialogView& view_;
@@ -59,4 +78,5 @@ private:
     std::string outputFileName_;
     std::string proposedOutputName_;
     bool converting_ = false;
+    bool filling_ = false;  // the flow itself writes the fields
 };

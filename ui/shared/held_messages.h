@@ -23,6 +23,9 @@ public:
     // it, in order, with their details. Call once the worker has ended.
     void Show();
 
+    // The text of the last message held, empty when there was none.
+    std::string LastText() const { return messages_.empty() ? std::string() : messages_.back().text; }
+
 private:
     struct Message {
         unsigned number;

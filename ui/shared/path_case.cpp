@@ -14,3 +14,5 @@ std::string ChosenPathCase(const std::string& path) {
     return path;
 #endif
 }
+
+bool PathsAlike(const std::string& a, const std::string& b) { return ChosenPathCase(a) == ChosenPathCase(b); }

@@ -11,3 +11,7 @@ std::string ChosenPathCase(const std::string& path);
 
 // `text` with A to Z in lower case, every other byte as it was.
 std::string AsciiLower(std::string text);
+
+// Whether two names spell the same path as the platform compares names: in
+// any case on Windows, byte for byte on Linux.
+bool PathsAlike(const std::string& a, const std::string& b);

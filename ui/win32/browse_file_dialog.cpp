@@ -24,9 +24,21 @@ std::wstring SystemFilterOf(const char* filterText) {
     return filter + L'\0';
 }
 
+// The files of the dialog's buffer: one full path, or with several chosen
+// their folder and then each name, every text ended by a NUL, the whole by
+// another.
+std::vector<std::string> ChosenFiles(const std::vector<wchar_t>& buffer) {
+    std::vector<std::wstring> texts;
+    for (const wchar_t* text = buffer.data(); *text != L'\0'; text += texts.back().size() + 1) texts.emplace_back(text);
+    std::vector<std::string> files;
+    if (texts.size() == 1) files.push_back(Narrow(texts.front()));
+    for (std::size_t i = 1; i < texts.size(); ++i) files.push_back(Narrow(texts.front() + L"\\" + texts[i]));
+    return files;
+}
+
 }  // namespace
 
-std::optional<std::string> RunBrowseFileDialog(HWND owner, const FileDialogRequest& request) {
+std::vector<std::string> RunBrowseFileDialog(HWND owner, const FileDialogRequest& request) {
     const std::wstring filter = SystemFilterOf(request.filter);
     const std::wstring title = Widen(request.title);
     const std::wstring startFolder = Widen(request.startFolder);
@@ -40,14 +52,14 @@ std::optional<std::string> RunBrowseFileDialog(HWND owner, const FileDialogReque
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrInitialDir = startFolder.empty() ? nullptr : startFolder.c_str();
     dialog.lpstrTitle = title.c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | (request.severalFiles ? OFN_ALLOWMULTISELECT : 0);
 
     // The open dialog moves the working folder to where the user browsed.
     const std::wstring workingFolder = Widen(WorkingFolder());
     const BOOL chosen = GetOpenFileNameW(&dialog);
     SetCurrentDirectoryW(workingFolder.c_str());
-    if (chosen) return Narrow(file.data());
+    if (chosen) return ChosenFiles(file);
     const DWORD error = CommDlgExtendedError();
     if (error == CDERR_MEMALLOCFAILURE || error == CDERR_MEMLOCKFAILURE) throw std::bad_alloc();
-    return std::nullopt;
+    return {};
 }

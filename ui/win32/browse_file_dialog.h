@@ -4,15 +4,16 @@
 
 #include "windows_api.h"
 
-#include <optional>
 #include <string>
+#include <vector>
 
 #include "convert_dialog_view.h"
 
 // The request's title and filter pairs, the first pair applied; it starts in
 // the request's folder, accepts a name whose file or folder does not exist,
 // never asks before a file is replaced and adds no extension. Returns the
-// full path, or nothing after Cancel; throws std::bad_alloc when the dialog
-// cannot be made for want of memory. The working folder stays as it was,
-// so names typed later are read from where they were before.
-std::optional<std::string> RunBrowseFileDialog(HWND owner, const FileDialogRequest& request);
+// full paths (several when the request allows them), or none after Cancel;
+// throws std::bad_alloc when the dialog cannot be made for want of memory.
+// The working folder stays as it was, so names typed later are read from
+// where they were before.
+std::vector<std::string> RunBrowseFileDialog(HWND owner, const FileDialogRequest& request);

@@ -50,7 +50,15 @@ INT_PTR CALLBACK CConvertDialog::DialogProc(HWND window, UINT message, WPARAM wP
     if (dialog == nullptr) return FALSE;
     switch (message) {
     case WM_COMMAND:
+        // The proposal follows the IOB name however it changes.
+        if (LOWORD(wParam) == kIdIobName && HIWORD(wParam) == EN_CHANGE) {
+            dialog->flow_.OnIobNameChanged();
+            return TRUE;
+        }
         dialog->OnCommand(LOWORD(wParam));
+        return TRUE;
+    case WM_DROPFILES:
+        dialog->OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return TRUE;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) != CConvertDialog::kAboutCommand) return FALSE;
@@ -77,6 +85,20 @@ void CConvertDialog::OnInitDialog() {
     SendMessageW(window_, WM_SETICON, ICON_BIG, AppIcon(SM_CXICON));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, AppIcon(SM_CXSMICON));
     flow_.FillFields();
+    DragAcceptFiles(window_, TRUE);
+}
+
+void CConvertDialog::OnDropFiles(HDROP drop) {
+    std::vector<std::string> names;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        std::wstring name(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+        name.resize(DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size())));
+        names.push_back(Narrow(name));
+    }
+    DragFinish(drop);
+    WaitCursor wait;
+    flow_.OnFilesGiven(names);
 }
 
 void CConvertDialog::OnCommand(int id) {
@@ -121,7 +143,7 @@ void CConvertDialog::SetFieldText(NameField field, const std::string& text) {
     SetDlgItemTextW(window_, FieldId(field), Widen(text).c_str());
 }
 
-std::optional<std::string> CConvertDialog::ChooseFile(const FileDialogRequest& request) {
+std::vector<std::string> CConvertDialog::ChooseFiles(const FileDialogRequest& request) {
     return RunBrowseFileDialog(window_, request);
 }
 

@@ -5,6 +5,7 @@
 // its fields, the system's file dialog and the progress window.
 #pragma once
 
+#include <shellapi.h>
 #include "windows_api.h"
 
 #include <iob/show_message.h>
@@ -33,11 +34,13 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void OnInitDialog();
     void OnCommand(int id);
+    // Files dropped from Explorer: one fills the IOB field, several are converted.
+    void OnDropFiles(HDROP drop);
     void OnDestroy();
 
     std::string FieldText(NameField field) const override;
     void SetFieldText(NameField field, const std::string& text) override;
-    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+    std::vector<std::string> ChooseFiles(const FileDialogRequest& request) override;
     void OpenProgress(const std::string& text) override;
     void SetProgress(int steps) override;
     void PumpEvents(int milliseconds) override;

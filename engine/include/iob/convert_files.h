@@ -10,7 +10,8 @@
 
 namespace iob {
 
-// Removes leading and trailing space, tab, LF, VT, FF and CR.
+// Removes leading and trailing space, tab, LF, VT, FF and CR, and the
+// double quotes around a name ("C:\jobs\net.iob" with them is C:\jobs\net.iob).
 std::string TrimFileName(const std::string& name);
 
 // Whether ConvertFiles with these names would replace an existing file:
@@ -34,6 +35,10 @@ struct ConvertFilesOptions {
     // An existing output whose name ends in ".iob" (any case) is kept (5034):
     // names swapped by mistake would replace an input. The dialog asks instead.
     bool keepIobOutputs = false;
+    // Messages name each file by its full path, as a dialog shows it: a
+    // relative name means the program's working folder, which a user of a
+    // dialog does not see.
+    bool fullPathsInMessages = false;
 };
 
 // How ConvertFiles ended.

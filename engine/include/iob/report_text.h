@@ -27,9 +27,8 @@ std::vector<std::string> ReportNotes(const ConversionReport& report);
 // kind, then how many more there are of it; none for a file read cleanly.
 std::vector<std::string> DoubtItems(const ConversionReport& report);
 
-// The summary; each note on a line of its own; then "Not converted: " and
-// the items joined by "; " when there are any, and "Read with doubt: " and
-// its items the same way.
+// The summary, then one line each: every note, every item not converted
+// ("Not converted: ..."), every item read with doubt ("Read with doubt: ...").
 std::string ReportText(const ConversionReport& report);
 
 }  // namespace iob

@@ -13,6 +13,8 @@
 #include <QThread>
 #include <QTimer>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <iob/show_message.h>
 #include <iob/string_table.h>
@@ -48,8 +50,21 @@ void WaitForListing(QFileDialog& dialog, int rows) {
     QApplication::processEvents();
 }
 
+// Grabs the next message box into `picture` (none when empty) and ends it
+// with `answer`; the boxes after it, up to `followers`, are ended with OK.
+void GrabNextBox(const QString& picture, QMessageBox::StandardButton answer, bool* saved, int followers = 0) {
+    QTimer::singleShot(200, [=] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            if (!picture.isEmpty()) *saved = box->grab().save(picture);
+            if (followers > 0) GrabNextBox(QString(), QMessageBox::Ok, saved, followers - 1);
+            box->button(answer)->click();
+        }
+    });
+}
+
 // Converts a file with records the converter does not read, grabs the
-// message box that shows and ends it with `answer`.
+// message box that shows and ends it with `answer` (after No, the message
+// that nothing was written follows).
 bool SaveReportPicture(CConvertDialog& dialog, const QTemporaryDir& jobs, const QString& picture,
                        QMessageBox::StandardButton answer) {
     QFile iob(jobs.filePath("survey.iob"));
@@ -67,13 +82,48 @@ bool SaveReportPicture(CConvertDialog& dialog, const QTemporaryDir& jobs, const 
     controls.iobField->setText(iob.fileName());
     controls.outputField->setText(jobs.filePath("survey.txt"));
     bool saved = false;
-    QTimer::singleShot(200, [&saved, &picture, answer] {
+    GrabNextBox(picture, answer, &saved, answer == QMessageBox::No ? 1 : 0);
+    controls.convert->click();
+    return saved;
+}
+
+// A report of 30 lines: a screenful beneath the message, the rest in the
+// details area, opened.
+bool SaveLongReportPicture(const QString& picture) {
+    std::string report = "12 stations, 30 GPS vectors in 10 groups";
+    for (int line = 1; line < 30; ++line) {
+        report += "\nRead with doubt: a number with text after it on line " + std::to_string(line * 7) +
+                  ", columns 25-44: \"12,345600\" read as 12";
+    }
+    bool saved = false;
+    QTimer::singleShot(200, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            for (QAbstractButton* button : box->findChildren<QAbstractButton*>()) {
+                if (box->buttonRole(button) == QMessageBox::ActionRole) button->click();
+            }
+            QApplication::processEvents();
             saved = box->grab().save(picture);
-            box->button(answer)->click();
+            box->button(QMessageBox::Ok)->click();
         }
     });
-    controls.convert->click();
+    iob::PresentMessage(iob::kMsgSuccess, iob::kBoxOk, "Success - the results are in /survey/jobs/net.txt", report);
+    return saved;
+}
+
+// Three examples given at once: the summary of the three.
+bool SaveSummaryPicture(CConvertDialog& dialog, const QTemporaryDir& jobs, const QString& picture) {
+    std::vector<std::string> names;
+    for (const char* name : {"network.iob", "stations.iob", "survey.iob"}) {
+        names.emplace_back(jobs.filePath(name).toStdString());
+    }
+    bool saved = false;
+    // The outputs exist from the pictures before: the question first.
+    GrabNextBox(QString(), QMessageBox::Yes, &saved);
+    QTimer::singleShot(300, [&] { GrabNextBox(picture, QMessageBox::Ok, &saved); });
+    dialog.ConvertOnceShown(names);
+    QElapsedTimer timer;
+    timer.start();
+    while (!saved && timer.elapsed() < 5000) QApplication::processEvents();
     return saved;
 }
 
@@ -110,6 +160,8 @@ int main(int argc, char** argv) {
     progress.reset();
     // Converting it again asks before the output is replaced.
     const bool boxes = SaveReportPicture(dialog, jobs, folder.filePath("report.png"), QMessageBox::Ok) &&
-                       SaveReportPicture(dialog, jobs, folder.filePath("replace-question.png"), QMessageBox::No);
+                       SaveReportPicture(dialog, jobs, folder.filePath("replace-question.png"), QMessageBox::No) &&
+                       SaveLongReportPicture(folder.filePath("long-report.png")) &&
+                       SaveSummaryPicture(dialog, jobs, folder.filePath("several-files.png"));
     return saved && progressSaved && boxes ? 0 : 1;
 }

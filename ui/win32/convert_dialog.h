@@ -5,7 +5,6 @@
 // its fields, the system's file dialog and the progress window.
 #pragma once
 
-#include <shellapi.h>
 #include "windows_api.h"
 
 #include <iob/show_message.h>

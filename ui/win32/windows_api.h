@@ -5,6 +5,8 @@
 #pragma once
 
 #include <windows.h>
+// Dropped files (HDROP); after <windows.h>, which it needs.
+#include <shellapi.h>
 
 #undef LoadString
 #undef FormatMessage

@@ -53,3 +53,21 @@ TEST(BrowseIob, StartsInTheFieldsFolderAndStoresTheTypedNameInLowerCase) {
     EXPECT_EQ(TextOf(GetDlgItem(run.main, kIdIobName)), expected);
     EXPECT_EQ(TextOf(GetDlgItem(run.main, kIdOutputName)), L"typed.TXT");
 }
+
+TEST(BrowseIob, StartsInTheNearestFolderWhoseNameTheDialogTakes) {
+    TestFolder folder;
+    // Folders of 100 letters: the innermost one's name is longer than MAX_PATH.
+    const std::wstring fits = folder.Path(std::wstring(100, L'a') + L"\\" + std::wstring(100, L'b'));
+    const std::wstring tooLong = fits + L"\\" + std::wstring(100, L'c');
+    ASSERT_LT(fits.size(), static_cast<std::size_t>(MAX_PATH));
+    std::filesystem::create_directories(L"\\\\?\\" + tooLong);
+    DialogRun run;
+    SetItemText(run.main, kIdIobName, tooLong + L"\\net.iob");
+    Press(run.main, kIdBrowseIob);
+    const HWND chooser = run.WaitForWindow(L"Select IOB File");
+    ASSERT_NE(chooser, nullptr);
+
+    wchar_t start[MAX_PATH] = L"";
+    SendMessageW(chooser, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(start));
+    EXPECT_EQ(start, fits);
+}

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "filter_pairs.h"
+#include "open_dialog_start_folder.h"
 #include "platform_folders.h"
 #include "wide_text.h"
 
@@ -41,7 +42,7 @@ std::vector<std::string> ChosenFiles(const std::vector<wchar_t>& buffer) {
 std::vector<std::string> RunBrowseFileDialog(HWND owner, const FileDialogRequest& request) {
     const std::wstring filter = SystemFilterOf(request.filter);
     const std::wstring title = Widen(request.title);
-    const std::wstring startFolder = Widen(request.startFolder);
+    const std::wstring startFolder = Widen(OpenDialogStartFolder(request.startFolder));
     std::vector<wchar_t> file(kPathCapacity, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;

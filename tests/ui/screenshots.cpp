@@ -1,7 +1,9 @@
 // Writes the pictures of the README: the main dialog, the About box, the
 // IOB Browse dialog over a folder of the examples, the progress window of a
 // long conversion, the report of a partial conversion and the question before
-// it is converted again, as the program lays them out.
+// it is converted again, a report beyond a screenful with its details open
+// and the summary of three files converted at once, as the program lays
+// them out.
 // Usage: ui_screenshots FOLDER
 #include <QApplication>
 #include <QDir>

@@ -5,11 +5,14 @@
 #include <QApplication>
 #include <string>
 
+#include "desktop_session_check.h"
+
 class CConverterApp {
 public:
     // Qt takes its own arguments (-platform, -display, ...); the first one
     // left is an IOB file name for the dialog ("Open with"), and any after
-    // it are ignored.
+    // it are ignored. Without a desktop session it ends the program with
+    // one line on standard error and status 1.
     CConverterApp(int& argc, char** argv);
 
     // Runs the main dialog until Close, Escape, the close box or Enter ends
@@ -17,6 +20,8 @@ public:
     int Run();
 
 private:
+    // Made first, it watches the QApplication being made.
+    DesktopSessionCheck sessionCheck_;
     QApplication application_;
     std::string iobFileName_;
 };

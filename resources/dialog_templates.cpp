@@ -63,6 +63,19 @@ DialogTemplate MakeTemplate(const char* title, int width, int height, const Cont
 
 }  // namespace
 
+const char* ControlAccessibleName(int id) {
+    switch (id) {
+    case kIdBrowseIob:
+        return iob::LoadString(iob::kMsgIobBrowseButtonName);
+    case kIdBrowseOutput:
+        return iob::LoadString(iob::kMsgOutputBrowseButtonName);
+    case kIdProgressBar:
+        return iob::LoadString(iob::kMsgProgressBarName);
+    default:
+        return nullptr;
+    }
+}
+
 const DialogTemplate& AboutDialogTemplate() {
     static const DialogTemplate about = MakeTemplate("About IOB To Quorvane", 235, 55, kAboutControls);
     return about;

@@ -50,6 +50,13 @@ struct DialogTemplate {
     const ControlTemplate* end() const { return controls + controlCount; }
 };
 
+// The accessible name of a control whose text does not tell a screen reader
+// what it is for (the two "Browse..." buttons, the progress bar), or null.
+// Only the Qt shell sets them: a Win32 button's accessible name is its text,
+// and giving it another takes Dynamic Annotation (IAccPropServices), an
+// interface of the system's accessibility library the Win32 shell does not use.
+const char* ControlAccessibleName(int id);
+
 // Template 100, the About box.
 const DialogTemplate& AboutDialogTemplate();
 // Template 102, the main dialog.

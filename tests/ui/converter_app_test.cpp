@@ -98,6 +98,21 @@ TEST(CConverterApp, SeveralArgumentsAreConvertedInOneWindowWithOneSummary) {
     EXPECT_EQ(script.Pending(), 0u);
 }
 
+// The argument is bytes, as "Open with" passes them: one that is not UTF-8
+// reaches the fields whole (each such byte stands as an escape).
+TEST(CConverterApp, ArgumentThatIsNotUtf8ReachesTheFieldsWhole) {
+    int argc = 2;
+    char name[] = "IobToQuorvane", file[] = "/jobs/r\xE9seau.iob";
+    char* argv[] = {name, file, nullptr};
+    CConverterApp application(argc, argv);
+    SeenMainDialog seen;
+    ModalScript script;
+    script.Then(ReadAndEscape(seen));
+    EXPECT_EQ(application.Run(), 0);
+    EXPECT_EQ(seen.iobField, "/jobs/r" + QString(QChar(0xDCE9)) + "seau.iob");
+    EXPECT_EQ(seen.outputField, "/jobs/r" + QString(QChar(0xDCE9)) + "seau.txt");
+}
+
 // The window class of X11 is Qt's application name.
 TEST(CConverterApp, WindowClassIsTheDesktopEntrysStartupWMClassWhateverTheExecutableIsCalled) {
     int argc = 1;

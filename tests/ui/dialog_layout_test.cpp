@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -15,6 +16,7 @@
 #include "app_icon.h"
 #include "convert_dialog.h"
 #include "convert_dialog_controls.h"
+#include "progress_window.h"
 #include "window_icon.h"
 
 namespace {
@@ -94,6 +96,20 @@ TEST(ConvertDialogLayout, FieldsAreNamedByTheirLabels) {
             EXPECT_EQ(label->buddy()->accessibleName(), label->text());
         }
     }
+}
+
+// Both Browse buttons say "Browse...": a screen reader tells them apart by
+// their names, and names the progress bar, which has no text.
+TEST(ConvertDialogLayout, BrowseButtonsAndTheProgressBarHaveNamesOfTheirOwn) {
+    CConvertDialog dialog;
+    const ConvertDialogControls controls(dialog);
+    EXPECT_EQ(controls.browseIob->accessibleName(), "Browse for the IOB file");
+    EXPECT_EQ(controls.browseOutput->accessibleName(), "Browse for the QUORVANE file");
+    EXPECT_EQ(controls.convert->accessibleName(), "");
+    const CProgressWindow progress("Converting net.iob", &dialog);
+    const auto* bar = progress.findChild<QProgressBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->accessibleName(), "Conversion progress");
 }
 
 TEST(ConvertDialogLayout, NoControlsOverlap) {

@@ -18,19 +18,12 @@
 #include "browse_file_dialog.h"
 #include "busy_cursor.h"
 #include "dialog_builder.h"
+#include "file_name_text.h"
 #include "message_box.h"
 #include "progress_window.h"
 #include "window_flags.h"
 #include "window_icon.h"
 #include "window_menu.h"
-
-namespace {
-
-std::string FileNameOf(const QString& text) { return QFile::encodeName(text).toStdString(); }
-
-QString FieldTextOf(const std::string& fileName) { return QFile::decodeName(fileName.c_str()); }
-
-}  // namespace
 
 CConvertDialog::CConvertDialog(const std::string& iobFileName, QWidget* parent)
     : QDialog(parent, kDialogWindowFlags),

@@ -94,6 +94,7 @@ std::map<int, QWidget*> BuildDialog(QDialog& dialog, const DialogTemplate& dialo
             label->setBuddy(widget);
             widget->setAccessibleName(label->text());
         }
+        if (const char* name = ControlAccessibleName(control.id)) widget->setAccessibleName(QString::fromUtf8(name));
         widgets.push_back(widget);
         if (control.id != kIdNone) byId[control.id] = widget;
     }

@@ -1,8 +1,9 @@
 // What the convert flow asks of the main dialog on screen, whichever toolkit
 // draws it: the texts of its two name fields, where a file dialog starts and
 // a file dialog itself, and the progress window of a long conversion. Texts
-// are UTF-8. Messages go through ShowMessage and the presenter the shell
-// installs.
+// are UTF-8, but for file names on Linux, which are the system's bytes
+// whatever they are. Messages go through ShowMessage and the presenter the
+// shell installs.
 #pragma once
 
 #include <string>

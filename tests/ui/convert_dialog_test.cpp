@@ -1,8 +1,11 @@
 // "&Convert Data" through the main dialog: typed names, the files written
 // and the one message box that reports the outcome.
+#include <QDropEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QUrl>
 
 #include "convert_dialog_fixture.h"
 #include "iob_records.h"
@@ -164,4 +167,18 @@ TEST_F(ConvertDialogTest, AltCPressesConvertData) {
     // A mnemonic presses its button visibly, so the click comes a moment later.
     EXPECT_TRUE(QTest::qWaitFor([this] { return !messages_.isEmpty(); }, 2000));
     EXPECT_EQ(messages_, QStringList{"Please enter an 'IOB' File name"});
+}
+
+// Files dropped on the dialog: one fills the IOB field and proposes its
+// output, its name's bytes kept even when they are not UTF-8.
+TEST_F(ConvertDialogTest, OneDroppedFileFillsTheIobFieldWithItsBytes) {
+    QMimeData files;
+    files.setUrls({QUrl::fromEncoded("file:///jobs/r%E9seau.iob")});
+    // Qt delivers a drop only after the drag has entered.
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dialog_, &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dialog_, &drop);
+    EXPECT_EQ(controls_.iobField->text(), "/jobs/r" + QString(QChar(0xDCE9)) + "seau.iob");
+    EXPECT_EQ(controls_.outputField->text(), "/jobs/r" + QString(QChar(0xDCE9)) + "seau.txt");
 }

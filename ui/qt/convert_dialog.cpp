@@ -87,7 +87,10 @@ void CConvertDialog::dragEnterEvent(QDragEnterEvent* event) {
 void CConvertDialog::dropEvent(QDropEvent* event) {
     std::vector<std::string> names;
     for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile()) names.push_back(FileNameOf(url.toLocalFile()));
+        // The path's bytes as the URL encodes them: toLocalFile() would lose
+        // those of a name that is not UTF-8.
+        if (url.isLocalFile())
+            names.push_back(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString());
     }
     event->acceptProposedAction();
     BusyCursor busy;

@@ -142,6 +142,18 @@ corr-group)
     expect 0 "" "" -- -q corr.iob out.txt
     [ "$(tail -n 1 out.txt)" = "\$GPS_COMPACT; S001; S002; 572.72400; -280.79800; -413.63700; 0.000010272124; -0.000003547020; 0.000029635127; 0.000000095812; -0.000013082267; 0.000043480451"$'\r' ] \
         || fail "vector line: $(tail -n 1 out.txt)" ;;
+strict)
+    # A decimal comma is read with doubt: --strict writes nothing, and an
+    # earlier output stays as it was.
+    printf ' PLH      BM-2041      N 45 30 12,345600 W 75 05 59.876543      123.456 ft\n' >comma.iob
+    expect 1 "" "iob2quorvane: comma.iob: 1 reading of the IOB file is in doubt, so new.txt was not written (--strict)" \
+        -- -q --strict comma.iob new.txt
+    [ ! -e new.txt ] || fail "new.txt was written"
+    printf 'earlier\r\n' >old.txt
+    printf ' PLH      BM-2041      N 45 30 12,345600 W 75 05 59.876543      123.456 fr\n' >two.iob
+    expect 1 "" "iob2quorvane: two.iob: 2 readings of the IOB file are in doubt, so old.txt was not written (--strict)" \
+        -- -q --strict two.iob old.txt
+    [ "$(cat old.txt)" = "earlier"$'\r' ] || fail "old.txt changed" ;;
 no-station-position)
     printf ' DXYZ     ALPHA        BRAVO\n COV  LG DIAG\n ELEM %23s %23s %23s\n' 1 2 3 >lg.iob
     expect 1 "" "iob2quorvane: lg.iob: No position for station 'ALPHA' to turn the local covariances on line 3" \

@@ -77,5 +77,20 @@ TEST_F(ConvertTest, NoToReplacingAnIobFileWritesNothing) {
     EXPECT_EQ(no.text,
               folder_.Path(L"Swapped.IOB") + L" already exists and is an IOB file. Do you want to replace it?");
     EXPECT_TRUE(no.warningIcon && no.yesAndNoWithNoDefault);
+    // No is answered, so that the old file is not taken for a new one.
+    EXPECT_EQ(ReadMessageBox(run_, IDOK).text,
+              L"Nothing was written: " + folder_.Path(L"Swapped.IOB") + L" is as it was");
     EXPECT_EQ(BytesOf(folder_.Path(L"Swapped.IOB")), std::string("x\0\r\n", 4));
+}
+
+// A name typed or pasted into the IOB field moves the untouched proposal
+// along; a name typed into the output field stays.
+TEST_F(ConvertTest, ProposalFollowsTheTypedIobNameUntilAnOutputNameIsTyped) {
+    SetItemText(run_.main, kIdIobName, L"C:\\jobs\\network.iob");
+    EXPECT_EQ(TextOf(GetDlgItem(run_.main, kIdOutputName)), L"C:\\jobs\\network.txt");
+    SetItemText(run_.main, kIdIobName, L"\"C:\\jobs\\stations.iob\"");
+    EXPECT_EQ(TextOf(GetDlgItem(run_.main, kIdOutputName)), L"C:\\jobs\\stations.txt");
+    SetItemText(run_.main, kIdOutputName, L"C:\\jobs\\mine.txt");
+    SetItemText(run_.main, kIdIobName, L"C:\\jobs\\other.iob");
+    EXPECT_EQ(TextOf(GetDlgItem(run_.main, kIdOutputName)), L"C:\\jobs\\mine.txt");
 }

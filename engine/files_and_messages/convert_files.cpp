@@ -175,7 +175,9 @@ std::string ShownName(const std::string& name, const ConvertFilesOptions& option
     if (!options.fullPathsInMessages || IsStandardOutputName(name)) return name;
     std::error_code error;
     const std::filesystem::path full = std::filesystem::absolute(PathFromUtf8(name), error);
-    return error ? name : Utf8FromPath(full);
+    const std::string shown = Utf8FromPath(full);
+    // A device (NUL, CON) is named as the user typed it, not as "\\.\NUL".
+    return error || shown.rfind(R"(\\.\)", 0) == 0 ? name : shown;
 }
 
 bool ReplacesExistingFile(const std::string& iobName, const std::string& outputName) {

@@ -5,7 +5,10 @@
 namespace iob {
 
 std::FILE* MemoryFile::Open(const char* mode) {
+    // Wine's C library now and then fails to make one while another test
+    // process makes its own (seen under ctest -j): a few more tries.
     std::FILE* stream = std::tmpfile();
+    for (int attempt = 1; stream == nullptr && attempt < 20; ++attempt) stream = std::tmpfile();
     if (stream == nullptr) return nullptr;
     // Writes append to what `data` holds already, as over fopencookie.
     std::fwrite(data.data(), 1, data.size(), stream);

@@ -154,6 +154,20 @@ strict)
     expect 1 "" "iob2quorvane: two.iob: 2 readings of the IOB file are in doubt, so old.txt was not written (--strict)" \
         -- -q --strict two.iob old.txt
     [ "$(cat old.txt)" = "earlier"$'\r' ] || fail "old.txt changed" ;;
+coordinate-group)
+    # A 3DC group of coordinate observations with its matrix is passed over
+    # and named; the GPS group after it converts.
+    printf '%s\n' ' 3DC' ' XYZ      BM-2041          1234567.890   -4567890.123    4123456.789 m' ' COV  CT DIAG' \
+        ' ELEM                 1.0E-04                 1.0E-04                 1.0E-04 m' ' 3DD' \
+        ' DXYZ     ALPHA        BRAVO            1234.5678    -2345.6789      345.1234 m' ' COV  CT DIAG' \
+        ' ELEM                 4.0E-06                 9.0E-06                 1.6E-05 m' >coordinates.iob
+    at="iob2quorvane: coordinates.iob:"
+    expect 0 "" "$at $no_elip
+$at warning: Not converted: 1 3DC record (line 1)
+$at warning: Not converted: 1 XYZ record (line 2)
+$at warning: Not converted: the covariance matrix of the 3DC group on line 1" -- coordinates.iob out.txt
+    [ "$(tail -n 1 out.txt)" = "\$GPS_COMPACT; ALPHA; BRAVO; 1234.56780; -2345.67890; 345.12340; 0.000004000000; 0.000000000000; 0.000009000000; 0.000000000000; 0.000000000000; 0.000016000000"$'\r' ] \
+        || fail "vector line: $(tail -n 1 out.txt)" ;;
 no-station-position)
     printf ' DXYZ     ALPHA        BRAVO\n COV  LG DIAG\n ELEM %23s %23s %23s\n' 1 2 3 >lg.iob
     expect 1 "" "iob2quorvane: lg.iob: No position for station 'ALPHA' to turn the local covariances on line 3" \

@@ -42,6 +42,8 @@ TEST(ReadWithDoubt, EachMistakeIsNamedWithItsLineColumnsAndText) {
          IobLines({PlhWith(32, "abcdefghi")}),
          {"'abcdefghi' in columns 32-40 on line 1, read as 0"}},
         {"a blank field is no doubt", IobLines({PlhWith(60, "            ")}), {}},
+        {"right-aligned numbers as laid out are no doubt", IobLines({kPlh}), {}},
+        {"a description after the unit is no doubt", IobLines({kPlh + "  layer 3 description"}), {}},
         {"a mistyped unit code",
          IobLines({PlhWith(73, "fr")}),
          {"unit code 'fr' in columns 73-74 on line 1 is neither in the unit table nor the LUNT record's: its values "

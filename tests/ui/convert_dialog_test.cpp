@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
+#include <string>
+#include <vector>
 
 #include "convert_dialog_fixture.h"
 #include "iob_records.h"
@@ -181,4 +183,38 @@ TEST_F(ConvertDialogTest, OneDroppedFileFillsTheIobFieldWithItsBytes) {
     QCoreApplication::sendEvent(&dialog_, &drop);
     EXPECT_EQ(controls_.iobField->text(), "/jobs/r" + QString(QChar(0xDCE9)) + "seau.iob");
     EXPECT_EQ(controls_.outputField->text(), "/jobs/r" + QString(QChar(0xDCE9)) + "seau.txt");
+}
+
+// Several files at once: nothing runs when one has no output name or two
+// would meet in one file, and No to the one question writes nothing.
+TEST_F(ConvertDialogTest, SeveralFilesRunOnlyWhenEachHasAnOutputOfItsOwnAndNoIsAnswered) {
+    WriteBytes(Path("a.iob"), ReadBytes(ExamplePath("header.iob")));
+    WriteBytes(Path("b.iob"), ReadBytes(ExamplePath("header.iob")));
+    WriteBytes(Path("b.txt"), "older\r\n");
+    const struct {
+        std::vector<QString> names;
+        QString message;
+    } cases[] = {
+        {{Path("a.iob"), Path("b.txt")}, "Nothing was converted: " + Path("b.txt") + " has no output name of its own"},
+        {{Path("a.iob"), Path("a.iob")},
+         "Nothing was converted: " + Path("a.iob") + " and " + Path("a.iob") + " would both be written to " +
+             Path("a.txt")},
+        {{Path("a.iob"), Path("b.iob")}, "Nothing was written: the files are as they were"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> names;
+        for (const QString& name : c.names) names.push_back(name.toStdString());
+        SeenBox question, seen;
+        if (c.names.back() == Path("b.iob")) script_.Then(Answer(question, QMessageBox::No));
+        script_.Then(PressOk(seen));
+        dialog_.ConvertOnceShown(names);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return script_.Pending() == 0; })) << c.message.toStdString();
+        EXPECT_EQ(seen.text, c.message);
+        if (!question.text.isEmpty()) {
+            EXPECT_EQ(question.text,
+                      "1 of the output files exist already:\n" + Path("b.txt") + "\nDo you want to replace them?");
+        }
+        EXPECT_FALSE(QFile::exists(Path("a.txt")));
+        EXPECT_EQ(ReadBytes(Path("b.txt")), "older\r\n");
+    }
 }

@@ -47,7 +47,9 @@ void ConvertPasses(ConversionSettings& settings, TextReader& input, TextWriter& 
 
 }  // namespace
 
-ConversionOutcome RunConversion(ConversionSettings& settings, TextReader& input, TextWriter& output) {
+ConversionOutcome RunConversion(ConversionSettings& settings, TextReader& input, TextWriter& output,
+                                OutputSyntax syntax) {
+    (void)syntax;
     ConversionOutcome outcome;
     FlushedOutput flushed(output);
     try {

@@ -108,7 +108,7 @@ ConversionOutcome ConvertAndClose(OpenFiles& files, const std::string& iobName, 
     }
     TextWriter output(files.output.Stream());
     ConversionSettings settings;
-    ConversionOutcome outcome = RunConversion(settings, input, output);
+    ConversionOutcome outcome = RunConversion(settings, input, output, options.syntax);
     std::fclose(files.iob);
     const long long doubts = outcome.report.DoubtCount();
     const bool refused = outcome.result == kResultOk && options.refuseDoubts && doubts > 0;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include <iob/convert.h>
+#include <iob/output_syntax.h>
 
 namespace iob {
 
@@ -39,6 +40,8 @@ struct ConvertFilesOptions {
     // relative name means the program's working folder, which a user of a
     // dialog does not see.
     bool fullPathsInMessages = false;
+    // The syntax of the output file.
+    OutputSyntax syntax = OutputSyntax::kCompact;
 };
 
 // How ConvertFiles ended.

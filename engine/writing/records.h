@@ -18,7 +18,14 @@ struct StationRecord {
     // Latitude and longitude in decimal degrees, for turning local covariances.
     double latitudeDegrees;
     double longitudeDegrees;
-    LineNumber line;  // of its PLH or PLO record
+    // The line of its PLH or PLO record, and the components that record
+    // holds fixed (columns 7, 8 and 9): bits beside the line, so that the
+    // fix flags cost no byte of a large table (a line number needs no more
+    // than 61 bits).
+    LineNumber line : 61;
+    bool latitudeFixed : 1;
+    bool longitudeFixed : 1;
+    bool heightFixed : 1;
 };
 
 // Stations in file order. A deque grows without copying what it holds, so

@@ -18,7 +18,7 @@ namespace {
 constexpr char kProgram[] = "iob2quorvane";
 
 void PrintHelp() {
-    std::printf("Usage: %s [-v | -q] [--strict] [--force] [--] IOB_FILE OUTPUT_FILE\n"
+    std::printf("Usage: %s [-v | -q] [--strict] [--force] [--syntax SYNTAX] [--] IOB_FILE OUTPUT_FILE\n"
                 "Converts the GeoLab IOB file IOB_FILE into the QUORVANE input file OUTPUT_FILE,\n"
                 "which is created or replaced; a file with no ELIP record gets the default\n"
                 "datum NAD 83. Prints nothing when the whole file was converted cleanly; a\n"
@@ -34,7 +34,11 @@ void PrintHelp() {
                 "  --strict       fail when anything was read with doubt: no output is written\n"
                 "                 and an earlier file of that name stays as it was\n"
                 "  --force        replace an existing OUTPUT_FILE whose name ends in .iob, which\n"
-                "                 is otherwise kept: swapped names would destroy an input\n"
+                "                 is otherwise kept: swapped names would destroy an input\n"                "  --syntax SYNTAX  the syntax of OUTPUT_FILE: compact (the default: $DATUM,\n"
+                "                 $GEO_COMPACT, $GPS_COMPACT, the stations and GPS vectors) or\n"
+                "                 single-line (_DATUM, _STA_COORD, _OBS_GPS_SET, ...: also the\n"
+                "                 fixed components of stations and the DIST, AZIM, ZANG and\n"
+                "                 ANGL observations with the HI and HT heights)\n"
                 "  --             end of options: a name after it is a file, even one\n"
                 "                 that begins with '-'\n"
                 "  --help         show this text and exit\n"
@@ -46,7 +50,9 @@ void PrintHelp() {
 }
 
 int Usage() {
-    std::fprintf(stderr, "Usage: %s [-v | -q] [--strict] [--force] [--] IOB_FILE OUTPUT_FILE (see %s --help)\n",
+    std::fprintf(stderr,
+                 "Usage: %s [-v | -q] [--strict] [--force] [--syntax SYNTAX] [--] IOB_FILE OUTPUT_FILE (see %s "
+                 "--help)\n",
                  kProgram, kProgram);
     return 2;
 }
@@ -101,6 +107,18 @@ bool ReadOptions(const std::vector<std::string>& arguments, Request* request) {
             request->options.refuseDoubts = true;
         } else if (option == "--force") {
             request->options.keepIobOutputs = false;
+        } else if (option == "--syntax" || option.rfind("--syntax=", 0) == 0) {
+            // The value follows as the next argument, or after "=".
+            const bool joined = option.size() > sizeof "--syntax" - 1;
+            if (!joined && ++first == arguments.size()) return false;
+            const std::string value = joined ? option.substr(sizeof "--syntax") : arguments[first];
+            if (value == "compact") {
+                request->options.syntax = iob::OutputSyntax::kCompact;
+            } else if (value == "single-line") {
+                request->options.syntax = iob::OutputSyntax::kSingleLine;
+            } else {
+                return false;
+            }
         } else {
             return false;
         }

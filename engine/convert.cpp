@@ -7,6 +7,7 @@
 #include "passes/vector_pass.h"
 #include "writing/flushed_output.h"
 #include "writing/output_format.h"
+#include "writing/single_line_format.h"
 
 namespace iob {
 namespace {
@@ -25,35 +26,40 @@ bool RewindForNextPass(TextReader& input, FlushedOutput& flushed, ConversionOutc
 
 // The three passes in the order of the output file. The first failure ends
 // the conversion: nothing more is read or written, so it is the one reported.
-void ConvertPasses(ConversionSettings& settings, TextReader& input, TextWriter& output, FlushedOutput& flushed,
-                   ConversionOutcome& outcome) {
+void ConvertPasses(ConversionSettings& settings, OutputSyntax syntax, TextReader& input, TextWriter& output,
+                   FlushedOutput& flushed, ConversionOutcome& outcome) {
+    const bool singleLine = syntax == OutputSyntax::kSingleLine;
     bool ellipsoidComment = false;
-    ReadHeaderRecords(settings, input, output, ellipsoidComment, outcome);
+    ReadHeaderRecords(settings, syntax, input, output, ellipsoidComment, outcome);
     if (outcome.result != kResultOk) return;
     WriteDatumCommentLine(output, ellipsoidComment, outcome.result);
     if (outcome.result != kResultOk) return;
-    WriteHeaderBlock(settings, output, outcome.result);
+    if (singleLine) {
+        WriteSingleLineHeader(settings, output, outcome.result);
+    } else {
+        WriteHeaderBlock(settings, output, outcome.result);
+    }
     if (outcome.result != kResultOk || !RewindForNextPass(input, flushed, outcome)) return;
 
     StationTable stations;
-    WrittenNames names;  // the stations' names, then the vectors'
+    WrittenNames names;  // the stations' names, then those of the vectors and observations
     CollectStations(settings, input, stations, names, outcome);
     if (outcome.result != kResultOk) return;
-    outcome.report.written.stations = WriteStationLines(stations, output, outcome.result);
+    outcome.report.written.stations = singleLine ? WriteSingleLineStations(stations, output, outcome.result)
+                                                 : WriteStationLines(stations, output, outcome.result);
     if (outcome.result != kResultOk || !RewindForNextPass(input, flushed, outcome)) return;
 
-    ConvertVectorGroups(settings, stations, names, input, output, outcome);
+    ConvertVectorGroups(settings, syntax, stations, names, input, output, outcome);
 }
 
 }  // namespace
 
 ConversionOutcome RunConversion(ConversionSettings& settings, TextReader& input, TextWriter& output,
                                 OutputSyntax syntax) {
-    (void)syntax;
     ConversionOutcome outcome;
     FlushedOutput flushed(output);
     try {
-        ConvertPasses(settings, input, output, flushed, outcome);
+        ConvertPasses(settings, syntax, input, output, flushed, outcome);
     } catch (const std::bad_alloc&) {
         // The station table, a group or a text could not grow: stop where we are.
         outcome.result = kResultOutOfMemory;
@@ -61,7 +67,8 @@ ConversionOutcome RunConversion(ConversionSettings& settings, TextReader& input,
     flushed.Flush(outcome);
     const ConversionReport& report = outcome.report;
     outcome.report.nothingConverted = outcome.result == kResultOk && report.written.stations == 0 &&
-                                      report.written.vectors == 0 && report.incompleteGroupVectors == 0;
+                                      report.written.vectors == 0 && report.incompleteGroupVectors == 0 &&
+                                      report.written.observations == 0;
     // A failed conversion wrote no datum worth a note.
     if (outcome.result != kResultOk) outcome.report.defaultDatum.clear();
     return outcome;

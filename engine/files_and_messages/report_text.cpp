@@ -71,9 +71,13 @@ std::string DoubtText(DoubtKind kind, const Doubt& d) {
 }  // namespace
 
 std::string ReportSummary(const ConversionReport& report) {
-    return FormatMessage(kReportSummary, Counted(report.written.stations, kReportStation, kReportStations).c_str(),
-                         Counted(report.written.vectors, kReportVector, kReportVectors).c_str(),
-                         Counted(report.written.groups, kReportGroup, kReportGroups).c_str());
+    const WrittenCounts& written = report.written;
+    const std::string stations = Counted(written.stations, kReportStation, kReportStations);
+    const std::string vectors = Counted(written.vectors, kReportVector, kReportVectors);
+    const std::string groups = Counted(written.groups, kReportGroup, kReportGroups);
+    if (written.observations == 0) return FormatMessage(kReportSummary, stations, vectors, groups);
+    return FormatMessage(kReportSummaryWithObservations, stations, vectors, groups,
+                         Counted(written.observations, kReportObservation, kReportObservations));
 }
 
 std::vector<std::string> UnconvertedItems(const ConversionReport& report) {
@@ -112,6 +116,21 @@ std::vector<std::string> UnconvertedItems(const ConversionReport& report) {
                 ? FormatMessage(kReportCoordinateMatrix, first.type, first.firstLine)
                 : FormatMessage(kReportCoordinateMatrices, report.coordinateMatrices, first.type, first.firstLine));
     }
+    for (const RecordTally& records : report.sigmaObservations) {
+        items.push_back(records.count == 1 ? FormatMessage(kReportSigmaObservation, records.type, records.firstLine)
+                                           : FormatMessage(kReportSigmaObservations, records.count, records.type,
+                                                           records.firstLine));
+    }
+    if (const RecordTally& zenith = report.negativeZenithAngles; zenith.count > 0) {
+        items.push_back(zenith.count == 1 ? FormatMessage(kReportNegativeZenithAngle, zenith.firstLine)
+                                          : FormatMessage(kReportNegativeZenithAngles, zenith.count, zenith.firstLine));
+    }
+    if (const RecordTally& angles = report.anglesOfAngleUnit; angles.count > 0) {
+        items.push_back(angles.count == 1
+                            ? FormatMessage(kReportAngleOfAngleUnit, angles.firstLine, report.angleUnitLine)
+                            : FormatMessage(kReportAnglesOfAngleUnit, angles.count, angles.firstLine,
+                                            report.angleUnitLine));
+    }
     if (report.linesAfterEnd > 0) {
         items.push_back(report.linesAfterEnd == 1
                             ? FormatMessage(kReportLineAfterEnd, report.endLine)
@@ -124,6 +143,7 @@ std::vector<std::string> ReportNotes(const ConversionReport& report) {
     std::vector<std::string> notes;
     if (report.nothingConverted) notes.push_back(FormatMessage(kReportNothingConverted));
     if (!report.defaultDatum.empty()) notes.push_back(FormatMessage(kReportDefaultDatum, report.defaultDatum));
+    if (report.anglesWithoutDeflections) notes.push_back(FormatMessage(kReportAnglesWithoutDeflections));
     return notes;
 }
 

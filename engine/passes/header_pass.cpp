@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "passes/observation_converter.h"
 #include "reading/pass_runner.h"
 #include "reading/record_types.h"
 #include "reading/record_view.h"
@@ -24,10 +25,19 @@ bool IsHeaderRecord(const char* recordType) {
 
 }  // namespace
 
-void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWriter& output, bool& ellipsoidComment,
-                       ConversionOutcome& outcome) {
-    auto tally = [&outcome](const RecordView& record) {
-        if (!IsFrequentType(record.Type())) TallySkippedRecord(record, outcome.report);
+void ReadHeaderRecords(ConversionSettings& settings, OutputSyntax syntax, TextReader& input, TextWriter& output,
+                       bool& ellipsoidComment, ConversionOutcome& outcome) {
+    // The single-line syntax converts the observations in the vector pass,
+    // which counts there those it cannot convert.
+    const bool observationsConverted = syntax == OutputSyntax::kSingleLine;
+    auto tally = [&](const RecordView& record) {
+        if (IsFrequentType(record.Type())) return;
+        if (IsRecordType(record.Type(), "ANGT") && settings.angleUnitLine == 0) {
+            settings.angleUnitLine = record.LineNumber();
+        }
+        if (!(observationsConverted && IsObservationOrHeightRecord(record.Type()))) {
+            TallySkippedRecord(record, outcome.report);
+        }
     };
     bool ellipsoidRecordRead = false;
     const LineNumber endLine = RunPass(input, outcome, IsHeaderRecord, tally, [&](const RecordView& record) {

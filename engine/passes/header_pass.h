@@ -4,6 +4,7 @@
 
 #include <iob/conversion_outcome.h>
 #include <iob/conversion_settings.h>
+#include <iob/output_syntax.h>
 #include <iob/text_stream.h>
 
 namespace iob {
@@ -13,10 +14,12 @@ namespace iob {
 // later TITL record drops it: `ellipsoidComment` tells whether it is still
 // due. This pass sees every record, so it also accounts in the report for
 // those that no pass converts, for the data lines after an END record, and
-// for a datum other than the default that it kept for want of an ELIP record.
+// for a datum other than the default that it kept for want of an ELIP record;
+// in the `syntax` that converts the observations, it leaves them to the
+// vector pass. The first ANGT record's line goes to `settings`.
 // Sets the result to 5014 on a read error, 5013
 // on a write error and 5114 for a LUNT factor that is not a finite positive number.
-void ReadHeaderRecords(ConversionSettings& settings, TextReader& input, TextWriter& output, bool& ellipsoidComment,
-                       ConversionOutcome& outcome);
+void ReadHeaderRecords(ConversionSettings& settings, OutputSyntax syntax, TextReader& input, TextWriter& output,
+                       bool& ellipsoidComment, ConversionOutcome& outcome);
 
 }  // namespace iob

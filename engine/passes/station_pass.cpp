@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "passes/repeated_stations.h"
+#include "reading/packed_angle.h"
 #include "reading/pass_runner.h"
 #include "reading/record_view.h"
 #include "reading/visible_text.h"
@@ -26,6 +27,11 @@ struct StationLayout {
     }
 };
 
+// Columns 7, 8 and 9 hold the latitude, the longitude and the height fixed
+// unless blank or "0".
+constexpr int kLatitudeFixColumn = 7;
+constexpr int kLongitudeFixColumn = 8;
+constexpr int kHeightFixColumn = 9;
 constexpr Field kLayoutMark = {10, 1};
 constexpr StationLayout kShortLayout = {
     kLayoutMark,
@@ -74,12 +80,10 @@ struct Angle {
     double degrees;  // decimal degrees
 };
 
-// Degrees + minutes x 0.01 + seconds x 0.0001 times the sign of the
-// hemisphere letter: 45 30 12.3456 N -> 45.30123456. A minus sign on the
-// degrees (even on "-0") negates the whole angle, minutes and seconds too:
-// -45 30 N -> -45.30, not -44.70. The decimal degrees come from the same
-// fields, not from the packed number, whose binary value is not the decimals
-// typed (45.30 taken apart gives 29' 99.99").
+// The packed angle times the sign of the hemisphere letter: 45 30 12.3456 S
+// -> -45.30123456. The decimal degrees come from the same fields, not from
+// the packed number, whose binary value is not the decimals typed (45.30
+// taken apart gives 29' 99.99").
 Angle ReadAngle(const RecordView& record, Field hemisphere, Field degrees, Field minutes, Field seconds,
                 char negativeLetter) {
     char letter[2];
@@ -88,8 +92,7 @@ Angle ReadAngle(const RecordView& record, Field hemisphere, Field degrees, Field
     double m = record.Number(minutes);
     double s = record.Number(seconds);
     double decimal = ((std::fabs(d) + m / 60.0) + s / 3600.0) * sign;
-    if (std::signbit(d)) return {((std::fabs(d) + m * 0.01) + s * 0.0001) * sign * -1.0, decimal * -1.0};
-    return {((m * 0.01 + s * 0.0001) + d) * sign, decimal};
+    return {PackedAngle(d, m, s) * sign, std::signbit(d) ? decimal * -1.0 : decimal};
 }
 
 // Both lines of a name given twice, and whether the positions differ.
@@ -120,7 +123,10 @@ StationRecord ParseStationRecord(const RecordView& record, const ConversionSetti
     }
 
     StationRecord station{};
-    station.line = record.LineNumber();
+    station.SetLine(record.LineNumber());
+    station.latitudeFixed = record.IsFlagSet(kLatitudeFixColumn);
+    station.longitudeFixed = record.IsFlagSet(kLongitudeFixColumn);
+    station.heightFixed = record.IsFlagSet(kHeightFixColumn);
     record.Name(layout.name, layout.maxNameLength, station.name);
     Angle latitude = ReadAngle(record, layout.latitudeHemisphere, layout.latitudeDegrees, layout.latitudeMinutes,
                                layout.latitudeSeconds, 'S');

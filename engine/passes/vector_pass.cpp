@@ -1,15 +1,18 @@
 #include "passes/vector_pass.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "passes/covariance_frames.h"
+#include "passes/observation_converter.h"
 #include "passes/station_index.h"
 #include "reading/pass_runner.h"
 #include "reading/record_types.h"
 #include "reading/record_view.h"
 #include "writing/output_format.h"
+#include "writing/single_line_format.h"
 
 namespace iob {
 namespace {
@@ -85,9 +88,11 @@ VectorRecord ParseVectorRecord(const RecordView& record, const ConversionSetting
 // once it is complete: after its last ELEM element, or at its GENC header.
 class VectorGroupConverter {
 public:
-    VectorGroupConverter(const ConversionSettings& settings, const StationTable& stations, WrittenNames& names,
-                         TextWriter& output, ConversionOutcome& outcome)
-        : settings_(settings), stations_(stations), names_(names), output_(output), outcome_(outcome) {}
+    VectorGroupConverter(const ConversionSettings& settings, OutputSyntax syntax, const StationTable& stations,
+                         WrittenNames& names, TextWriter& output, ConversionOutcome& outcome)
+        : settings_(settings), syntax_(syntax), stations_(stations), names_(names), output_(output), outcome_(outcome) {
+        if (syntax == OutputSyntax::kSingleLine) observations_.emplace(settings, names, output, outcome);
+    }
 
     void OnRecord(const RecordView& record) {
         // ELEM records are most of a file: they are told apart first.
@@ -106,15 +111,23 @@ public:
                             std::string(record.Trimmed({kRecordTypeColumn, kRecordTypeWidth}))};
         } else if (IsGpsGroupMark(record.Type())) {
             coordinates_.open = false;
+        } else if (observations_) {
+            observations_->OnRecord(record);
         }
         // Every other record changes nothing.
     }
 
     // A group still open at the end of the data was never completed.
     void OnEndOfData() {
+        ConversionReport& report = outcome_.report;
+        if (observations_ && observations_->WroteAngles()) {
+            report.anglesWithoutDeflections =
+                std::any_of(report.unconvertedRecords.begin(), report.unconvertedRecords.end(),
+                            [](const RecordTally& tally) { return tally.type == "GEOI"; });
+        }
         if (outcome_.result != kResultOk || group_.vectors.empty()) return;
-        outcome_.report.incompleteGroupVectors = static_cast<long long>(group_.vectors.size());
-        outcome_.report.incompleteGroupLine = group_.firstVectorLine;
+        report.incompleteGroupVectors = static_cast<long long>(group_.vectors.size());
+        report.incompleteGroupLine = group_.firstVectorLine;
     }
 
 private:
@@ -222,7 +235,14 @@ private:
             }
         }
         WriteGroupStart(output_, outcome_.result);
-        if (outcome_.result == kResultOk) WriteVectorLines(group_.vectors, output_, outcome_.result);
+        if (outcome_.result == kResultOk) {
+            if (syntax_ == OutputSyntax::kSingleLine) {
+                WriteSingleLineVectors(group_.vectors, output_, outcome_.result);
+            } else {
+                WriteVectorLines(group_.vectors, output_, outcome_.result);
+            }
+        }
+        if (observations_) observations_->EndRun();
         if (outcome_.result == kResultOk) {
             ++outcome_.report.written.groups;
             outcome_.report.written.vectors += static_cast<long long>(group_.vectors.size());
@@ -246,6 +266,7 @@ private:
     }
 
     const ConversionSettings& settings_;
+    OutputSyntax syntax_;
     const StationTable& stations_;
     WrittenNames& names_;
     TextWriter& output_;
@@ -260,13 +281,14 @@ private:
     } coordinates_;
     std::optional<StationIndex> stationIndex_;     // built for the first local group
     std::vector<const StationRecord*> positions_;  // of a local group's from-stations, reused from group to group
+    std::optional<ObservationConverter> observations_;  // in the single-line syntax
 };
 
 }  // namespace
 
-void ConvertVectorGroups(const ConversionSettings& settings, const StationTable& stations, WrittenNames& names,
-                         TextReader& input, TextWriter& output, ConversionOutcome& outcome) {
-    VectorGroupConverter converter(settings, stations, names, output, outcome);
+void ConvertVectorGroups(const ConversionSettings& settings, OutputSyntax syntax, const StationTable& stations,
+                         WrittenNames& names, TextReader& input, TextWriter& output, ConversionOutcome& outcome) {
+    VectorGroupConverter converter(settings, syntax, stations, names, output, outcome);
     RunPass(input, outcome, [&converter](const RecordView& record) { converter.OnRecord(record); });
     converter.OnEndOfData();
 }

@@ -5,6 +5,7 @@
 
 #include <iob/conversion_outcome.h>
 #include <iob/conversion_settings.h>
+#include <iob/output_syntax.h>
 #include <iob/text_stream.h>
 
 #include "passes/covariance_settings.h"
@@ -21,7 +22,9 @@ namespace iob {
 // holding ';', 5118 for a name written like an earlier, different one (a
 // station's among them), 5116 for a local covariance whose from-station has
 // no position and 5117 for a weight matrix that cannot be inverted. Throws std::bad_alloc when a group cannot grow.
-void ConvertVectorGroups(const ConversionSettings& settings, const StationTable& stations, WrittenNames& names,
-                         TextReader& input, TextWriter& output, ConversionOutcome& outcome);
+// In the single-line syntax it converts the terrestrial observations too, as
+// they are read.
+void ConvertVectorGroups(const ConversionSettings& settings, OutputSyntax syntax, const StationTable& stations,
+                         WrittenNames& names, TextReader& input, TextWriter& output, ConversionOutcome& outcome);
 
 }  // namespace iob

@@ -25,6 +25,8 @@ enum class Accepts : unsigned char {
     kMinutes,           // a number below 60, of minutes or seconds
     kLatitudeDegrees,   // a number of at most 90 in magnitude
     kLongitudeDegrees,  // a number of at most 180 in magnitude
+    kZenithDegrees,     // a number of at most 180 in magnitude
+    kCircleDegrees,     // a number of at most 360 in magnitude: an azimuth, a horizontal angle
     kUnitCode,          // blank, a code of the unit table, or the LUNT record's code
 };
 
@@ -38,7 +40,7 @@ struct Field {
 // which no item reads: a non-blank byte there is the sign of a field shifted
 // by a column. Columns 1 to 9 hold the record type and its flags.
 struct UnreadColumns {
-    static constexpr int kMax = 16;
+    static constexpr int kMax = 24;
     int column[kMax] = {};
     int count = 0;
 };
@@ -97,7 +99,10 @@ public:
         case Accepts::kLatitudeDegrees:
             return value <= 90.0 && value >= -90.0;
         case Accepts::kLongitudeDegrees:
+        case Accepts::kZenithDegrees:
             return value <= 180.0 && value >= -180.0;
+        case Accepts::kCircleDegrees:
+            return value <= 360.0 && value >= -360.0;
         default:
             return true;
         }
@@ -154,7 +159,12 @@ public:
         }
     }
 
-    // PLH, PLO and DXYZ records have a long layout, marked by "*" in column 10.
+    // Whether the flag in `column` is set: a byte other than blank or "0".
+    bool IsFlagSet(int column) const {
+        return column <= length_ && !IsBlankByte(line_[column - 1]) && line_[column - 1] != '0';
+    }
+
+    // Records that name stations have a long layout, marked by "*" in column 10.
     bool IsLongLayout() const {
         constexpr int kLayoutMarkerColumn = 10;
         return length_ >= kLayoutMarkerColumn && line_[kLayoutMarkerColumn - 1] == '*';

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "writing/data_line.h"
 #include "writing/fixed_notation.h"
 
 namespace iob {
@@ -13,37 +14,6 @@ constexpr char kTitleComment[] = "! IOB File Record Type TITL - ";
 constexpr char kEllipsoidComment[] = "! IOB File Record Type ELIP";
 constexpr char kStationComment[] = "! IOB-File Record Type PLH or PLO";
 constexpr char kGroupComment[] = "! IOB-File Record Type DXYZ, ELEM";
-
-// A data line, built where it stands. The longest, a vector line of nine
-// numbers each as wide as a double can make it, fits: the fixed texts and
-// names of any line take less than 150 bytes, a station line has four numbers.
-class DataLine {
-public:
-    template <std::size_t N>
-    void Add(const char (&text)[N]) {
-        Add(text, N - 1);
-    }
-    void AddName(const char* name) { Add(name, std::strlen(name)); }
-    // Data records put each number after "; ".
-    void AddField(double value, int decimals) {
-        Add("; ");
-        end_ = WriteFixed(end_, value, decimals);
-    }
-    void Write(TextWriter& output, int& result) {
-        Add("\n");
-        output.Write(text_, static_cast<std::size_t>(end_ - text_));
-        if (output.Failed()) result = kResultWriteError;
-    }
-
-private:
-    void Add(const char* text, std::size_t length) {
-        std::memcpy(end_, text, length);
-        end_ += length;
-    }
-
-    char text_[150 + 9 * (2 + kMaxFixedLength)];
-    char* end_ = text_;
-};
 
 }  // namespace
 
@@ -106,8 +76,10 @@ void WriteStationLine(const StationRecord& station, TextWriter& output, int& res
     line.Write(output, result);
 }
 
+void WriteStationComment(TextWriter& output, int& result) { WriteTextLine(output, kStationComment, result); }
+
 long long WriteStationLines(const StationTable& stations, TextWriter& output, int& result) {
-    WriteTextLine(output, kStationComment, result);
+    WriteStationComment(output, result);
     long long written = 0;
     for (const StationRecord& station : stations) {
         if (result != kResultOk) break;

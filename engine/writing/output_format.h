@@ -50,6 +50,9 @@ void WriteHeaderBlock(const ConversionSettings& settings, TextWriter& output, in
 // One $GEO_COMPACT line.
 void WriteStationLine(const StationRecord& station, TextWriter& output, int& result);
 
+// The comment line before the stations.
+void WriteStationComment(TextWriter& output, int& result);
+
 // The station comment line and one $GEO_COMPACT line per station, up to the
 // first that fails. Returns the number of station lines written.
 long long WriteStationLines(const StationTable& stations, TextWriter& output, int& result);

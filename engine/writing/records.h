@@ -21,11 +21,14 @@ struct StationRecord {
     // The line of its PLH or PLO record, and the components that record
     // holds fixed (columns 7, 8 and 9): bits beside the line, so that the
     // fix flags cost no byte of a large table (a line number needs no more
-    // than 61 bits).
+    // than 60 bits, see SetLine).
     LineNumber line : 61;
     bool latitudeFixed : 1;
     bool longitudeFixed : 1;
     bool heightFixed : 1;
+
+    void SetLine(LineNumber number) { line = number & kLargestLine; }
+    static constexpr LineNumber kLargestLine = (LineNumber{1} << 60) - 1;  // a trillion lines and more
 };
 
 // Stations in file order. A deque grows without copying what it holds, so
@@ -47,6 +50,24 @@ struct VectorRecord {
     double block[3][3];           // element (row, column) of the block as read, row <= column
     double standardDeviation[3];  // metres, of a group of correlations (CORR)
     Covariance covariance;        // the block with the group's COV settings applied
+};
+
+// One terrestrial observation, as the single-line syntax writes it.
+struct ObservationRecord {
+    enum class Kind : unsigned char {
+        kDistance,         // a slope distance (DIST)
+        kAzimuth,          // an astronomic azimuth, from the north (AZIM)
+        kZenithAngle,      // a zenith angle (ZANG)
+        kHorizontalAngle,  // clockwise at the at-station from the backsight to the foresight (ANGL)
+    };
+    Kind kind;
+    char atStation[16];  // trimmed and cut as station names are; the from-station of DIST, AZIM, ZANG
+    char toStation[16];  // the foresight of an angle
+    char backsight[16];  // of a horizontal angle only: ANGL's from-station
+    double value;              // metres, or an angle packed DD.MMSSsssss
+    double standardDeviation;  // metres, or seconds of arc
+    double instrumentHeight;   // metres, of the at-station
+    double targetHeight;       // metres, at the to-station
 };
 
 }  // namespace iob

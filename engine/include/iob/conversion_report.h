@@ -27,6 +27,7 @@ struct WrittenCounts {
     long long stations = 0;
     long long vectors = 0;
     long long groups = 0;
+    long long observations = 0;  // terrestrial, of the single-line syntax
 };
 
 // A reading that the user should check: a field whose text is not what its
@@ -93,11 +94,18 @@ struct ConversionReport {
 
     bool HasUnconverted() const {
         return incompleteGroupVectors > 0 || !unconvertedRecords.empty() || unknownRecords > 0 || cutLines > 0 ||
-               includeLines > 0 || linesAfterEnd > 0 || coordinateMatrices > 0;
+               includeLines > 0 || linesAfterEnd > 0 || coordinateMatrices > 0 || !sigmaObservations.empty() ||
+               negativeZenithAngles.count > 0 || anglesOfAngleUnit.count > 0;
     }
 
     long long coordinateMatrices = 0;   // covariance headers of 2DC, 2DD and 3DC groups, with their ELEM records
     RecordTally firstCoordinateMatrix;  // its group's record type and line
+
+    // Observations that the single-line syntax reads but does not convert.
+    std::vector<RecordTally> sigmaObservations;  // by type: columns 7-9 name a sigma record
+    RecordTally negativeZenithAngles;            // ZANG records
+    RecordTally anglesOfAngleUnit;               // AZIM, ZANG and ANGL records of a file with an ANGT record
+    LineNumber angleUnitLine = 0;                // that ANGT record's line
 
     // Read with doubt, by kind.
     std::array<DoubtList, kDoubtKinds> doubts;
@@ -114,6 +122,9 @@ struct ConversionReport {
     bool nothingConverted = false;
     // The datum written for want of an ELIP record; empty when the file has one.
     std::string defaultDatum;
+    // Angles were written, and the file's GEOI records (deflections of the
+    // vertical) were not converted.
+    bool anglesWithoutDeflections = false;
 };
 
 }  // namespace iob

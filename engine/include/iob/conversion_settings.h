@@ -13,6 +13,9 @@ struct ConversionSettings {
     double inverseFlattening = 298.2572221;  // ten significant digits, as given
     std::string customUnitCode;              // the LUNT record's, trimmed: its values take the factor below
     double customUnitFactor = 1.0;           // metres per unit, for codes outside the unit table
+    // The line of the file's ANGT record, 0 when it has none: its angle unit
+    // is not read, so no angle of the file is converted.
+    long long angleUnitLine = 0;
 };
 
 }  // namespace iob

@@ -34,7 +34,8 @@ void PrintHelp() {
                 "  --strict       fail when anything was read with doubt: no output is written\n"
                 "                 and an earlier file of that name stays as it was\n"
                 "  --force        replace an existing OUTPUT_FILE whose name ends in .iob, which\n"
-                "                 is otherwise kept: swapped names would destroy an input\n"                "  --syntax SYNTAX  the syntax of OUTPUT_FILE: compact (the default: $DATUM,\n"
+                "                 is otherwise kept: swapped names would destroy an input\n"
+                "  --syntax SYNTAX  the syntax of OUTPUT_FILE: compact (the default: $DATUM,\n"
                 "                 $GEO_COMPACT, $GPS_COMPACT, the stations and GPS vectors) or\n"
                 "                 single-line (_DATUM, _STA_COORD, _OBS_GPS_SET, ...: also the\n"
                 "                 fixed components of stations and the DIST, AZIM, ZANG and\n"
@@ -117,6 +118,7 @@ bool ReadOptions(const std::vector<std::string>& arguments, Request* request) {
             } else if (value == "single-line") {
                 request->options.syntax = iob::OutputSyntax::kSingleLine;
             } else {
+                std::fprintf(stderr, "%s: unknown syntax '%s': give compact or single-line\n", kProgram, value.c_str());
                 return false;
             }
         } else {

@@ -117,19 +117,19 @@ std::vector<std::string> UnconvertedItems(const ConversionReport& report) {
                 : FormatMessage(kReportCoordinateMatrices, report.coordinateMatrices, first.type, first.firstLine));
     }
     for (const RecordTally& records : report.sigmaObservations) {
-        items.push_back(records.count == 1 ? FormatMessage(kReportSigmaObservation, records.type, records.firstLine)
-                                           : FormatMessage(kReportSigmaObservations, records.count, records.type,
-                                                           records.firstLine));
+        items.push_back(records.count == 1
+                            ? FormatMessage(kReportSigmaObservation, records.type, records.firstLine)
+                            : FormatMessage(kReportSigmaObservations, records.count, records.type, records.firstLine));
     }
     if (const RecordTally& zenith = report.negativeZenithAngles; zenith.count > 0) {
         items.push_back(zenith.count == 1 ? FormatMessage(kReportNegativeZenithAngle, zenith.firstLine)
                                           : FormatMessage(kReportNegativeZenithAngles, zenith.count, zenith.firstLine));
     }
     if (const RecordTally& angles = report.anglesOfAngleUnit; angles.count > 0) {
-        items.push_back(angles.count == 1
-                            ? FormatMessage(kReportAngleOfAngleUnit, angles.firstLine, report.angleUnitLine)
-                            : FormatMessage(kReportAnglesOfAngleUnit, angles.count, angles.firstLine,
-                                            report.angleUnitLine));
+        items.push_back(
+            angles.count == 1
+                ? FormatMessage(kReportAngleOfAngleUnit, angles.firstLine, report.angleUnitLine)
+                : FormatMessage(kReportAnglesOfAngleUnit, angles.count, angles.firstLine, report.angleUnitLine));
     }
     if (report.linesAfterEnd > 0) {
         items.push_back(report.linesAfterEnd == 1

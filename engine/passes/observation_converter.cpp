@@ -32,47 +32,99 @@ constexpr Field kLayoutMark = {10, 1};
 // Columns 7-9 of an observation name a sigma record that adds to its standard deviation.
 constexpr Field kSigmaRecord = {7, 3};
 
-constexpr ObservationLayout kShortDistance = {Name(11, 12), kNone,      Name(24, 12),   kNone,
-                                              kNone,        kNone,      kNone,          Number(50, 15),
-                                              Unit(77),     Number(66, 10), kNone,      12};
-constexpr ObservationLayout kLongDistance = {Name(11, 31), kNone,      Name(43, 31),    kNone,
-                                             kNone,        kNone,      kNone,           Number(75, 15),
-                                             Unit(102),    Number(91, 10), kNone,       15};
-constexpr ObservationLayout kShortAzimuth = {
-    Name(11, 12), kNone, Name(24, 12), {50, 1}, {51, 3, Accepts::kCircleDegrees}, Minutes(55, 2), Minutes(58, 7),
-    kNone,        kNone, Number(66, 10), kNone, 12};
-constexpr ObservationLayout kLongAzimuth = {
-    Name(11, 31), kNone, Name(43, 31), {75, 1}, {76, 3, Accepts::kCircleDegrees}, Minutes(80, 2), Minutes(83, 7),
-    kNone,        kNone, Number(91, 10), kNone, 15};
-constexpr ObservationLayout kShortZenith = {
-    Name(11, 12), kNone, Name(24, 12),   {50, 1},        {51, 3, Accepts::kZenithDegrees}, Minutes(55, 2), Minutes(58, 7),
-    kNone,        kNone, Number(66, 10), Number(77, 10), 12};
-constexpr ObservationLayout kLongZenith = {
-    Name(11, 31), kNone, Name(43, 31),   {75, 1},         {76, 3, Accepts::kZenithDegrees}, Minutes(80, 2),
-    Minutes(83, 7), kNone, kNone,        Number(91, 10), Number(102, 10), 15};
-constexpr ObservationLayout kShortAngle = {
-    Name(11, 12), Name(24, 12), Name(37, 12),  {50, 1}, {51, 3, Accepts::kCircleDegrees}, Minutes(55, 2),
-    Minutes(58, 7), kNone,      kNone,         Number(66, 10), kNone, 12};
-constexpr ObservationLayout kLongAngle = {
-    Name(11, 31),     Name(43, 31), Name(75, 31), {107, 1}, {108, 3, Accepts::kCircleDegrees}, Minutes(112, 2),
-    Minutes(115, 7),  kNone,        kNone,        Number(123, 10), kNone, 15};
+constexpr ObservationLayout kShortDistance = {Name(11, 12), kNone,          Name(24, 12), kNone,          kNone, kNone,
+                                              kNone,        Number(50, 15), Unit(77),     Number(66, 10), kNone, 12};
+constexpr ObservationLayout kLongDistance = {Name(11, 31), kNone,          Name(43, 31), kNone,          kNone, kNone,
+                                             kNone,        Number(75, 15), Unit(102),    Number(91, 10), kNone, 15};
+constexpr ObservationLayout kShortAzimuth = {Name(11, 12),
+                                             kNone,
+                                             Name(24, 12),
+                                             {50, 1},
+                                             {51, 3, Accepts::kCircleDegrees},
+                                             Minutes(55, 2),
+                                             Minutes(58, 7),
+                                             kNone,
+                                             kNone,
+                                             Number(66, 10),
+                                             kNone,
+                                             12};
+constexpr ObservationLayout kLongAzimuth = {Name(11, 31),
+                                            kNone,
+                                            Name(43, 31),
+                                            {75, 1},
+                                            {76, 3, Accepts::kCircleDegrees},
+                                            Minutes(80, 2),
+                                            Minutes(83, 7),
+                                            kNone,
+                                            kNone,
+                                            Number(91, 10),
+                                            kNone,
+                                            15};
+constexpr ObservationLayout kShortZenith = {Name(11, 12),
+                                            kNone,
+                                            Name(24, 12),
+                                            {50, 1},
+                                            {51, 3, Accepts::kZenithDegrees},
+                                            Minutes(55, 2),
+                                            Minutes(58, 7),
+                                            kNone,
+                                            kNone,
+                                            Number(66, 10),
+                                            Number(77, 10),
+                                            12};
+constexpr ObservationLayout kLongZenith = {Name(11, 31),
+                                           kNone,
+                                           Name(43, 31),
+                                           {75, 1},
+                                           {76, 3, Accepts::kZenithDegrees},
+                                           Minutes(80, 2),
+                                           Minutes(83, 7),
+                                           kNone,
+                                           kNone,
+                                           Number(91, 10),
+                                           Number(102, 10),
+                                           15};
+constexpr ObservationLayout kShortAngle = {Name(11, 12),
+                                           Name(24, 12),
+                                           Name(37, 12),
+                                           {50, 1},
+                                           {51, 3, Accepts::kCircleDegrees},
+                                           Minutes(55, 2),
+                                           Minutes(58, 7),
+                                           kNone,
+                                           kNone,
+                                           Number(66, 10),
+                                           kNone,
+                                           12};
+constexpr ObservationLayout kLongAngle = {Name(11, 31),
+                                          Name(43, 31),
+                                          Name(75, 31),
+                                          {107, 1},
+                                          {108, 3, Accepts::kCircleDegrees},
+                                          Minutes(112, 2),
+                                          Minutes(115, 7),
+                                          kNone,
+                                          kNone,
+                                          Number(123, 10),
+                                          kNone,
+                                          15};
 
 // The columns between the items of each layout, in the order of their columns.
-constexpr UnreadColumns kShortDistanceUnread = ColumnsBetween(
-    {kLayoutMark, kShortDistance.at, kShortDistance.to, kShortDistance.length, kShortDistance.deviation,
-     kShortDistance.lengthUnit});
-constexpr UnreadColumns kLongDistanceUnread = ColumnsBetween({kLayoutMark, kLongDistance.at, kLongDistance.to,
-                                                              kLongDistance.length, kLongDistance.deviation,
-                                                              kLongDistance.lengthUnit});
+constexpr UnreadColumns kShortDistanceUnread =
+    ColumnsBetween({kLayoutMark, kShortDistance.at, kShortDistance.to, kShortDistance.length, kShortDistance.deviation,
+                    kShortDistance.lengthUnit});
+constexpr UnreadColumns kLongDistanceUnread =
+    ColumnsBetween({kLayoutMark, kLongDistance.at, kLongDistance.to, kLongDistance.length, kLongDistance.deviation,
+                    kLongDistance.lengthUnit});
 constexpr UnreadColumns kShortAzimuthUnread =
     ColumnsBetween({kLayoutMark, kShortAzimuth.at, kShortAzimuth.to, kShortAzimuth.sign, kShortAzimuth.degrees,
                     kShortAzimuth.minutes, kShortAzimuth.seconds, kShortAzimuth.deviation});
 constexpr UnreadColumns kLongAzimuthUnread =
     ColumnsBetween({kLayoutMark, kLongAzimuth.at, kLongAzimuth.to, kLongAzimuth.sign, kLongAzimuth.degrees,
                     kLongAzimuth.minutes, kLongAzimuth.seconds, kLongAzimuth.deviation});
-constexpr UnreadColumns kShortZenithUnread = ColumnsBetween(
-    {kLayoutMark, kShortZenith.at, kShortZenith.to, kShortZenith.sign, kShortZenith.degrees, kShortZenith.minutes,
-     kShortZenith.seconds, kShortZenith.deviation, kShortZenith.refraction});
+constexpr UnreadColumns kShortZenithUnread =
+    ColumnsBetween({kLayoutMark, kShortZenith.at, kShortZenith.to, kShortZenith.sign, kShortZenith.degrees,
+                    kShortZenith.minutes, kShortZenith.seconds, kShortZenith.deviation, kShortZenith.refraction});
 constexpr UnreadColumns kLongZenithUnread =
     ColumnsBetween({kLayoutMark, kLongZenith.at, kLongZenith.to, kLongZenith.sign, kLongZenith.degrees,
                     kLongZenith.minutes, kLongZenith.seconds, kLongZenith.deviation, kLongZenith.refraction});

@@ -279,8 +279,8 @@ private:
         LineNumber line = 0;
         std::string type;  // as its record gives it, trimmed
     } coordinates_;
-    std::optional<StationIndex> stationIndex_;     // built for the first local group
-    std::vector<const StationRecord*> positions_;  // of a local group's from-stations, reused from group to group
+    std::optional<StationIndex> stationIndex_;          // built for the first local group
+    std::vector<const StationRecord*> positions_;       // of a local group's from-stations, reused from group to group
     std::optional<ObservationConverter> observations_;  // in the single-line syntax
 };
 

@@ -61,9 +61,9 @@ struct ObservationRecord {
         kHorizontalAngle,  // clockwise at the at-station from the backsight to the foresight (ANGL)
     };
     Kind kind;
-    char atStation[16];  // trimmed and cut as station names are; the from-station of DIST, AZIM, ZANG
-    char toStation[16];  // the foresight of an angle
-    char backsight[16];  // of a horizontal angle only: ANGL's from-station
+    char atStation[16];        // trimmed and cut as station names are; the from-station of DIST, AZIM, ZANG
+    char toStation[16];        // the foresight of an angle
+    char backsight[16];        // of a horizontal angle only: ANGL's from-station
     double value;              // metres, or an angle packed DD.MMSSsssss
     double standardDeviation;  // metres, or seconds of arc
     double instrumentHeight;   // metres, of the at-station

@@ -168,6 +168,18 @@ $at warning: Not converted: 1 XYZ record (line 2)
 $at warning: Not converted: the covariance matrix of the 3DC group on line 1" -- coordinates.iob out.txt
     [ "$(tail -n 1 out.txt)" = "\$GPS_COMPACT; ALPHA; BRAVO; 1234.56780; -2345.67890; 345.12340; 0.000004000000; 0.000000000000; 0.000009000000; 0.000000000000; 0.000000000000; 0.000016000000"$'\r' ] \
         || fail "vector line: $(tail -n 1 out.txt)" ;;
+single-line)
+    # The whole traverse in the single-line syntax, given either way; the
+    # compact syntax, named or not, leaves its observations unconverted.
+    terrestrial="iob2quorvane: $examples/terrestrial.iob:"
+    expect 0 "" "$terrestrial 3 stations, 1 GPS vector in 1 group, 6 terrestrial observations
+$terrestrial $no_elip" -- -v --syntax single-line "$examples/terrestrial.iob" out.txt
+    cmp out.txt "$examples/terrestrial.txt" || fail "output differs from terrestrial.txt"
+    expect 0 "" "$terrestrial $no_elip" -- --syntax=single-line "$examples/terrestrial.iob" out2.txt
+    cmp out2.txt "$examples/terrestrial.txt" || fail "output differs with --syntax="
+    expect 0 "" "$network 3 stations, 3 GPS vectors in 2 groups
+$after_end" -- -v --syntax compact "$examples/network.iob" out3.txt
+    cmp out3.txt "$examples/network.txt" || fail "compact output differs from network.txt" ;;
 no-station-position)
     printf ' DXYZ     ALPHA        BRAVO\n COV  LG DIAG\n ELEM %23s %23s %23s\n' 1 2 3 >lg.iob
     expect 1 "" "iob2quorvane: lg.iob: No position for station 'ALPHA' to turn the local covariances on line 3" \
@@ -257,16 +269,19 @@ interrupted)
     [ -z "$(ls | grep '\.tmp$')" ] || fail "the temporary file stayed"
     [ "$(cat out.txt)" = earlier ] || fail "the earlier file was changed" ;;
 usage)
-    usage="Usage: iob2quorvane [-v | -q] [--strict] [--force] [--] IOB_FILE OUTPUT_FILE (see iob2quorvane --help)"
+    usage="Usage: iob2quorvane [-v | -q] [--strict] [--force] [--syntax SYNTAX] [--] IOB_FILE OUTPUT_FILE (see iob2quorvane --help)"
     expect 2 "" "$usage" -- only-one
     expect 2 "" "$usage" --
     expect 2 "" "$usage" -- --loud in.iob out.txt
-    expect 2 "" "$usage" -- -v only-one ;;
+    expect 2 "" "$usage" -- -v only-one
+    expect 2 "" "$usage" -- in.iob out.txt --syntax
+    expect 2 "" "iob2quorvane: unknown syntax 'single': give compact or single-line
+$usage" -- --syntax=single in.iob out.txt ;;
 version)
     expect 0 "iob2quorvane $4" "" -- --version ;;
 help)
     run_cli --help >stdout 2>stderr || fail "exit status $?"
-    text_of stdout | head -1 | grep -qx "Usage: iob2quorvane \\[-v | -q\\] \\[--strict\\] \\[--force\\] \\[--\\] IOB_FILE OUTPUT_FILE" || fail "$(head -1 stdout)" ;;
+    text_of stdout | head -1 | grep -qx "Usage: iob2quorvane \\[-v | -q\\] \\[--strict\\] \\[--force\\] \\[--syntax SYNTAX\\] \\[--\\] IOB_FILE OUTPUT_FILE" || fail "$(head -1 stdout)" ;;
 *)
     fail "unknown case $case_name" ;;
 esac

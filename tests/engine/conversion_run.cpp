@@ -4,7 +4,7 @@
 
 namespace iob {
 
-Conversion Convert(MemoryFile& input, MemoryFile& output, ConversionSettings& settings) {
+Conversion Convert(MemoryFile& input, MemoryFile& output, ConversionSettings& settings, OutputSyntax syntax) {
     Conversion run;
     MessagePresenter previous =
         SetMessagePresenter([&run](unsigned number, unsigned, const std::string& text, const std::string&) {
@@ -16,7 +16,7 @@ Conversion Convert(MemoryFile& input, MemoryFile& output, ConversionSettings& se
     {
         TextReader reader(in);
         TextWriter writer(out);
-        ConversionOutcome outcome = RunConversion(settings, reader, writer);
+        ConversionOutcome outcome = RunConversion(settings, reader, writer, syntax);
         ShowConversionFailure(outcome);
         run.result = outcome.result;
         run.lineCounter = outcome.failingLine;
@@ -39,9 +39,11 @@ Conversion Convert(const std::string& iob, ConversionSettings& settings) {
     return Convert(input, output, settings);
 }
 
-Conversion Convert(const std::string& iob) {
+Conversion Convert(const std::string& iob, OutputSyntax syntax) {
     ConversionSettings settings;
-    return Convert(iob, settings);
+    MemoryFile input{iob};
+    MemoryFile output;
+    return Convert(input, output, settings, syntax);
 }
 
 std::string IobLines(const std::vector<std::string>& lines) {

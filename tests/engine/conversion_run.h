@@ -27,9 +27,10 @@ struct Conversion {
 
 // Converts `iob` (bytes of an IOB file) with `settings`; the two MemoryFiles
 // may carry faults.
-Conversion Convert(MemoryFile& input, MemoryFile& output, ConversionSettings& settings);
+Conversion Convert(MemoryFile& input, MemoryFile& output, ConversionSettings& settings,
+                   OutputSyntax syntax = OutputSyntax::kCompact);
 Conversion Convert(const std::string& iob, ConversionSettings& settings);
-Conversion Convert(const std::string& iob);
+Conversion Convert(const std::string& iob, OutputSyntax syntax = OutputSyntax::kCompact);
 
 // Joins lines, each ended by LF (an IOB file) or CR LF (an output file).
 std::string IobLines(const std::vector<std::string>& lines);

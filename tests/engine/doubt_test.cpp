@@ -24,8 +24,9 @@ std::string PlhWith(int column, const std::string& text) {
     return line;
 }
 
-const std::string kBeyondRange = ", beyond its angle's range (minutes and seconds below 60, degrees to 90, 180 or 360), "
-                                 "taken as it stands";
+const std::string kBeyondRange =
+    ", beyond its angle's range (minutes and seconds below 60, degrees to 90, 180 or 360), "
+    "taken as it stands";
 
 }  // namespace
 

@@ -2,7 +2,8 @@
 
 namespace iob {
 
-std::string CheckConversion(const Conversion& run) {
+std::string CheckConversion(const Conversion& run, OutputSyntax syntax) {
+    const bool singleLine = syntax == OutputSyntax::kSingleLine;
     const bool showsItsOwnMessage = IsConversionFailure(run.result);
     if (run.result != 0 && run.result != 5001 && !showsItsOwnMessage) {
         return "unexpected result " + std::to_string(run.result);
@@ -27,7 +28,9 @@ std::string CheckConversion(const Conversion& run) {
     for (std::size_t at = run.output.find('\n'); at != std::string::npos; at = run.output.find('\n', at + 1)) {
         if (at == 0 || run.output[at - 1] != '\r') return "LF without CR at byte " + std::to_string(at);
     }
-    if (!endsBeforeTheHeader && run.output.find("$DATUM\r\n") == std::string::npos) return "header missing";
+    if (!endsBeforeTheHeader && run.output.find(singleLine ? "\r\n_DATUM; " : "$DATUM\r\n") == std::string::npos) {
+        return "header missing";
+    }
     if (!mayEndBeforeTheStations && run.output.find("\r\n! IOB-File Record Type PLH or PLO\r\n") == std::string::npos) {
         return "station comment missing";
     }
@@ -39,9 +42,11 @@ std::string CheckConversion(const Conversion& run) {
         }
         return count;
     };
-    if (run.report.written.stations != occurrences("\r\n$GEO_COMPACT; ") ||
-        run.report.written.vectors != occurrences("\r\n$GPS_COMPACT; ") ||
-        run.report.written.groups != occurrences("\r\n! IOB-File Record Type DXYZ, ELEM\r\n")) {
+    const WrittenCounts& written = run.report.written;
+    if (written.stations != occurrences(singleLine ? "\r\n_STA_COORD; " : "\r\n$GEO_COMPACT; ") ||
+        written.vectors != occurrences(singleLine ? "\r\n_OBS_GPS_SET; " : "\r\n$GPS_COMPACT; ") ||
+        written.groups != occurrences("\r\n! IOB-File Record Type DXYZ, ELEM\r\n") ||
+        written.observations != occurrences("\r\n_OBS_AZ_SET; ") + occurrences("\r\n_OBS_HA_SET; ")) {
         return "report counts differ from the lines written";
     }
     return "";

@@ -9,7 +9,7 @@
 
 namespace iob {
 
-// The empty text when all holds, otherwise what does not.
-std::string CheckConversion(const Conversion& run);
+// The empty text when all holds for a conversion into `syntax`, otherwise what does not.
+std::string CheckConversion(const Conversion& run, OutputSyntax syntax = OutputSyntax::kCompact);
 
 }  // namespace iob

@@ -23,11 +23,13 @@ class Corpus : public testing::TestWithParam<std::string> {};
 
 TEST_P(Corpus, ConvertsSoundlyAndTheSameTwice) {
     const std::string iob = ReadFileBytes(std::filesystem::path(IOB_CORPUS_DIR) / GetParam());
-    Conversion first = Convert(iob);
-    EXPECT_EQ(CheckConversion(first), "");
-    Conversion second = Convert(iob);
-    EXPECT_EQ(second.output, first.output);
-    EXPECT_EQ(second.result, first.result);
+    for (OutputSyntax syntax : {OutputSyntax::kCompact, OutputSyntax::kSingleLine}) {
+        Conversion first = Convert(iob, syntax);
+        EXPECT_EQ(CheckConversion(first, syntax), "");
+        Conversion second = Convert(iob, syntax);
+        EXPECT_EQ(second.output, first.output);
+        EXPECT_EQ(second.result, first.result);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Replay, Corpus, testing::ValuesIn(CorpusFiles()),

@@ -1,6 +1,6 @@
-// libFuzzer target: the conversion (RunConversion, with its messages) on arbitrary bytes, through in-memory
-// streams. Crashes, leaks and sanitizer reports are the fuzzer's business;
-// the checks here catch a conversion that returns nonsense.
+// libFuzzer target: the conversion (RunConversion, with its messages, in both syntaxes) on arbitrary bytes, through
+// in-memory streams. Crashes, leaks and sanitizer reports are the fuzzer's business; the checks here catch a conversion
+// that returns nonsense.
 #include <cstdint>
 #include <cstdlib>
 
@@ -11,7 +11,8 @@ using namespace iob;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string iob(reinterpret_cast<const char*>(data), size);
-    Conversion run = Convert(iob);
-    if (!CheckConversion(run).empty()) std::abort();
+    for (OutputSyntax syntax : {OutputSyntax::kCompact, OutputSyntax::kSingleLine}) {
+        if (!CheckConversion(Convert(iob, syntax), syntax).empty()) std::abort();
+    }
     return 0;
 }

@@ -1,6 +1,7 @@
 // The single-line syntax beyond its examples: how each observation field is
 // read with doubt, the refraction coefficient's rule, the names of
 // observations, and what the compact syntax still leaves unconverted.
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include <iob/report_text.h>
 
 #include "conversion_run.h"
+#include "file_bytes.h"
 
 using namespace iob;
 
@@ -136,4 +138,22 @@ TEST(SingleLineReport, AnglesBesideGeoiRecordsGetANoteAndTheCompactSyntaxCountsO
               (std::vector<std::string>{"1 GEOI record (line 1)", "1 AZIM record (line 2)", "1 DIST record (line 3)",
                                         "1 HT record (line 4)"}));
     EXPECT_TRUE(compact.report.nothingConverted);
+}
+
+TEST(SingleLineReport, EachKindThatStaysUnconvertedIsNamed) {
+    const Conversion run =
+        Convert(ReadFileBytes(std::filesystem::path(IOB_EXAMPLES_DIR) / "unconverted-observations.iob"),
+                OutputSyntax::kSingleLine);
+    EXPECT_EQ(
+        UnconvertedItems(run.report),
+        (std::vector<std::string>{
+            "1 ANGT record (line 3)", "1 SIGM record (line 6)", "1 GEOI record (line 7)", "1 DIR record (line 13)",
+            "1 DSET record (line 14)", "1 OHDF record (line 15)", "1 EHDF record (line 16)", "1 OHGT record (line 17)",
+            "1 EHGT record (line 18)",
+            "1 DIST record naming a sigma record in columns 7-9 (line 8): its standard deviation would lack the "
+            "sigma record's part",
+            "1 negative zenith angle (line 10)",
+            "2 angular observations (first on line 11): the ANGT record on line 3 may set another angle unit than "
+            "degrees, and it is not read"}));
+    EXPECT_EQ(run.report.written.observations, 1);
 }

@@ -90,6 +90,19 @@ struct Request {
     std::size_t firstName = 0;
 };
 
+// The syntax that `value` names; false, and says so, for none.
+bool ReadSyntax(const std::string& value, iob::OutputSyntax* syntax) {
+    if (value == "compact") {
+        *syntax = iob::OutputSyntax::kCompact;
+    } else if (value == "single-line") {
+        *syntax = iob::OutputSyntax::kSingleLine;
+    } else {
+        std::fprintf(stderr, "%s: unknown syntax '%s': give compact or single-line\n", kProgram, value.c_str());
+        return false;
+    }
+    return true;
+}
+
 // Reads the options before the names; false for one it does not know.
 bool ReadOptions(const std::vector<std::string>& arguments, Request* request) {
     // Swapped names would replace an IOB file: only --force does.
@@ -113,13 +126,7 @@ bool ReadOptions(const std::vector<std::string>& arguments, Request* request) {
             // The value follows as the next argument, or after "=".
             const bool joined = option.size() > sizeof "--syntax" - 1;
             if (!joined && ++first == arguments.size()) return false;
-            const std::string value = joined ? option.substr(sizeof "--syntax") : arguments[first];
-            if (value == "compact") {
-                request->options.syntax = iob::OutputSyntax::kCompact;
-            } else if (value == "single-line") {
-                request->options.syntax = iob::OutputSyntax::kSingleLine;
-            } else {
-                std::fprintf(stderr, "%s: unknown syntax '%s': give compact or single-line\n", kProgram, value.c_str());
+            if (!ReadSyntax(joined ? option.substr(sizeof "--syntax") : arguments[first], &request->options.syntax)) {
                 return false;
             }
         } else {

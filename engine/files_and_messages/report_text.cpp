@@ -68,6 +68,25 @@ std::string DoubtText(DoubtKind kind, const Doubt& d) {
     return std::string();
 }
 
+// The observations that the single-line syntax reads but does not convert, by why.
+void AddObservationItems(const ConversionReport& report, std::vector<std::string>& items) {
+    for (const RecordTally& records : report.sigmaObservations) {
+        items.push_back(records.count == 1
+                            ? FormatMessage(kReportSigmaObservation, records.type, records.firstLine)
+                            : FormatMessage(kReportSigmaObservations, records.count, records.type, records.firstLine));
+    }
+    if (const RecordTally& zenith = report.negativeZenithAngles; zenith.count > 0) {
+        items.push_back(zenith.count == 1 ? FormatMessage(kReportNegativeZenithAngle, zenith.firstLine)
+                                          : FormatMessage(kReportNegativeZenithAngles, zenith.count, zenith.firstLine));
+    }
+    if (const RecordTally& angles = report.anglesOfAngleUnit; angles.count > 0) {
+        items.push_back(
+            angles.count == 1
+                ? FormatMessage(kReportAngleOfAngleUnit, angles.firstLine, report.angleUnitLine)
+                : FormatMessage(kReportAnglesOfAngleUnit, angles.count, angles.firstLine, report.angleUnitLine));
+    }
+}
+
 }  // namespace
 
 std::string ReportSummary(const ConversionReport& report) {
@@ -116,21 +135,7 @@ std::vector<std::string> UnconvertedItems(const ConversionReport& report) {
                 ? FormatMessage(kReportCoordinateMatrix, first.type, first.firstLine)
                 : FormatMessage(kReportCoordinateMatrices, report.coordinateMatrices, first.type, first.firstLine));
     }
-    for (const RecordTally& records : report.sigmaObservations) {
-        items.push_back(records.count == 1
-                            ? FormatMessage(kReportSigmaObservation, records.type, records.firstLine)
-                            : FormatMessage(kReportSigmaObservations, records.count, records.type, records.firstLine));
-    }
-    if (const RecordTally& zenith = report.negativeZenithAngles; zenith.count > 0) {
-        items.push_back(zenith.count == 1 ? FormatMessage(kReportNegativeZenithAngle, zenith.firstLine)
-                                          : FormatMessage(kReportNegativeZenithAngles, zenith.count, zenith.firstLine));
-    }
-    if (const RecordTally& angles = report.anglesOfAngleUnit; angles.count > 0) {
-        items.push_back(
-            angles.count == 1
-                ? FormatMessage(kReportAngleOfAngleUnit, angles.firstLine, report.angleUnitLine)
-                : FormatMessage(kReportAnglesOfAngleUnit, angles.count, angles.firstLine, report.angleUnitLine));
-    }
+    AddObservationItems(report, items);
     if (report.linesAfterEnd > 0) {
         items.push_back(report.linesAfterEnd == 1
                             ? FormatMessage(kReportLineAfterEnd, report.endLine)

@@ -148,14 +148,21 @@ constexpr UnreadColumns kShortHeightUnread =
 constexpr UnreadColumns kLongHeightUnread =
     ColumnsBetween({kLayoutMark, kLongHeight.station, kLongHeight.height, kLongHeight.unit});
 
+// The record types of observations, spelled as RunPass hands them over.
+struct ObservationType {
+    char recordType[kRecordTypeWidth + 1];
+    Kind kind;
+};
+constexpr ObservationType kObservationTypes[] = {{"DIST", Kind::kDistance},
+                                                 {"AZIM", Kind::kAzimuth},
+                                                 {"ZANG", Kind::kZenithAngle},
+                                                 {"ANGL", Kind::kHorizontalAngle}};
+
 // The kind of observation a record type holds, or null for another record.
 const Kind* FindObservationKind(const char* recordType) {
-    static constexpr Kind kDistance = Kind::kDistance, kAzimuth = Kind::kAzimuth, kZenith = Kind::kZenithAngle,
-                          kAngle = Kind::kHorizontalAngle;
-    if (IsRecordType(recordType, "DIST")) return &kDistance;
-    if (IsRecordType(recordType, "AZIM")) return &kAzimuth;
-    if (IsRecordType(recordType, "ZANG")) return &kZenith;
-    if (IsRecordType(recordType, "ANGL")) return &kAngle;
+    for (const ObservationType& type : kObservationTypes) {
+        if (IsRecordType(recordType, type.recordType)) return &type.kind;
+    }
     return nullptr;
 }
 

@@ -1,5 +1,7 @@
 #include "passes/observation_converter.h"
 
+#include <iterator>
+
 #include "reading/packed_angle.h"
 #include "reading/record_types.h"
 #include "writing/single_line_format.h"
@@ -14,126 +16,56 @@ constexpr Field Number(int column, int width) { return {column, width, Accepts::
 constexpr Field Unit(int column) { return {column, 2, Accepts::kUnitCode}; }
 constexpr Field Minutes(int column, int width) { return {column, width, Accepts::kMinutes}; }
 constexpr Field kNone = {};
+constexpr Field kLayoutMark = {10, 1};
 
-// The columns of DIST, AZIM, ZANG and ANGL records; a "*" in column 10
-// selects the long layout, whose names are 31 columns wide. A field a record
-// type does not have is kNone.
+// The columns of DIST, AZIM, ZANG and ANGL records, in the order of their
+// columns; a "*" in column 10 selects the long layout, whose names are 31
+// columns wide. A field a record type does not have is kNone.
 struct ObservationLayout {
     Field at, backsight, to;  // the backsight, of ANGL only, stands between the two
     Field sign;               // "-" negates the angle (ZANG, ANGL); "S" refers an azimuth to the south
     Field degrees, minutes, seconds;
-    Field length, lengthUnit;  // DIST: the slope distance and the unit of it and its deviation
-    Field deviation;           // in the length's unit, or in seconds of arc
-    Field refraction;          // ZANG: the coefficient of refraction
+    Field length;      // DIST: the slope distance
+    Field deviation;   // in the length's unit, or in seconds of arc
+    Field lengthUnit;  // DIST: the unit of the distance and its deviation
+    Field refraction;  // ZANG: the coefficient of refraction
     int maxNameLength;
+
+    constexpr UnreadColumns Unread() const {
+        const Field all[] = {kLayoutMark, at,      backsight, to,        sign,       degrees,
+                             minutes,     seconds, length,    deviation, lengthUnit, refraction};
+        Field items[std::size(all)] = {};
+        int count = 0;
+        for (const Field& field : all) {
+            if (field.width > 0) items[count++] = field;
+        }
+        return ColumnsBetween(items, count);
+    }
 };
 
-constexpr Field kLayoutMark = {10, 1};
 // Columns 7-9 of an observation name a sigma record that adds to its standard deviation.
 constexpr Field kSigmaRecord = {7, 3};
 
-constexpr ObservationLayout kShortDistance = {Name(11, 12), kNone,          Name(24, 12), kNone,          kNone, kNone,
-                                              kNone,        Number(50, 15), Unit(77),     Number(66, 10), kNone, 12};
-constexpr ObservationLayout kLongDistance = {Name(11, 31), kNone,          Name(43, 31), kNone,          kNone, kNone,
-                                             kNone,        Number(75, 15), Unit(102),    Number(91, 10), kNone, 15};
-constexpr ObservationLayout kShortAzimuth = {Name(11, 12),
-                                             kNone,
-                                             Name(24, 12),
-                                             {50, 1},
-                                             {51, 3, Accepts::kCircleDegrees},
-                                             Minutes(55, 2),
-                                             Minutes(58, 7),
-                                             kNone,
-                                             kNone,
-                                             Number(66, 10),
-                                             kNone,
-                                             12};
-constexpr ObservationLayout kLongAzimuth = {Name(11, 31),
-                                            kNone,
-                                            Name(43, 31),
-                                            {75, 1},
-                                            {76, 3, Accepts::kCircleDegrees},
-                                            Minutes(80, 2),
-                                            Minutes(83, 7),
-                                            kNone,
-                                            kNone,
-                                            Number(91, 10),
-                                            kNone,
-                                            15};
-constexpr ObservationLayout kShortZenith = {Name(11, 12),
-                                            kNone,
-                                            Name(24, 12),
-                                            {50, 1},
-                                            {51, 3, Accepts::kZenithDegrees},
-                                            Minutes(55, 2),
-                                            Minutes(58, 7),
-                                            kNone,
-                                            kNone,
-                                            Number(66, 10),
-                                            Number(77, 10),
-                                            12};
-constexpr ObservationLayout kLongZenith = {Name(11, 31),
-                                           kNone,
-                                           Name(43, 31),
-                                           {75, 1},
-                                           {76, 3, Accepts::kZenithDegrees},
-                                           Minutes(80, 2),
-                                           Minutes(83, 7),
-                                           kNone,
-                                           kNone,
-                                           Number(91, 10),
-                                           Number(102, 10),
-                                           15};
-constexpr ObservationLayout kShortAngle = {Name(11, 12),
-                                           Name(24, 12),
-                                           Name(37, 12),
-                                           {50, 1},
-                                           {51, 3, Accepts::kCircleDegrees},
-                                           Minutes(55, 2),
-                                           Minutes(58, 7),
-                                           kNone,
-                                           kNone,
-                                           Number(66, 10),
-                                           kNone,
-                                           12};
-constexpr ObservationLayout kLongAngle = {Name(11, 31),
-                                          Name(43, 31),
-                                          Name(75, 31),
-                                          {107, 1},
-                                          {108, 3, Accepts::kCircleDegrees},
-                                          Minutes(112, 2),
-                                          Minutes(115, 7),
-                                          kNone,
-                                          kNone,
-                                          Number(123, 10),
-                                          kNone,
-                                          15};
+// clang-format off
+//                                            at            backsight     to            sign      degrees                             minutes          seconds          length          deviation        unit       refraction       names
+constexpr ObservationLayout kShortDistance = {Name(11, 12), kNone,        Name(24, 12), kNone,    kNone,                              kNone,           kNone,           Number(50, 15), Number(66, 10),  Unit(77),  kNone,           12};
+constexpr ObservationLayout kLongDistance  = {Name(11, 31), kNone,        Name(43, 31), kNone,    kNone,                              kNone,           kNone,           Number(75, 15), Number(91, 10),  Unit(102), kNone,           15};
+constexpr ObservationLayout kShortAzimuth  = {Name(11, 12), kNone,        Name(24, 12), {50, 1},  {51, 3, Accepts::kCircleDegrees},   Minutes(55, 2),  Minutes(58, 7),  kNone,          Number(66, 10),  kNone,     kNone,           12};
+constexpr ObservationLayout kLongAzimuth   = {Name(11, 31), kNone,        Name(43, 31), {75, 1},  {76, 3, Accepts::kCircleDegrees},   Minutes(80, 2),  Minutes(83, 7),  kNone,          Number(91, 10),  kNone,     kNone,           15};
+constexpr ObservationLayout kShortZenith   = {Name(11, 12), kNone,        Name(24, 12), {50, 1},  {51, 3, Accepts::kZenithDegrees},   Minutes(55, 2),  Minutes(58, 7),  kNone,          Number(66, 10),  kNone,     Number(77, 10),  12};
+constexpr ObservationLayout kLongZenith    = {Name(11, 31), kNone,        Name(43, 31), {75, 1},  {76, 3, Accepts::kZenithDegrees},   Minutes(80, 2),  Minutes(83, 7),  kNone,          Number(91, 10),  kNone,     Number(102, 10), 15};
+constexpr ObservationLayout kShortAngle    = {Name(11, 12), Name(24, 12), Name(37, 12), {50, 1},  {51, 3, Accepts::kCircleDegrees},   Minutes(55, 2),  Minutes(58, 7),  kNone,          Number(66, 10),  kNone,     kNone,           12};
+constexpr ObservationLayout kLongAngle     = {Name(11, 31), Name(43, 31), Name(75, 31), {107, 1}, {108, 3, Accepts::kCircleDegrees},  Minutes(112, 2), Minutes(115, 7), kNone,          Number(123, 10), kNone,     kNone,           15};
+// clang-format on
 
-// The columns between the items of each layout, in the order of their columns.
-constexpr UnreadColumns kShortDistanceUnread =
-    ColumnsBetween({kLayoutMark, kShortDistance.at, kShortDistance.to, kShortDistance.length, kShortDistance.deviation,
-                    kShortDistance.lengthUnit});
-constexpr UnreadColumns kLongDistanceUnread =
-    ColumnsBetween({kLayoutMark, kLongDistance.at, kLongDistance.to, kLongDistance.length, kLongDistance.deviation,
-                    kLongDistance.lengthUnit});
-constexpr UnreadColumns kShortAzimuthUnread =
-    ColumnsBetween({kLayoutMark, kShortAzimuth.at, kShortAzimuth.to, kShortAzimuth.sign, kShortAzimuth.degrees,
-                    kShortAzimuth.minutes, kShortAzimuth.seconds, kShortAzimuth.deviation});
-constexpr UnreadColumns kLongAzimuthUnread =
-    ColumnsBetween({kLayoutMark, kLongAzimuth.at, kLongAzimuth.to, kLongAzimuth.sign, kLongAzimuth.degrees,
-                    kLongAzimuth.minutes, kLongAzimuth.seconds, kLongAzimuth.deviation});
-constexpr UnreadColumns kShortZenithUnread =
-    ColumnsBetween({kLayoutMark, kShortZenith.at, kShortZenith.to, kShortZenith.sign, kShortZenith.degrees,
-                    kShortZenith.minutes, kShortZenith.seconds, kShortZenith.deviation, kShortZenith.refraction});
-constexpr UnreadColumns kLongZenithUnread =
-    ColumnsBetween({kLayoutMark, kLongZenith.at, kLongZenith.to, kLongZenith.sign, kLongZenith.degrees,
-                    kLongZenith.minutes, kLongZenith.seconds, kLongZenith.deviation, kLongZenith.refraction});
-constexpr UnreadColumns kShortAngleUnread =
-    ColumnsBetween({kLayoutMark, kShortAngle.at, kShortAngle.backsight, kShortAngle.to, kShortAngle.sign,
-                    kShortAngle.degrees, kShortAngle.minutes, kShortAngle.seconds, kShortAngle.deviation});
-constexpr UnreadColumns kLongAngleUnread =
-    ColumnsBetween({kLayoutMark, kLongAngle.at, kLongAngle.backsight, kLongAngle.to, kLongAngle.sign,
-                    kLongAngle.degrees, kLongAngle.minutes, kLongAngle.seconds, kLongAngle.deviation});
+constexpr UnreadColumns kShortDistanceUnread = kShortDistance.Unread();
+constexpr UnreadColumns kLongDistanceUnread = kLongDistance.Unread();
+constexpr UnreadColumns kShortAzimuthUnread = kShortAzimuth.Unread();
+constexpr UnreadColumns kLongAzimuthUnread = kLongAzimuth.Unread();
+constexpr UnreadColumns kShortZenithUnread = kShortZenith.Unread();
+constexpr UnreadColumns kLongZenithUnread = kLongZenith.Unread();
+constexpr UnreadColumns kShortAngleUnread = kShortAngle.Unread();
+constexpr UnreadColumns kLongAngleUnread = kLongAngle.Unread();
 
 // HI and HT columns: the station, its instrument or target height, the
 // height's unit. HI records are taken to share HT's layout.

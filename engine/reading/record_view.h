@@ -45,12 +45,13 @@ struct UnreadColumns {
     int count = 0;
 };
 
-// The unread columns between `items`, given in the order of their columns.
-constexpr UnreadColumns ColumnsBetween(std::initializer_list<Field> items) {
+// The unread columns between the `count` `items`, given in the order of their columns.
+constexpr UnreadColumns ColumnsBetween(const Field* items, int count) {
     constexpr int kFirstCheckedColumn = 10;
     UnreadColumns unread;
     int next = 0;  // the first column after the item before
-    for (const Field& item : items) {
+    for (int i = 0; i < count; ++i) {
+        const Field& item = items[i];
         for (int column = next; next > 0 && column < item.column; ++column) {
             if (column >= kFirstCheckedColumn && unread.count < UnreadColumns::kMax)
                 unread.column[unread.count++] = column;
@@ -58,6 +59,10 @@ constexpr UnreadColumns ColumnsBetween(std::initializer_list<Field> items) {
         next = item.column + item.width;
     }
     return unread;
+}
+
+constexpr UnreadColumns ColumnsBetween(std::initializer_list<Field> items) {
+    return ColumnsBetween(items.begin(), static_cast<int>(items.size()));
 }
 
 class RecordView {

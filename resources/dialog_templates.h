@@ -14,6 +14,7 @@ enum class ControlKind {
     kDefaultButton,  // push button pressed by Enter wherever the focus is
     kIcon,           // the application icon at its own size
     kProgressBar,    // a bar from 0 to kProgressRange, takes no focus
+    kCheckBox,       // a box the user checks and clears, its text to the right; clear at first
 };
 
 // The steps of a progress bar, empty to full.
@@ -31,6 +32,7 @@ enum ControlId : int {
     kIdBrowseOutput = 1004,
     kIdProgressText = 1005,
     kIdProgressBar = 1006,
+    kIdSingleLineSyntax = 1007,
 };
 
 struct ControlTemplate {

@@ -1,7 +1,8 @@
 // The controls of a CConvertDialog, found as a user finds them: the two
-// fields and the four buttons in the order they were made.
+// fields, the four buttons in the order they were made and the check box.
 #pragma once
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +17,7 @@ struct ConvertDialogControls {
         browseOutput = buttons.value(1);
         convert = buttons.value(2);
         close = buttons.value(3);
+        syntaxBox = dialog.findChild<QCheckBox*>(QString(), Qt::FindDirectChildrenOnly);
     }
 
     QLineEdit* iobField;
@@ -24,4 +26,5 @@ struct ConvertDialogControls {
     QPushButton* browseOutput;
     QPushButton* convert;
     QPushButton* close;
+    QCheckBox* syntaxBox;
 };

@@ -65,7 +65,8 @@ TEST_F(ConvertDialogTest, EnterOnTheFocusedConvertButtonConverts) {
 TEST_F(ConvertDialogTest, FocusStartsInTheIobFieldAndTabRunsThroughTheControlsInTemplateOrder) {
     EXPECT_EQ(QApplication::focusWidget(), controls_.iobField);
     const QList<QWidget*> order = {controls_.browseIob, controls_.outputField, controls_.browseOutput,
-                                   controls_.convert,   controls_.close,       controls_.iobField};
+                                   controls_.syntaxBox, controls_.convert,     controls_.close,
+                                   controls_.iobField};
     for (QWidget* next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next);
@@ -90,6 +91,8 @@ TEST_F(ConvertDialogTest, DialogShowsTheTitleAndTextsOfItsTemplate) {
     EXPECT_EQ(controls_.convert->text(), "&Convert Data");
     EXPECT_EQ(controls_.browseOutput->text(), "Browse...");
     EXPECT_EQ(controls_.close->text(), "Close");
+    EXPECT_EQ(controls_.syntaxBox->text(),
+              "Write the &single-line syntax: also fixed stations and terrestrial observations");
 }
 
 TEST_F(ConvertDialogTest, DialogOpensCentredOnTheScreen) {

@@ -131,8 +131,11 @@ TEST(ConvertDialogLayout, ControlsKeepTheTemplatesProportions) {
     // "Browse..." starts at 353 of 400 units, the fields at 7 and are 336 wide.
     EXPECT_NEAR(buttons[0]->x() / double(dialog.width()), 353.0 / 400, 0.005);
     EXPECT_NEAR(fields[0]->width() / double(dialog.width()), 336.0 / 400, 0.005);
-    // The output field is 150 of 207 units down, "Close" 185.
+    // The output field is 150 of 207 units down, the check box beneath it 170, "Close" 185.
     EXPECT_NEAR(fields[1]->y() / double(dialog.height()), 150.0 / 207, 0.005);
+    const QCheckBox* box = ConvertDialogControls(dialog).syntaxBox;
+    EXPECT_NEAR(box->y() / double(dialog.height()), 170.0 / 207, 0.005);
+    EXPECT_EQ(box->x(), fields[1]->x());
     EXPECT_NEAR(buttons[3]->y() / double(dialog.height()), 185.0 / 207, 0.005);
     EXPECT_EQ(buttons[1]->x(), buttons[3]->x());
 }

@@ -132,6 +132,9 @@ bool SaveSummaryPicture(CConvertDialog& dialog, const QTemporaryDir& jobs, const
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The pictures show the dialog as it first opens, whatever the user's settings hold.
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
     QApplication application(argc, argv);
     if (argc != 2) return 2;
     const QDir folder(QString::fromLocal8Bit(argv[1]));

@@ -20,3 +20,13 @@ TEST(ConvertDialogLayout, EveryTextFitsItsControl) {
     }
     ReleaseDC(run.main, dc);
 }
+
+// Wine's dialog font needs more room across than the long texts have, but
+// none down: the dialog is as tall as its 207 units, give or take a pixel.
+TEST(ConvertDialogLayout, IsAsTallAsItsTemplateWhenNoTextNeedsMoreHeight) {
+    DialogRun run;
+    RECT units{0, 0, 400, 207}, client;
+    MapDialogRect(run.main, &units);
+    GetClientRect(run.main, &client);
+    EXPECT_NEAR(client.bottom, units.bottom, 1);
+}

@@ -1,5 +1,6 @@
 #include "convert_dialog.h"
 
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -33,11 +34,14 @@ CConvertDialog::CConvertDialog(const std::string& iobFileName, QWidget* parent)
     const auto controls = BuildDialog(*this, ConvertDialogTemplate(), icon_.pixmap(kAppIconSize, kAppIconSize));
     iobField_ = static_cast<QLineEdit*>(controls.at(kIdIobName));
     outputField_ = static_cast<QLineEdit*>(controls.at(kIdOutputName));
+    syntaxBox_ = static_cast<QCheckBox*>(controls.at(kIdSingleLineSyntax));
     const auto button = [&controls](int id) { return static_cast<QPushButton*>(controls.at(id)); };
     connect(button(kIdBrowseIob), &QPushButton::clicked, this, [this] { flow_.OnBrowseIob(); });
     connect(button(kIdBrowseOutput), &QPushButton::clicked, this, [this] { flow_.OnBrowseOutput(); });
     connect(button(kIdConvert), &QPushButton::clicked, this, &CConvertDialog::OnConvert);
     connect(button(kIdCancel), &QPushButton::clicked, this, &QDialog::reject);
+    // The user's click alone, not the box set as stored.
+    connect(syntaxBox_, &QCheckBox::clicked, this, [this] { flow_.OnSyntaxChosen(); });
     // The proposal follows the IOB name however it changes.
     connect(iobField_, &QLineEdit::textChanged, this, [this] { flow_.OnIobNameChanged(); });
     // Files dropped anywhere on the dialog are the dialog's, not a field's text.
@@ -45,7 +49,7 @@ CConvertDialog::CConvertDialog(const std::string& iobFileName, QWidget* parent)
     iobField_->setAcceptDrops(false);
     outputField_->setAcceptDrops(false);
     setWindowIcon(icon_);
-    flow_.FillFields();
+    flow_.FillControls();
     iobField_->setFocus();
 }
 
@@ -135,6 +139,14 @@ std::string CConvertDialog::FieldText(NameField field) const {
 
 void CConvertDialog::SetFieldText(NameField field, const std::string& text) {
     (field == NameField::kIob ? iobField_ : outputField_)->setText(FieldTextOf(text));
+}
+
+iob::OutputSyntax CConvertDialog::ChosenSyntax() const {
+    return syntaxBox_->isChecked() ? iob::OutputSyntax::kSingleLine : iob::OutputSyntax::kCompact;
+}
+
+void CConvertDialog::SetChosenSyntax(iob::OutputSyntax syntax) {
+    syntaxBox_->setChecked(syntax == iob::OutputSyntax::kSingleLine);
 }
 
 std::vector<std::string> CConvertDialog::ChooseFiles(const FileDialogRequest& request) {

@@ -1,7 +1,8 @@
 // The main dialog (template 102): the IOB file name and the output file
-// name, "Browse..." for each, "&Convert Data" and "Close". What its buttons
-// do is the convert flow's; this class draws the dialog and lends the flow
-// its fields, Qt's file dialog and the progress window.
+// name, "Browse..." for each, the check box of the single-line syntax,
+// "&Convert Data" and "Close". What its buttons do is the convert flow's;
+// this class draws the dialog and lends the flow its fields, its check box,
+// Qt's file dialog and the progress window.
 #pragma once
 
 #include <QDialog>
@@ -15,6 +16,7 @@
 #include "convert_dialog_view.h"
 #include "convert_flow.h"
 
+class QCheckBox;
 class QLineEdit;
 class CProgressWindow;
 
@@ -54,6 +56,8 @@ private:
 
     std::string FieldText(NameField field) const override;
     void SetFieldText(NameField field, const std::string& text) override;
+    iob::OutputSyntax ChosenSyntax() const override;
+    void SetChosenSyntax(iob::OutputSyntax syntax) override;
     std::vector<std::string> ChooseFiles(const FileDialogRequest& request) override;
     void OpenProgress(const std::string& text) override;
     void SetProgress(int steps) override;
@@ -63,6 +67,7 @@ private:
     QIcon icon_;
     QLineEdit* iobField_ = nullptr;
     QLineEdit* outputField_ = nullptr;
+    QCheckBox* syntaxBox_ = nullptr;
     iob::MessagePresenter previousPresenter_;
     std::unique_ptr<CProgressWindow> progress_;
     ConvertFlow flow_;

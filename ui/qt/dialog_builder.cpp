@@ -1,10 +1,12 @@
 #include "dialog_builder.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 #include <vector>
 
 #include "dialog_units.h"
@@ -40,6 +42,8 @@ QWidget* MakeControl(QDialog& dialog, const ControlTemplate& control, const QPix
         bar->setTextVisible(false);
         return bar;
     }
+    case ControlKind::kCheckBox:
+        return new QCheckBox(text, &dialog);
     }
     return nullptr;
 }
@@ -57,6 +61,15 @@ QSize RoomForText(const ControlTemplate& control, const QWidget& widget) {
         const int padding = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &widget) +
                             2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &widget);
         return metrics.size(Qt::TextShowMnemonic, text) + QSize(padding, padding);
+    }
+    case ControlKind::kCheckBox: {
+        // The box, the space after it, then the text.
+        const QStyle* style = widget.style();
+        const QSize written = metrics.size(Qt::TextShowMnemonic, text);
+        const int box = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &widget) +
+                        style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &widget);
+        return QSize(box + written.width(),
+                     std::max(written.height(), style->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, &widget)));
     }
     case ControlKind::kEdit:
     case ControlKind::kIcon:

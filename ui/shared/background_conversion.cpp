@@ -37,8 +37,8 @@ void ShowProgressUntilDone(const std::future<void>& worker, const std::string& t
 
 }  // namespace
 
-BackgroundOutcome ConvertInBackground(std::string& iobName, std::string& outputName, ConversionProgressView& view,
-                                      bool showMessage) {
+BackgroundOutcome ConvertInBackground(std::string& iobName, std::string& outputName, iob::OutputSyntax syntax,
+                                      ConversionProgressView& view, bool showMessage) {
     // Made before the worker starts: it trims the names in place.
     const std::string text = iob::FormatMessage(iob::kMsgConverting, iob::TrimFileName(iobName).c_str());
     std::atomic<int> steps{0};
@@ -47,6 +47,7 @@ BackgroundOutcome ConvertInBackground(std::string& iobName, std::string& outputN
         iob::ConvertFilesOptions options;
         options.progress = [&steps](int pass, double share) { steps = ProgressSteps(pass, share); };
         options.fullPathsInMessages = true;
+        options.syntax = syntax;
         outcome.files = iob::ConvertFiles(iobName, outputName, options);
     };
     HeldMessages messages;

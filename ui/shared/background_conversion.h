@@ -17,10 +17,10 @@ struct BackgroundOutcome {
     std::string messageText;
 };
 
-// Converts as iob::ConvertFiles does, trimming both names in place, and
-// naming every file by its full path in its message; shows that message on
-// the calling (UI) thread once the worker has ended, unless
+// Converts as iob::ConvertFiles does, into `syntax`, trimming both names in
+// place, and naming every file by its full path in its message; shows that
+// message on the calling (UI) thread once the worker has ended, unless
 // `showMessage` is false (several files end in one summary). The worker
 // alone touches the arguments until then.
-BackgroundOutcome ConvertInBackground(std::string& iobName, std::string& outputName, ConversionProgressView& view,
-                                      bool showMessage = true);
+BackgroundOutcome ConvertInBackground(std::string& iobName, std::string& outputName, iob::OutputSyntax syntax,
+                                      ConversionProgressView& view, bool showMessage = true);

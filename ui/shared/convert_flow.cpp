@@ -11,6 +11,7 @@
 #include "path_case.h"
 #include "proposed_output_name.h"
 #include "start_folder.h"
+#include "syntax_setting.h"
 
 namespace {
 
@@ -65,7 +66,12 @@ ConvertFlow::ConvertFlow(ConvertDialogView& view, const std::string& iobFileName
     ProposeOutputName();
 }
 
-void ConvertFlow::FillFields() { Fill(); }
+void ConvertFlow::FillControls() {
+    Fill();
+    view_.SetChosenSyntax(StoredSyntax());
+}
+
+void ConvertFlow::OnSyntaxChosen() { StoreSyntax(view_.ChosenSyntax()); }
 
 void ConvertFlow::Fill() {
     filling_ = true;
@@ -86,7 +92,7 @@ void ConvertFlow::OnConvert() {
         bool& converting;
         ~Finished() { converting = false; }
     } finished{converting_};
-    ConvertInBackground(iobFileName_, outputFileName_, view_);
+    ConvertInBackground(iobFileName_, outputFileName_, view_.ChosenSyntax(), view_);
 }
 
 void ConvertFlow::OnBrowseIob() {
@@ -126,11 +132,13 @@ void ConvertFlow::ConvertSeveral(const std::vector<std::string>& iobNames) {
         bool& converting;
         ~Finished() { converting = false; }
     } finished{converting_};
+    // One syntax for all of them, as the box stood when they started.
+    const iob::OutputSyntax syntax = view_.ChosenSyntax();
     long long converted = 0;
     for (FileConversion& file : files) {
         std::string iob = file.iobName;
         std::string output = file.outputName;
-        file.outcome = ConvertInBackground(iob, output, view_, false);
+        file.outcome = ConvertInBackground(iob, output, syntax, view_, false);
         if (file.outcome.files.result == 0) ++converted;
     }
     std::string summary;

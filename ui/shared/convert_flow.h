@@ -1,8 +1,9 @@
 // What the main dialog does, apart from drawing it: "&Convert Data", the two
 // "Browse..." buttons and Enter. It owns the two names; every conversion
 // starts from the default datum and unit, whatever the one before read, so
-// a file converts as it does on the command line. Each action reads both
-// fields into the names first.
+// a file converts as it does on the command line, and writes the syntax the
+// view chooses (ChosenSyntax) as it starts. Each action reads both fields
+// into the names first.
 #pragma once
 
 #include <string>
@@ -16,11 +17,18 @@ class ConvertFlow {
 public:
     // `view` outlives the flow. `iobFileName` is the program's argument,
     // empty without one; the output name it proposes comes with it. The
-    // fields are left as they are until FillFields.
+    // controls are left as they are until FillControls.
     ConvertFlow(ConvertDialogView& view, const std::string& iobFileName);
 
-    // Writes both names into both fields.
-    void FillFields();
+    // Writes both names into both fields, and sets the check box to the
+    // syntax stored by the run before (syntax_setting.h).
+    void FillControls();
+
+    // The user checked or cleared the box: the choice is stored at once, so
+    // that the next run opens as this one was left, whether or not a
+    // conversion follows. While a conversion runs too, which keeps the
+    // syntax it started with.
+    void OnSyntaxChosen();
 
     // When the output is an existing file, first asks whether to replace it
     // and does nothing more after No. Then trims and checks the names,

@@ -84,7 +84,7 @@ void CConvertDialog::OnInitDialog() {
     }
     SendMessageW(window_, WM_SETICON, ICON_BIG, AppIcon(SM_CXICON));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, AppIcon(SM_CXSMICON));
-    flow_.FillFields();
+    flow_.FillControls();
     DragAcceptFiles(window_, TRUE);
 }
 
@@ -102,6 +102,12 @@ void CConvertDialog::OnDropFiles(HDROP drop) {
 }
 
 void CConvertDialog::OnCommand(int id) {
+    // The box has changed already, and the conversion that may be running
+    // keeps the syntax it started with: the choice is stored either way.
+    if (id == kIdSingleLineSyntax) {
+        flow_.OnSyntaxChosen();
+        return;
+    }
     // A command queued before the main dialog was disabled, or a close
     // from the taskbar, waits for no conversion: none may start or end the
     // dialog while one runs.
@@ -141,6 +147,16 @@ std::string CConvertDialog::FieldText(NameField field) const {
 
 void CConvertDialog::SetFieldText(NameField field, const std::string& text) {
     SetDlgItemTextW(window_, FieldId(field), Widen(text).c_str());
+}
+
+iob::OutputSyntax CConvertDialog::ChosenSyntax() const {
+    return IsDlgButtonChecked(window_, kIdSingleLineSyntax) == BST_CHECKED ? iob::OutputSyntax::kSingleLine
+                                                                           : iob::OutputSyntax::kCompact;
+}
+
+void CConvertDialog::SetChosenSyntax(iob::OutputSyntax syntax) {
+    CheckDlgButton(window_, kIdSingleLineSyntax,
+                   syntax == iob::OutputSyntax::kSingleLine ? BST_CHECKED : BST_UNCHECKED);
 }
 
 std::vector<std::string> CConvertDialog::ChooseFiles(const FileDialogRequest& request) {

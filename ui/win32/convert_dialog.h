@@ -1,8 +1,9 @@
 // The main dialog (template 102): the IOB file name and the output file
-// name, "Browse..." for each, "&Convert Data" and "Close", and "About
-// IobToQuorvane..." below a separator in its system menu. What its buttons
-// do is the convert flow's; this class makes the window and lends the flow
-// its fields, the system's file dialog and the progress window.
+// name, "Browse..." for each, the check box of the single-line syntax,
+// "&Convert Data" and "Close", and "About IobToQuorvane..." below a
+// separator in its system menu. What its buttons do is the convert flow's;
+// this class makes the window and lends the flow its fields, its check box,
+// the system's file dialog and the progress window.
 #pragma once
 
 #include "windows_api.h"
@@ -39,6 +40,8 @@ private:
 
     std::string FieldText(NameField field) const override;
     void SetFieldText(NameField field, const std::string& text) override;
+    iob::OutputSyntax ChosenSyntax() const override;
+    void SetChosenSyntax(iob::OutputSyntax syntax) override;
     std::vector<std::string> ChooseFiles(const FileDialogRequest& request) override;
     void OpenProgress(const std::string& text) override;
     void SetProgress(int steps) override;

@@ -16,9 +16,10 @@ TextRoom RoomOfLine(HDC dc, const char* text, UINT format, int edges) {
                     static_cast<double>(extent.bottom + edges * GetSystemMetrics(SM_CYEDGE))};
 }
 
-// A button's text needs its frame and the focus rectangle around it too; a
-// static text is shown as written, "&" included. An edit field scrolls its
-// text, and the icon and the bar have none: they need no room.
+// A button's text needs its frame and the focus rectangle around it too, a
+// check box's text the box and a gap before it; a static text is shown as
+// written, "&" included. An edit field scrolls its text, and the icon and
+// the bar have none: they need no room.
 TextRoom RoomForText(HDC dc, const ControlTemplate& control) {
     switch (control.kind) {
     case ControlKind::kText:
@@ -26,6 +27,11 @@ TextRoom RoomForText(HDC dc, const ControlTemplate& control) {
     case ControlKind::kButton:
     case ControlKind::kDefaultButton:
         return RoomOfLine(dc, control.text, 0, 4);
+    case ControlKind::kCheckBox: {
+        TextRoom room = RoomOfLine(dc, control.text, 0, 0);
+        room.width += GetSystemMetrics(SM_CXMENUCHECK) + 2 * GetSystemMetrics(SM_CXEDGE);
+        return room;
+    }
     case ControlKind::kEdit:
     case ControlKind::kIcon:
     case ControlKind::kProgressBar:

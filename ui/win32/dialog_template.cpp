@@ -50,8 +50,8 @@ struct ControlClass {
 };
 
 // The styles a resource script gives LTEXT, EDITTEXT, PUSHBUTTON,
-// DEFPUSHBUTTON and ICON; texts are shown as written, "&" included. A
-// progress bar is CONTROL "" with the common controls' class.
+// DEFPUSHBUTTON, ICON and AUTOCHECKBOX; texts are shown as written, "&"
+// included. A progress bar is CONTROL "" with the common controls' class.
 ControlClass ClassOf(ControlKind kind) {
     switch (kind) {
     case ControlKind::kText:
@@ -66,6 +66,8 @@ ControlClass ClassOf(ControlKind kind) {
         return {kStaticClass, SS_ICON};
     case ControlKind::kProgressBar:
         return {0, 0, PROGRESS_CLASSA};
+    case ControlKind::kCheckBox:
+        return {kButtonClass, BS_AUTOCHECKBOX | WS_TABSTOP};
     }
     return {kStaticClass, 0};
 }

@@ -218,3 +218,13 @@ TEST_F(ConvertDialogTest, SeveralFilesRunOnlyWhenEachHasAnOutputOfItsOwnAndNoIsA
         EXPECT_EQ(ReadBytes(Path("b.txt")), "older\r\n");
     }
 }
+
+// Keys typed in the middle of the IOB name stay where they are typed: the
+// proposal written beside it does not move the cursor to the end.
+TEST_F(ConvertDialogTest, KeysTypedInsideTheIobNameStayInPlace) {
+    Type(controls_.iobField, "net.iob");
+    QTest::keyClick(controls_.iobField, Qt::Key_Home);
+    QTest::keyClicks(controls_.iobField, "/jobs/");
+    EXPECT_EQ(controls_.iobField->text(), "/jobs/net.iob");
+    EXPECT_EQ(controls_.outputField->text(), "/jobs/net.txt");
+}

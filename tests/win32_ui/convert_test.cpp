@@ -94,3 +94,12 @@ TEST_F(ConvertTest, ProposalFollowsTheTypedIobNameUntilAnOutputNameIsTyped) {
     SetItemText(run_.main, kIdIobName, L"C:\\jobs\\other.iob");
     EXPECT_EQ(TextOf(GetDlgItem(run_.main, kIdOutputName)), L"C:\\jobs\\mine.txt");
 }
+
+// Typed a key at a time, the name stays in the order it was typed: the
+// proposal written beside it leaves the caret where it is.
+TEST_F(ConvertTest, AnIobNameTypedKeyByKeyStaysInOrder) {
+    const HWND iobField = GetDlgItem(run_.main, kIdIobName);
+    for (const wchar_t key : std::wstring(L"C:\\jobs\\net.iob")) SendMessageW(iobField, WM_CHAR, key, 0);
+    EXPECT_EQ(TextOf(iobField), L"C:\\jobs\\net.iob");
+    EXPECT_EQ(TextOf(GetDlgItem(run_.main, kIdOutputName)), L"C:\\jobs\\net.txt");
+}

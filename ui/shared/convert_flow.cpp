@@ -1,6 +1,7 @@
 #include "convert_flow.h"
 
 #include <new>
+#include <utility>
 
 #include <iob/convert_files.h>
 #include <iob/show_message.h>
@@ -79,8 +80,13 @@ void ConvertFlow::Fill() {
         bool& filling;
         ~Filled() { filling = false; }
     } filled{filling_};
-    view_.SetFieldText(NameField::kIob, iobFileName_);
-    view_.SetFieldText(NameField::kOutput, outputFileName_);
+    // A field is written only when its text changes: writing it puts the
+    // caret back, and a name being typed would come out backwards.
+    const std::pair<NameField, const std::string*> fields[] = {{NameField::kIob, &iobFileName_},
+                                                               {NameField::kOutput, &outputFileName_}};
+    for (const auto& [field, text] : fields) {
+        if (view_.FieldText(field) != *text) view_.SetFieldText(field, *text);
+    }
 }
 
 void ConvertFlow::OnConvert() {

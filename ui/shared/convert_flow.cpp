@@ -16,6 +16,19 @@
 
 namespace {
 
+// Sets a flag for as long as it lives: the flow's own writes to the fields,
+// or a conversion, until it ends, however it ends.
+class ScopedFlag {
+public:
+    explicit ScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~ScopedFlag() { flag_ = false; }
+    ScopedFlag(const ScopedFlag&) = delete;
+    ScopedFlag& operator=(const ScopedFlag&) = delete;
+
+private:
+    bool& flag_;
+};
+
 // False when a file has no output name or two files would meet in one; a
 // message then says which, and nothing is converted.
 bool CanConvertSeveral(const std::vector<FileConversion>& files) {
@@ -75,11 +88,7 @@ void ConvertFlow::FillControls() {
 void ConvertFlow::OnSyntaxChosen() { StoreSyntax(view_.ChosenSyntax()); }
 
 void ConvertFlow::Fill() {
-    filling_ = true;
-    const struct Filled {
-        bool& filling;
-        ~Filled() { filling = false; }
-    } filled{filling_};
+    const ScopedFlag filling(filling_);
     // A field is written only when its text changes: writing it puts the
     // caret back, and a name being typed would come out backwards.
     const std::pair<NameField, const std::string*> fields[] = {{NameField::kIob, &iobFileName_},
@@ -93,11 +102,7 @@ void ConvertFlow::OnConvert() {
     if (converting_) return;
     ReadFields();
     if (!ConfirmReplace()) return;
-    converting_ = true;
-    const struct Finished {
-        bool& converting;
-        ~Finished() { converting = false; }
-    } finished{converting_};
+    const ScopedFlag converting(converting_);
     ConvertInBackground(iobFileName_, outputFileName_, view_.ChosenSyntax(), view_);
 }
 
@@ -133,11 +138,7 @@ void ConvertFlow::ConvertSeveral(const std::vector<std::string>& iobNames) {
     files.reserve(iobNames.size());
     for (const std::string& name : iobNames) files.push_back({iob::TrimFileName(name), ProposedOutputName(name), {}});
     if (!CanConvertSeveral(files) || !ConfirmReplaceSeveral(files)) return;
-    converting_ = true;
-    const struct Finished {
-        bool& converting;
-        ~Finished() { converting = false; }
-    } finished{converting_};
+    const ScopedFlag converting(converting_);
     // One syntax for all of them, as the box stood when they started.
     const iob::OutputSyntax syntax = view_.ChosenSyntax();
     long long converted = 0;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "converter_app.h"
+#include "report_box.h"
 
 namespace {
 
@@ -26,6 +27,15 @@ std::vector<HWND> ChildrenOf(HWND window) {
     std::vector<HWND> children;
     EnumChildWindows(window, AddToList, reinterpret_cast<LPARAM>(&children));
     return children;
+}
+
+// An edit control's "\r\n" as "\n".
+std::wstring ItemLines(HWND dialog, int id) {
+    std::wstring lines;
+    for (wchar_t c : TextOf(GetDlgItem(dialog, id))) {
+        if (c != L'\r') lines += c;
+    }
+    return lines;
 }
 
 std::wstring ClassOf(HWND window) {
@@ -93,7 +103,12 @@ SeenBox ReadMessageBox(const DialogRun& run, int answer) {
     SeenBox seen;
     const HWND box = run.WaitForWindow(kMessageBoxTitle);
     if (box == nullptr) return seen;
-    seen.text = TextOf(GetDlgItem(box, kMessageTextId));
+    if (GetDlgItem(box, kIdReportMessage) != nullptr) {
+        seen.text = ItemLines(box, kIdReportMessage) + L"\n\n" + ItemLines(box, kIdReportShown);
+        seen.details = ItemLines(box, kIdReportDetails);
+    } else {
+        seen.text = TextOf(GetDlgItem(box, kMessageTextId));
+    }
     int buttons = 0;
     for (HWND child : ChildrenOf(box)) {
         const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);

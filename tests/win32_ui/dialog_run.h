@@ -39,9 +39,12 @@ private:
 // A message box's title: the program's, the executable's name.
 constexpr wchar_t kMessageBoxTitle[] = L"win32_ui_tests";
 
-// What a message box titled with the program's title showed.
+// What a message box titled with the program's title showed. The text of
+// a report box (report_box.h) is its message, an empty line and the report
+// beneath it; `details`, the text of its details area. Lines end in '\n'.
 struct SeenBox {
     std::wstring text;
+    std::wstring details;
     bool warningIcon = false;
     bool okIsTheOnlyButton = false;
     bool yesAndNoWithNoDefault = false;

@@ -68,8 +68,12 @@ DialogRun::~DialogRun() {
 HWND DialogRun::WaitForWindow(const std::wstring& title) const { return WaitForWindow(title, title); }
 
 HWND DialogRun::WaitForWindow(const std::wstring& title, const std::wstring& otherTitle) const {
+    return WaitForWindowOf(threadId_, title, otherTitle);
+}
+
+HWND WaitForWindowOf(DWORD threadId, const std::wstring& title, const std::wstring& otherTitle) {
     for (int step = 0; step < kWaitSteps; ++step) {
-        for (HWND window : WindowsOf(threadId_)) {
+        for (HWND window : WindowsOf(threadId)) {
             if (IsWindowVisible(window) && (TextOf(window) == title || TextOf(window) == otherTitle)) return window;
         }
         Sleep(10);
@@ -100,8 +104,11 @@ void PressKey(HWND control, WPARAM key) {
 }
 
 SeenBox ReadMessageBox(const DialogRun& run, int answer) {
+    return ReadBox(run.WaitForWindow(kMessageBoxTitle), answer);
+}
+
+SeenBox ReadBox(HWND box, int answer) {
     SeenBox seen;
-    const HWND box = run.WaitForWindow(kMessageBoxTitle);
     if (box == nullptr) return seen;
     if (GetDlgItem(box, kIdReportMessage) != nullptr) {
         seen.text = ItemLines(box, kIdReportMessage) + L"\n\n" + ItemLines(box, kIdReportShown);

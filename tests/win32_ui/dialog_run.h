@@ -50,12 +50,16 @@ struct SeenBox {
     bool yesAndNoWithNoDefault = false;
 };
 
+// The shown top-level window of thread `threadId` titled `title`, or null
+// when none came within 10 s.
+HWND WaitForWindowOf(DWORD threadId, const std::wstring& title, const std::wstring& otherTitle);
 std::wstring TextOf(HWND window);
 void SetItemText(HWND dialog, int id, const std::wstring& text);
 // A button's command, as a click sends it.
 void Press(HWND dialog, int id);
 // A key pressed and released on `control`, through the dialog's own key handling.
 void PressKey(HWND control, WPARAM key);
-// Waits for the next message box, reads it, closes it with `answer` and
-// waits until it has gone.
+// Reads message box `box`, closes it with `answer` and waits until it has gone.
+SeenBox ReadBox(HWND box, int answer);
+// The same with the next message box of the dialog's thread.
 SeenBox ReadMessageBox(const DialogRun& run, int answer = IDOK);

@@ -59,12 +59,16 @@ HWND AddTextArea(HWND dialog, HWND previous, int id, const std::wstring& text, D
     return area;
 }
 
-// Places `area` `width` pixels wide and returns the height of its lines as
-// it wraps them there.
+// Places `area` `width` pixels wide and as high as its lines, as it wraps
+// them there, at most `linesMost`; returns that height. `frame` is what
+// its border takes, beside the inner space above and below its lines (a
+// bordered edit keeps a pixel there once it is higher than one line).
 int PlaceWrapped(HWND area, int x, int y, int width, int lineHeight, int linesMost, int frame) {
-    SetWindowPos(area, nullptr, x, y, width, lineHeight + frame, SWP_NOZORDER | SWP_NOACTIVATE);
-    const int lines = std::min(static_cast<int>(SendMessageW(area, EM_GETLINECOUNT, 0, 0)), linesMost);
-    const int height = lines * lineHeight + frame;
+    SetWindowPos(area, nullptr, x, y, width, 3 * lineHeight + frame, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT lines{0, 0, 0, 0};
+    SendMessageW(area, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&lines));
+    const int count = std::min(static_cast<int>(SendMessageW(area, EM_GETLINECOUNT, 0, 0)), linesMost);
+    const int height = count * lineHeight + 2 * lines.top + frame;
     SetWindowPos(area, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return height;
 }

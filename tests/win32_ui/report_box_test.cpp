@@ -24,13 +24,14 @@ public:
         while (threadId_ == 0) Sleep(1);
         box = WaitForWindowOf(threadId_, kMessageBoxTitle, kMessageBoxTitle);
     }
-    ~BoxRun() { thread_.join(); }
+    ~BoxRun() {
+        if (thread_.joinable()) thread_.join();
+    }
     BoxRun(const BoxRun&) = delete;
     BoxRun& operator=(const BoxRun&) = delete;
 
     int Answer() {
         thread_.join();
-        thread_ = std::thread();
         return answer_;
     }
 

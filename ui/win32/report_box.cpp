@@ -73,6 +73,17 @@ int PlaceWrapped(HWND area, int x, int y, int width, int lineHeight, int linesMo
     return height;
 }
 
+// An answer button, by its id and its text's entry.
+struct Answer {
+    int id;
+    unsigned text;
+};
+
+std::vector<Answer> AnswersOf(bool question) {
+    if (question) return {{IDYES, iob::kMsgYesButton}, {IDNO, iob::kMsgNoButton}};
+    return {{IDOK, iob::kMsgOkButton}};
+}
+
 // A button keeps its width in units unless its text needs more, with its
 // frame and focus rectangle.
 int ButtonWidth(HDC dc, const std::wstring& text, int unitsWidth) {
@@ -94,14 +105,11 @@ int CReportBox::Run(HWND owner, unsigned boxType, const std::string& text, const
     CReportBox box(boxType, text, report);
     // The places are the texts' (OnInitDialog): the template gives sizes.
     std::vector<ControlTemplate> controls{{ControlKind::kIcon, kIdNone, "", 0, 0, 20, 20}};
-    if (box.question_) {
-        controls.push_back(
-            {ControlKind::kButton, IDYES, iob::LoadString(iob::kMsgYesButton), 0, 0, kButtonWidth, kButtonHeight});
-        controls.push_back(
-            {ControlKind::kDefaultButton, IDNO, iob::LoadString(iob::kMsgNoButton), 0, 0, kButtonWidth, kButtonHeight});
-    } else {
-        controls.push_back(
-            {ControlKind::kDefaultButton, IDOK, iob::LoadString(iob::kMsgOkButton), 0, 0, kButtonWidth, kButtonHeight});
+    const std::vector<Answer> answers = AnswersOf(box.question_);
+    for (const Answer& answer : answers) {
+        // The last answer is the default: OK, or No.
+        const ControlKind kind = &answer == &answers.back() ? ControlKind::kDefaultButton : ControlKind::kButton;
+        controls.push_back({kind, answer.id, iob::LoadString(answer.text), 0, 0, kButtonWidth, kButtonHeight});
     }
     if (!box.rest_.empty()) {
         controls.push_back({ControlKind::kButton, kIdDetailsToggle, iob::LoadString(iob::kMsgShowDetails), 0, 0,
@@ -160,8 +168,11 @@ void CReportBox::OnInitDialog() {
     const int textWidth =
         std::min(std::max(WidestLine(dc, text_), WidestLine(dc, shown_)) + 2 * GetSystemMetrics(SM_CXEDGE),
                  across(kTextWidthMost));
-    const int buttonWidth = std::max(ButtonWidth(dc, Widen(iob::LoadString(iob::kMsgYesButton)), across(kButtonWidth)),
-                                     ButtonWidth(dc, Widen(iob::LoadString(iob::kMsgNoButton)), across(kButtonWidth)));
+    const std::vector<Answer> answers = AnswersOf(question_);
+    int buttonWidth = 0;
+    for (const Answer& answer : answers) {
+        buttonWidth = std::max(buttonWidth, ButtonWidth(dc, Widen(iob::LoadString(answer.text)), across(kButtonWidth)));
+    }
     const int toggleWidth =
         rest_.empty() ? 0
                       : std::max(ButtonWidth(dc, Widen(iob::LoadString(iob::kMsgShowDetails)), across(kButtonWidth)),
@@ -175,19 +186,19 @@ void CReportBox::OnInitDialog() {
     SetWindowPos(icon, nullptr, margin, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     const int textX = margin + iconSize + margin;
     int textBottom = top + PlaceWrapped(message, textX, top, textWidth, lineHeight, INT_MAX, 0);
-    // An empty line between the message and its report, as before.
+    // An empty line between the message and its report, as the system's message box has it.
     textBottom += lineHeight;
     textBottom += PlaceWrapped(shown, textX, textBottom, textWidth, lineHeight, INT_MAX, 0);
 
-    const int answers = question_ ? 2 : 1;
     const int gap = across(kButtonGap);
-    const int rowWidth = answers * buttonWidth + (answers - 1) * gap + (rest_.empty() ? 0 : toggleWidth + margin);
+    const int count = static_cast<int>(answers.size());
+    const int rowWidth = count * buttonWidth + (count - 1) * gap + (rest_.empty() ? 0 : toggleWidth + margin);
     const int width = std::max(textX + textWidth, margin + rowWidth) + margin;
     const int rowY = std::max(top + GetSystemMetrics(SM_CYICON), textBottom) + down(kMargin);
     const int buttonHeight = down(kButtonHeight);
-    int x = width - margin - answers * buttonWidth - (answers - 1) * gap;
-    for (int id : question_ ? std::vector<int>{IDYES, IDNO} : std::vector<int>{IDOK}) {
-        SetWindowPos(GetDlgItem(window_, id), nullptr, x, rowY, buttonWidth, buttonHeight,
+    int x = width - margin - count * buttonWidth - (count - 1) * gap;
+    for (const Answer& answer : answers) {
+        SetWindowPos(GetDlgItem(window_, answer.id), nullptr, x, rowY, buttonWidth, buttonHeight,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         x += buttonWidth + gap;
     }
@@ -212,7 +223,7 @@ void CReportBox::OnInitDialog() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
     if (GetWindow(window_, GW_OWNER) != nullptr) CentreOnOwner(window_);
 
-    const int answer = question_ ? IDNO : IDOK;
+    const int answer = answers.back().id;
     SendMessageW(window_, DM_SETDEFID, static_cast<WPARAM>(answer), 0);
     SetFocus(GetDlgItem(window_, answer));
 }

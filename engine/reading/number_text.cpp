@@ -38,12 +38,7 @@ const char* ReadDExponent(const char* p, const char* letter, const char* end, do
 
 }  // namespace
 
-double ParseNumber(const char* text, const char* end, const char** stop) {
-    // Where the number ends: the start of the text when it holds none.
-    auto stopAt = [stop](const char* at, double value) {
-        if (stop != nullptr) *stop = at;
-        return value;
-    };
+NumberRead ReadNumber(const char* text, const char* end) {
     const char* p = text;
     // Numbers stand right-aligned in their fields: skip spaces 8 at a time first.
     for (int spaces = 8; spaces == 8 && end - p >= 8; p += spaces) spaces = LeadingSpacesOf8(p);
@@ -54,16 +49,18 @@ double ParseNumber(const char* text, const char* end, const char** stop) {
     // point must follow it, and a '+', which fast_float does not read, is
     // passed over only then.
     const char* digits = p < end && (*p == '+' || *p == '-') ? p + 1 : p;
-    if (!(digits < end && (IsAsciiDigit(*digits) || *digits == '.'))) return stopAt(text, 0.0);
+    if (!(digits < end && (IsAsciiDigit(*digits) || *digits == '.'))) return {0.0, text};
     if (*p == '+') p = digits;
     double value = 0.0;
     fast_float::from_chars_result read = fast_float::from_chars(p, end, value);
-    if (read.ec != std::errc()) return stopAt(text, 0.0);  // a point without a digit
+    if (read.ec != std::errc()) return {0.0, text};  // a point without a digit
     // A D exponent (FORTRAN's) is read again with the letter spelled 'e'.
     const char* letter = read.ptr;
-    if (letter == end || (*letter != 'D' && *letter != 'd')) return stopAt(letter, value);
+    if (letter == end || (*letter != 'D' && *letter != 'd')) return {value, letter};
     const char* after = ReadDExponent(p, letter, end, &value);
-    return stopAt(after, value);
+    return {value, after};
 }
+
+double ParseNumber(const char* text, const char* end) { return ReadNumber(text, end).value; }
 
 }  // namespace iob

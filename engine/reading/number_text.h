@@ -15,8 +15,18 @@ namespace iob {
 //   "+-1", "-+1", "--1" -> 0.0 (one sign at most)
 // White space is space, tab, LF, VT, FF and CR. Values are exact (correctly
 // rounded), out of range ones give +/-inf or +/-0.
-// The bytes from `text` up to `end` are read in place. `stop`, when given,
-// gets the end of the number: `text` itself when the text holds none.
-double ParseNumber(const char* text, const char* end, const char** stop = nullptr);
+// The bytes from `text` up to `end` are read in place.
+double ParseNumber(const char* text, const char* end);
+
+// A number read, and where it ends in the text: the text's start when it
+// holds none.
+struct NumberRead {
+    double value;
+    const char* stop;
+};
+
+// ParseNumber, with where the number ends. Two words, so that they come
+// back in registers: every number of every record is read through it.
+NumberRead ReadNumber(const char* text, const char* end);
 
 }  // namespace iob

@@ -89,31 +89,34 @@ inline const char* ReadDataLine(TextReader& input, int bufferSize, char* buffer,
 // the column. Not trimmed. Line "ab": (1,4) -> "ab", (2,1) -> "b", (3,1) -> "".
 char* ExtractField(int startColumn, int width, const char* line, int lineLength, char* out);
 
-// The field cut as ExtractField does (at most 99 bytes), read by ParseNumber:
-// 0.0 when the field starts beyond the line or holds no number. `stop`, when
-// given, gets the end of the number read in the line: the field's start when
-// it holds none, the line's end when the field starts beyond it; `whole`
-// then tells whether the number reaches to the field's end (as far as the
-// line reaches), or the field lies beyond the line.
+// A field's number as ReadFieldNumber reads it: the value, where it ends in
+// the line (the field's start when it holds none, the line's end when the
+// field starts beyond it), and whether it reaches to the field's end (as far
+// as the line reaches), or the field lies beyond the line.
+struct FieldNumber {
+    double value;
+    const char* stop;
+    bool whole;
+};
+
+// The field cut as ExtractField does (at most 99 bytes), read by ReadNumber:
+// 0.0 when the field starts beyond the line or holds no number.
 // Inline, as every number of every record is read through it.
-inline double ExtractNumber(int startColumn, int width, const char* line, int lineLength, const char** stop = nullptr,
-                            bool* whole = nullptr) {
+inline FieldNumber ReadFieldNumber(int startColumn, int width, const char* line, int lineLength) {
     constexpr int kMaxNumberWidth = 99;  // the size of the number buffer, less its NUL
-    if (startColumn > lineLength || startColumn < 1 || width < 1) {
-        if (stop != nullptr) *stop = line + lineLength;
-        if (whole != nullptr) *whole = true;
-        return 0.0;
-    }
+    if (startColumn > lineLength || startColumn < 1 || width < 1) return {0.0, line + lineLength, true};
     // The field is read in place: the same bytes that ExtractField would cut.
     const char* field = line + startColumn - 1;
     const int available = lineLength - (startColumn - 1);
     const int length = width < kMaxNumberWidth ? width : kMaxNumberWidth;
     const char* end = field + (length < available ? length : available);
-    const char* stopped = nullptr;
-    const double value = ParseNumber(field, end, &stopped);
-    if (stop != nullptr) *stop = stopped;
-    if (whole != nullptr) *whole = stopped == end;
-    return value;
+    const NumberRead read = ReadNumber(field, end);
+    return {read.value, read.stop, read.stop == end};
+}
+
+// The value alone.
+inline double ExtractNumber(int startColumn, int width, const char* line, int lineLength) {
+    return ReadFieldNumber(startColumn, width, line, lineLength).value;
 }
 
 }  // namespace iob

@@ -19,23 +19,22 @@ std::string ShortestText(double value) {
     return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
-// Whether any of the first `count` (at most 15) bytes of `name` is below
-// 32, eight bytes at a time: every name is looked at, and nearly none holds
-// such a byte.
-bool HasControlByte(const char (&name)[16], std::size_t count) {
+// Whether `name`, zero-padded to its 16 bytes, holds a byte from 1 to 31:
+// eight bytes at a time, as every name is looked at and nearly none holds
+// such a byte. A name holds no NUL, so its padding is no control byte.
+bool HasControlByte(const char (&name)[16]) {
     constexpr std::uint64_t kOnes = 0x0101010101010101U;
     std::uint64_t words[2];
     std::memcpy(words, name, sizeof words);
-    for (std::size_t i = 0; i < 2; ++i) {
-        // Bytes past the name count as letters.
-        const std::size_t held = count > 8 * i ? count - 8 * i : 0;
-        const std::uint64_t pastName = held >= 8 ? 0 : 0x4040404040404040U << (8 * held);
-        const std::uint64_t word = (held >= 8 ? words[i] : words[i] & ~(~std::uint64_t{0} << (8 * held))) | pastName;
-        // A byte below 32 borrows when 32 is taken from it (bytes of 128
-        // and more never do, their top bit masked out by ~word).
-        if (((word - 32 * kOnes) & ~word & 128 * kOnes) != 0) return true;
+    std::uint64_t found = 0;
+    for (const std::uint64_t word : words) {
+        // Byte by byte, with no carry between bytes: the top bit of each
+        // byte of the sum says 1 <= b < 32 of its low seven bits, and ~word
+        // that the byte is below 128.
+        const std::uint64_t low = word & 127 * kOnes;
+        found |= (159 * kOnes - low) & (low + 127 * kOnes) & ~word & 128 * kOnes;
     }
-    return false;
+    return found != 0;
 }
 
 // Codes compared as the unit table compares them, less trailing blanks.
@@ -57,9 +56,9 @@ void RecordView::Name(Field field, int maxLength, char (&name)[16]) const {
     const std::string_view trimmed = Trimmed(field);
     const std::size_t count =
         trimmed.size() < static_cast<std::size_t>(maxLength) ? trimmed.size() : static_cast<std::size_t>(maxLength);
+    std::memset(name, 0, sizeof name);
     if (count > 0) std::memcpy(name, trimmed.data(), count);
-    name[count] = '\0';
-    if (report_ == nullptr || !HasControlByte(name, count)) return;
+    if (report_ == nullptr || !HasControlByte(name)) return;
     DoubtList& doubts = report_->Doubts(DoubtKind::kControlByteInName);
     if (!doubts.Lists()) {
         ++doubts.count;
@@ -69,7 +68,7 @@ void RecordView::Name(Field field, int maxLength, char (&name)[16]) const {
                 std::string()});
 }
 
-double RecordView::UnitFactor(Field field, const ConversionSettings& settings) const {
+double RecordView::CodeFactor(Field field, const ConversionSettings& settings) const {
     // Copied byte by byte: a call to cut the field cost more than the
     // look-up, and nearly every ELEM record has a code.
     constexpr int kMaxCodeLength = 2;

@@ -7,7 +7,9 @@
 // field holds beyond that: the value read is the same either way.
 #pragma once
 
+#include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <string_view>
 
 #include <iob/conversion_report.h>
@@ -86,14 +88,33 @@ public:
     // Notes a doubt when the field holds more than a number, none although
     // it is not blank, an infinite one, or one beyond what the field accepts.
     double Number(Field field) const {
-        const char* stop = nullptr;
-        bool whole = false;
-        const double value = ExtractNumber(field.column, field.width, line_, length_, &stop, &whole);
-        // Most fields hold a finite number in range to their last column, right-aligned.
-        if (!(whole && value - value == 0.0 && IsInRange(field.accepts, value)) && report_ != nullptr) {
-            CheckNumber(field, value, stop);
+        const FieldNumber number = ReadFieldNumber(field.column, field.width, line_, length_);
+        // Most fields hold a finite number in range to their last column,
+        // right-aligned: one comparison of its magnitude tells.
+        if (!(number.whole && std::fabs(number.value) < TakenBelow(field.accepts)) && report_ != nullptr) {
+            CheckNumber(field, number.value, number.stop);
         }
-        return value;
+        return number.value;
+    }
+
+    // The magnitude below which a number is taken without a look at its
+    // range: infinity but for an angle's numbers. One at or beyond it is
+    // CheckNumber's to judge, which finds -70 minutes or 90 degrees of
+    // latitude within range.
+    static constexpr double TakenBelow(Accepts accepts) {
+        switch (accepts) {
+        case Accepts::kMinutes:
+            return 60.0;
+        case Accepts::kLatitudeDegrees:
+            return 90.0;
+        case Accepts::kLongitudeDegrees:
+        case Accepts::kZenithDegrees:
+            return 180.0;
+        case Accepts::kCircleDegrees:
+            return 360.0;
+        default:
+            return std::numeric_limits<double>::infinity();
+        }
     }
 
     // Whether a finite number is within what its field accepts.
@@ -137,13 +158,20 @@ public:
 
     // The name field trimmed at both ends and then cut to `maxLength` bytes,
     // so a blank at the cut stays: "RIVER MOUTH NO 4" cut to 15 gives "RIVER
-    // MOUTH NO ". A byte below 32 in the name is written as it stands, and noted.
+    // MOUTH NO ", and zeros after it. A byte below 32 in the name is written
+    // as it stands, and noted.
     void Name(Field field, int maxLength, char (&name)[16]) const;
 
     // Metres per unit of the unit code in `field`, taken untrimmed: " m" is not
     // "m". A code outside the unit table takes the custom unit's factor of
     // `settings`; unless it is blank or the LUNT record's code, it is noted.
-    double UnitFactor(Field field, const ConversionSettings& settings) const;
+    double UnitFactor(Field field, const ConversionSettings& settings) const {
+        // Metres as the line's last byte, by far the most frequent code, are
+        // told here; any other code takes the call.
+        const int first = field.column - 1;
+        if (first == length_ - 1 && (line_[first] == 'm' || line_[first] == 'M')) return 1.0;
+        return CodeFactor(field, settings);
+    }
 
     // Notes each non-blank byte in the `kUnread` columns of a layout. A
     // template, so that the loop over a layout's few columns unrolls: it
@@ -180,6 +208,7 @@ public:
     void NoteFieldDoubt(DoubtKind kind, Field field, std::string taken) const;
 
 private:
+    double CodeFactor(Field field, const ConversionSettings& settings) const;
     void CheckNumber(Field field, double value, const char* stop) const;
     void NoteUnreadColumn(int column) const;
     // Notes a doubt about `field`, quoting it as it stands, with the number

@@ -30,7 +30,8 @@ void ConvertPasses(ConversionSettings& settings, OutputSyntax syntax, TextReader
                    FlushedOutput& flushed, ConversionOutcome& outcome) {
     const bool singleLine = syntax == OutputSyntax::kSingleLine;
     bool ellipsoidComment = false;
-    ReadHeaderRecords(settings, syntax, input, output, ellipsoidComment, outcome);
+    long long stationRecords = 0;
+    ReadHeaderRecords(settings, syntax, input, output, ellipsoidComment, stationRecords, outcome);
     if (outcome.result != kResultOk) return;
     WriteDatumCommentLine(output, ellipsoidComment, outcome.result);
     if (outcome.result != kResultOk) return;
@@ -43,7 +44,7 @@ void ConvertPasses(ConversionSettings& settings, OutputSyntax syntax, TextReader
 
     StationTable stations;
     WrittenNames names;  // the stations' names, then those of the vectors and observations
-    CollectStations(settings, input, stations, names, outcome);
+    CollectStations(settings, input, stationRecords, stations, names, outcome);
     if (outcome.result != kResultOk) return;
     outcome.report.written.stations = singleLine ? WriteSingleLineStations(stations, output, outcome.result)
                                                  : WriteStationLines(stations, output, outcome.result);

@@ -23,15 +23,25 @@ bool IsHeaderRecord(const char* recordType) {
     return IsRecordType(recordType, "TITL") || IsRecordType(recordType, "ELIP") || IsRecordType(recordType, "LUNT");
 }
 
+// Counts a record of a frequent type if it is a station record: PLH and PLO
+// are the frequent types that begin with P.
+void CountStationRecord(const RecordView& record, long long& stationRecords) {
+    if (record.Type()[0] == 'P') ++stationRecords;
+}
+
 }  // namespace
 
 void ReadHeaderRecords(ConversionSettings& settings, OutputSyntax syntax, TextReader& input, TextWriter& output,
-                       bool& ellipsoidComment, ConversionOutcome& outcome) {
+                       bool& ellipsoidComment, long long& stationRecords, ConversionOutcome& outcome) {
     // The single-line syntax converts the observations in the vector pass,
     // which counts there those it cannot convert.
     const bool observationsConverted = syntax == OutputSyntax::kSingleLine;
+    stationRecords = 0;
     auto tally = [&](const RecordView& record) {
-        if (IsFrequentType(record.Type())) return;
+        if (IsFrequentType(record.Type())) {
+            CountStationRecord(record, stationRecords);
+            return;
+        }
         if (IsRecordType(record.Type(), "ANGT") && settings.angleUnitLine == 0) {
             settings.angleUnitLine = record.LineNumber();
         }

@@ -16,10 +16,11 @@ namespace iob {
 // those that no pass converts, for the data lines after an END record, and
 // for a datum other than the default that it kept for want of an ELIP record;
 // in the `syntax` that converts the observations, it leaves them to the
-// vector pass. The first ANGT record's line goes to `settings`.
+// vector pass. The first ANGT record's line goes to `settings`, the count of
+// the station records (PLH, PLO) to `stationRecords`.
 // Sets the result to 5014 on a read error, 5013
 // on a write error and 5114 for a LUNT factor that is not a finite positive number.
 void ReadHeaderRecords(ConversionSettings& settings, OutputSyntax syntax, TextReader& input, TextWriter& output,
-                       bool& ellipsoidComment, ConversionOutcome& outcome);
+                       bool& ellipsoidComment, long long& stationRecords, ConversionOutcome& outcome);
 
 }  // namespace iob

@@ -140,9 +140,9 @@ StationRecord ParseStationRecord(const RecordView& record, const ConversionSetti
     return station;
 }
 
-void CollectStations(const ConversionSettings& settings, TextReader& input, StationTable& stations, WrittenNames& names,
-                     ConversionOutcome& outcome) {
-    RepeatedStations repeated;
+void CollectStations(const ConversionSettings& settings, TextReader& input, long long stationRecords,
+                     StationTable& stations, WrittenNames& names, ConversionOutcome& outcome) {
+    RepeatedStations repeated(static_cast<std::size_t>(stationRecords));
     RunPass(
         input, outcome, IsStationRecord, [](const RecordView&) {},
         [&](const RecordView& record) {

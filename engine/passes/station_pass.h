@@ -15,10 +15,12 @@ namespace iob {
 StationRecord ParseStationRecord(const RecordView& record, const ConversionSettings& settings);
 
 // Collects every station record of the input into `stations`, its name
-// among the `names` written. Sets the result to 5014 on a read error, 5113
-// for a name holding ';' and 5118 for a name written like an earlier,
-// different one; throws std::bad_alloc when the table cannot grow.
-void CollectStations(const ConversionSettings& settings, TextReader& input, StationTable& stations, WrittenNames& names,
-                     ConversionOutcome& outcome);
+// among the `names` written; `stationRecords`, the count of the header
+// pass, sizes the look-up of names given twice. Sets the result to 5014 on
+// a read error, 5113 for a name holding ';' and 5118 for a name written
+// like an earlier, different one; throws std::bad_alloc when the table
+// cannot grow.
+void CollectStations(const ConversionSettings& settings, TextReader& input, long long stationRecords,
+                     StationTable& stations, WrittenNames& names, ConversionOutcome& outcome);
 
 }  // namespace iob

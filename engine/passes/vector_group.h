@@ -19,6 +19,16 @@ namespace iob {
 // group's target (n(n+1)/2, or n when diagonal).
 std::pair<long long, long long> PackedIndex(long long n, long long k, bool diagonal);
 
+// Where an element of a group's matrix goes: its row and column, 1-based,
+// and the vector of its row, 0-based.
+struct ElementPlace {
+    long long row, column, vector;
+
+    // Whether it lies in its row's vector's own 3 x 3 block, or couples two
+    // vectors: the upper triangle's column is never left of its row.
+    bool InBlock() const { return column <= 3 * vector + 3; }
+};
+
 class VectorGroup {
 public:
     std::vector<VectorRecord> vectors;
@@ -38,43 +48,45 @@ public:
     // Couplings stored so far wait for Reset.
     void ClearElements();
 
-    // Counts the next element and returns its (row, column). Inline, as
-    // are the two below: they run for every element of every group.
-    std::pair<long long, long long> PlaceNextElement() {
+    // Counts the next element and returns its place. Inline, as are the two
+    // below: they run for every element of every group.
+    ElementPlace PlaceNextElement() {
         ++elementCount_;
         const long long n = Order();
         const bool follows = last_.order == n && last_.diagonal == cov.diagonal && last_.count + 1 == elementCount_;
-        if (follows && cov.diagonal) {
-            last_.row = last_.column = elementCount_;
-        } else if (follows && last_.column < n) {
+        if (follows && !cov.diagonal && last_.column < n) {
             ++last_.column;
-        } else if (follows) {
-            last_.column = ++last_.row;
         } else {
-            std::tie(last_.row, last_.column) = PackedIndex(n, elementCount_, cov.diagonal);
+            if (follows && cov.diagonal) {
+                last_.row = last_.column = elementCount_;
+            } else if (follows) {
+                last_.column = ++last_.row;
+            } else {
+                std::tie(last_.row, last_.column) = PackedIndex(n, elementCount_, cov.diagonal);
+            }
+            // Once a row: the divisions of the other elements' blocks are spared.
+            last_.vector = (last_.row - 1) / 3;
         }
         last_.order = n;
         last_.diagonal = cov.diagonal;
         last_.count = elementCount_;
-        return {last_.row, last_.column};
+        return {last_.row, last_.column, last_.vector};
     }
 
-    // Whether element (row, column) is kept. Elements that couple two vectors
+    // Whether the element at `place` is kept. Elements that couple two vectors
     // are kept only where the kind keeps couplings (weights, for the
     // inversion); no output line holds a coupling covariance, so its number
     // is not even read. In groups of several vectors most elements are such couplings.
-    bool IsElementKept(long long row, long long column) const {
-        return cov.kind->KeepsCouplings() || (row - 1) / 3 == (column - 1) / 3;
-    }
+    bool IsElementKept(const ElementPlace& place) const { return place.InBlock() || cov.kind->KeepsCouplings(); }
 
-    // Stores a kept element (row, column): in its vector's own block, or as a
-    // coupling weight.
-    void StoreElement(long long row, long long column, double value) {
-        const long long vector = (row - 1) / 3;
-        if ((column - 1) / 3 == vector) {
-            vectors[static_cast<std::size_t>(vector)].block[(row - 1) % 3][(column - 1) % 3] = value;
+    // Stores a kept element: in its vector's own block, or as a coupling weight.
+    void StoreElement(const ElementPlace& place, double value) {
+        if (place.InBlock()) {
+            const long long first = 3 * place.vector + 1;  // the block's first row and column
+            vectors[static_cast<std::size_t>(place.vector)].block[place.row - first][place.column - first] = value;
         } else {
-            couplings_.StoreCoupling(static_cast<std::size_t>(row), static_cast<std::size_t>(column), value);
+            couplings_.StoreCoupling(static_cast<std::size_t>(place.row), static_cast<std::size_t>(place.column),
+                                     value);
         }
     }
 
@@ -103,6 +115,7 @@ private:
     // along its row, unless a vector or a DIAG flag changed the matrix since.
     struct Place {
         long long order = -1, count = 0, row = 0, column = 0;
+        long long vector = 0;  // the row's vector, 0-based
         bool diagonal = false;
     } last_;
 };

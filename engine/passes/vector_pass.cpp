@@ -186,10 +186,10 @@ private:
                 OnCorrelationValue(record, field, factor);
                 continue;
             }
-            auto [row, column] = group_.PlaceNextElement();
-            if (!group_.IsElementKept(row, column)) continue;
+            const ElementPlace place = group_.PlaceNextElement();
+            if (!group_.IsElementKept(place)) continue;
             const double value = record.Number(field);
-            group_.StoreElement(row, column, group_.cov.kind->ElementValue(value, factor));
+            group_.StoreElement(place, group_.cov.kind->ElementValue(value, factor));
         }
         if (group_.ElementCount() == target) CompleteGroup(record);
     }
@@ -205,14 +205,14 @@ private:
             group_.StoreStandardDeviation(group_.PlaceNextStandardDeviation(), deviation);
             return;
         }
-        auto [row, column] = group_.PlaceNextElement();
+        const ElementPlace place = group_.PlaceNextElement();
         const double correlation = record.Number(field);
-        if (row == column && correlation != 1.0) {
+        if (place.row == place.column && correlation != 1.0) {
             record.NoteFieldDoubt(DoubtKind::kCorrelation, field, LoadString(kReportDiagonalCorrelation));
         } else if (!(correlation >= -1.0 && correlation <= 1.0)) {
             record.NoteFieldDoubt(DoubtKind::kCorrelation, field, LoadString(kReportCorrelationOutOfRange));
         }
-        if (group_.IsElementKept(row, column)) group_.StoreElement(row, column, correlation);
+        if (group_.IsElementKept(place)) group_.StoreElement(place, correlation);
     }
 
     // Turns the group's blocks into covariances in the geocentric frame and

@@ -30,7 +30,7 @@ void ConvertPasses(ConversionSettings& settings, OutputSyntax syntax, TextReader
                    FlushedOutput& flushed, ConversionOutcome& outcome) {
     const bool singleLine = syntax == OutputSyntax::kSingleLine;
     bool ellipsoidComment = false;
-    long long stationRecords = 0;
+    StationRecordCounts stationRecords;
     ReadHeaderRecords(settings, syntax, input, output, ellipsoidComment, stationRecords, outcome);
     if (outcome.result != kResultOk) return;
     WriteDatumCommentLine(output, ellipsoidComment, outcome.result);
@@ -43,7 +43,8 @@ void ConvertPasses(ConversionSettings& settings, OutputSyntax syntax, TextReader
     if (outcome.result != kResultOk || !RewindForNextPass(input, flushed, outcome)) return;
 
     StationTable stations;
-    WrittenNames names;  // the stations' names, then those of the vectors and observations
+    // The stations' names, then those of the vectors and observations.
+    WrittenNames names(static_cast<std::size_t>(stationRecords.longLayout));
     CollectStations(settings, input, stationRecords, stations, names, outcome);
     if (outcome.result != kResultOk) return;
     outcome.report.written.stations = singleLine ? WriteSingleLineStations(stations, output, outcome.result)

@@ -25,18 +25,20 @@ bool IsHeaderRecord(const char* recordType) {
 
 // Counts a record of a frequent type if it is a station record: PLH and PLO
 // are the frequent types that begin with P.
-void CountStationRecord(const RecordView& record, long long& stationRecords) {
-    if (record.Type()[0] == 'P') ++stationRecords;
+void CountStationRecord(const RecordView& record, StationRecordCounts& stationRecords) {
+    if (record.Type()[0] != 'P') return;
+    ++stationRecords.records;
+    if (record.IsLongLayout()) ++stationRecords.longLayout;
 }
 
 }  // namespace
 
 void ReadHeaderRecords(ConversionSettings& settings, OutputSyntax syntax, TextReader& input, TextWriter& output,
-                       bool& ellipsoidComment, long long& stationRecords, ConversionOutcome& outcome) {
+                       bool& ellipsoidComment, StationRecordCounts& stationRecords, ConversionOutcome& outcome) {
     // The single-line syntax converts the observations in the vector pass,
     // which counts there those it cannot convert.
     const bool observationsConverted = syntax == OutputSyntax::kSingleLine;
-    stationRecords = 0;
+    stationRecords = {};
     auto tally = [&](const RecordView& record) {
         if (IsFrequentType(record.Type())) {
             CountStationRecord(record, stationRecords);

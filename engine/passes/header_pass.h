@@ -7,6 +7,8 @@
 #include <iob/output_syntax.h>
 #include <iob/text_stream.h>
 
+#include "passes/station_pass.h"
+
 namespace iob {
 
 // Every TITL record gives its comment line at once; ELIP and LUNT records
@@ -17,10 +19,10 @@ namespace iob {
 // for a datum other than the default that it kept for want of an ELIP record;
 // in the `syntax` that converts the observations, it leaves them to the
 // vector pass. The first ANGT record's line goes to `settings`, the count of
-// the station records (PLH, PLO) to `stationRecords`.
+// the station records to `stationRecords`.
 // Sets the result to 5014 on a read error, 5013
 // on a write error and 5114 for a LUNT factor that is not a finite positive number.
 void ReadHeaderRecords(ConversionSettings& settings, OutputSyntax syntax, TextReader& input, TextWriter& output,
-                       bool& ellipsoidComment, long long& stationRecords, ConversionOutcome& outcome);
+                       bool& ellipsoidComment, StationRecordCounts& stationRecords, ConversionOutcome& outcome);
 
 }  // namespace iob

@@ -1,53 +1,68 @@
 #include "passes/name_checks.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
-#include <functional>
+#include <iterator>
 #include <string>
 #include <string_view>
 
 namespace iob {
 
-bool RefuseNameWithSemicolon(const RecordView& record, const char* name, ConversionOutcome& outcome) {
-    if (std::strchr(name, ';') == nullptr) return false;
+namespace {
+
+// Whether `name`, zero-padded to its 16 bytes, holds `byte` (not 0): a word
+// at a time, as every name is looked at and nearly none holds it.
+bool HoldsByte(const char (&name)[16], char byte) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101U;
+    std::uint64_t words[2];
+    std::memcpy(words, name, sizeof words);
+    std::uint64_t found = 0;
+    for (const std::uint64_t word : words) {
+        // `byte` becomes a zero byte; taking 1 from each byte sets the top bit
+        // of a zero byte that had it clear, so the sum is nonzero exactly when
+        // a byte is zero.
+        const std::uint64_t matched = word ^ (static_cast<unsigned char>(byte) * kOnes);
+        found |= (matched - kOnes) & ~matched & 128 * kOnes;
+    }
+    return found != 0;
+}
+
+}  // namespace
+
+bool RefuseNameWithSemicolon(const RecordView& record, const char (&name)[16], ConversionOutcome& outcome) {
+    if (!HoldsByte(name, ';')) return false;
     outcome.Fail(kResultSemicolonInName, {name, record.LineNumber()});
     return true;
 }
 
-bool WrittenNames::RefuseNameWrittenAlike(const RecordView& record, Field field, const char* written,
+bool WrittenNames::RefuseNameWrittenAlike(const RecordView& record, Field field, const char (&written)[16],
                                           ConversionOutcome& outcome) {
-    if (std::strlen(written) != kMaxWrittenNameLength) return false;
+    if (!IsFullLength(written)) return false;  // it was not cut
     const std::string_view name = record.Trimmed(field);
-    const std::string_view rest = name.substr(kMaxWrittenNameLength);
-    if (2 * (used_ + 1) > slots_.size()) Grow();
-    FirstName& first = SlotOf(written);
-    if (first.written[0] == '\0') {
-        std::memcpy(first.written, written, kMaxWrittenNameLength);
-        rest.copy(first.rest, sizeof first.rest - 1);
-        first.line = record.LineNumber();
-        ++used_;
+    char rest[sizeof FirstName::rest] = {};
+    name.substr(kMaxWrittenNameLength).copy(rest, sizeof rest);
+    const std::size_t next = firstNames_.size();
+    const std::size_t first = slots_.FirstIndex(written, next, WrittenAt());
+    if (first == next) {
+        FirstName& added = firstNames_.emplace_back();
+        std::memcpy(added.written, written, sizeof added.written);
+        std::memcpy(added.rest, rest, sizeof added.rest);
+        added.line = record.LineNumber();
         return false;
     }
-    if (rest == first.rest) return false;
+    if (first == NameSlots::kNone) return false;
+    const FirstName& earlier = firstNames_[first];
+    if (std::memcmp(rest, earlier.rest, sizeof rest) == 0) return false;
+    const std::string earlierRest(earlier.rest, std::find(earlier.rest, std::end(earlier.rest), '\0'));
     outcome.Fail(kResultNamesWrittenAlike,
-                 {written + std::string(first.rest), first.line, std::string(name), record.LineNumber(), written});
+                 {written + earlierRest, earlier.line, std::string(name), record.LineNumber(), written});
     return true;
 }
 
-WrittenNames::FirstName& WrittenNames::SlotOf(const char* written) {
-    const std::string_view key(written, kMaxWrittenNameLength);
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t slot = std::hash<std::string_view>()(key) & mask;; slot = (slot + 1) & mask) {
-        FirstName& entry = slots_[slot];
-        if (entry.written[0] == '\0' || key == std::string_view(entry.written, kMaxWrittenNameLength)) return entry;
-    }
-}
-
-void WrittenNames::Grow() {
-    std::vector<FirstName> old(slots_.empty() ? 1024 : 2 * slots_.size(), FirstName{});
-    old.swap(slots_);
-    for (const FirstName& entry : old) {
-        if (entry.written[0] != '\0') SlotOf(entry.written) = entry;
-    }
+LineNumber WrittenNames::FirstLineOf(const char (&written)[16]) const {
+    const std::size_t first = slots_.Find(written, WrittenAt());
+    return first == NameSlots::kNone ? 0 : firstNames_[first].line;
 }
 
 }  // namespace iob

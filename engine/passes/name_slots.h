@@ -11,16 +11,17 @@ namespace iob {
 
 class NameSlots {
 public:
-    // What FirstIndex gives once the table holds 2^32 - 1 names, more than
-    // any memory holds with the names themselves.
-    static constexpr std::size_t kNotIndexed = ~std::size_t{0};
+    // What FirstIndex and Find give for no index: none found, or past
+    // 2^32 - 1 names, more than any memory holds with the names themselves.
+    static constexpr std::size_t kNone = ~std::size_t{0};
 
-    // Room for `count` names before the table first grows: a count known
-    // ahead spares the rehashes, which must read every name again.
-    explicit NameSlots(std::size_t count = 0) {
+    // Room for `count` names of indices below `indices` before the table
+    // first grows: counts known ahead spare the rehashes, which must read
+    // every name again.
+    explicit NameSlots(std::size_t count = 0, std::size_t indices = 0) {
         const std::size_t size = count / 4 * 5 + 5;
         slots_.assign(size < kFewestSlots ? kFewestSlots : size, 0);
-        indexMask_ = MaskOver(slots_.size());
+        indexMask_ = MaskOver(indices > slots_.size() ? indices : slots_.size());
     }
 
     // The index of the first name equal to `name`, as `nameAt(index)` gives
@@ -33,20 +34,21 @@ public:
             // Four fifths full at most, so that linear probing's runs stay a
             // few slots long; the index bits take the highest index.
             const std::size_t size = used_ + 1 > slots_.size() / 5 * 4 ? 2 * slots_.size() : slots_.size();
-            if (!Rebuild(size, next + 1 > indexMask_ ? 2 * (next + 1) : 0, nameAt)) return kNotIndexed;
+            if (!Rebuild(size, next + 1 > indexMask_ ? 2 * (next + 1) : 0, nameAt)) return kNone;
         }
         const std::uint64_t hash = HashOfName(name);
-        const std::uint32_t tag = TagOf(hash);
-        for (std::size_t slot = Home(hash);; slot = Next(slot)) {
-            const std::uint32_t entry = slots_[slot];
-            if (entry == 0) {
-                slots_[slot] = tag | static_cast<std::uint32_t>(next + 1);
-                ++used_;
-                return next;
-            }
-            const std::size_t index = (entry & indexMask_) - 1;
-            if ((entry & ~indexMask_) == tag && std::memcmp(nameAt(index), name, sizeof name) == 0) return index;
-        }
+        std::uint32_t& slot = slots_[SlotOf(name, hash, nameAt)];
+        if (slot != 0) return (slot & indexMask_) - 1;
+        slot = TagOf(hash) | static_cast<std::uint32_t>(next + 1);
+        ++used_;
+        return next;
+    }
+
+    // The index of the first name equal to `name`, or kNone.
+    template <typename NameAt>
+    std::size_t Find(const char (&name)[16], NameAt&& nameAt) const {
+        const std::uint32_t slot = slots_[SlotOf(name, HashOfName(name), nameAt)];
+        return slot == 0 ? kNone : (slot & indexMask_) - 1;
     }
 
 private:
@@ -77,6 +79,19 @@ private:
         return static_cast<std::size_t>(((hash & 0xFFFFFFFFU) * slots_.size()) >> 32);
     }
     std::size_t Next(std::size_t slot) const { return slot + 1 == slots_.size() ? 0 : slot + 1; }
+
+    // The slot that holds `name`, or the free one where it goes.
+    template <typename NameAt>
+    std::size_t SlotOf(const char (&name)[16], std::uint64_t hash, NameAt&& nameAt) const {
+        const std::uint32_t tag = TagOf(hash);
+        for (std::size_t slot = Home(hash);; slot = Next(slot)) {
+            const std::uint32_t entry = slots_[slot];
+            if (entry == 0) return slot;
+            if ((entry & ~indexMask_) == tag && std::memcmp(nameAt((entry & indexMask_) - 1), name, sizeof name) == 0) {
+                return slot;
+            }
+        }
+    }
 
     // The low bits that hold every index plus 1 below `limit`.
     static std::uint32_t MaskOver(std::size_t limit) {

@@ -270,11 +270,11 @@ bool ObservationConverter::Refuse(const RecordView& record, Kind kind) {
 
 bool ObservationConverter::RefuseNames(const RecordView& record, const ObservationRecord& observation,
                                        const Field (&names)[3]) {
-    const char* written[3] = {observation.atStation, observation.backsight, observation.toStation};
+    const char(*written[3])[16] = {&observation.atStation, &observation.backsight, &observation.toStation};
     for (std::size_t i = 0; i < 3; ++i) {
         if (names[i].width == 0) continue;
-        if (RefuseNameWithSemicolon(record, written[i], outcome_) ||
-            names_.RefuseNameWrittenAlike(record, names[i], written[i], outcome_)) {
+        if (RefuseNameWithSemicolon(record, *written[i], outcome_) ||
+            names_.RefuseNameWrittenAlike(record, names[i], *written[i], outcome_)) {
             return true;
         }
     }

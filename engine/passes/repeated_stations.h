@@ -2,8 +2,10 @@
 // take both for one station, so the report names them.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 
+#include "passes/name_checks.h"
 #include "passes/name_slots.h"
 #include "writing/records.h"
 
@@ -11,22 +13,32 @@ namespace iob {
 
 class RepeatedStations {
 public:
-    // Room for `count` stations, as many as the header pass counted.
-    explicit RepeatedStations(std::size_t count) : firstOfName_(count) {}
+    // Room for `shorter` stations of names shorter than the full length
+    // among `count`.
+    RepeatedStations(std::size_t shorter, std::size_t count) : firstOfName_(shorter, count) {}
 
     // Looks up the last station of `stations` among those before it: the
     // first station of the same written name, or null when it is the first
-    // of its name (and is then remembered as such).
-    const StationRecord* EarlierOfName(const StationTable& stations) {
-        const std::size_t last = stations.size() - 1;
+    // of its name (and is then remembered as such). `names` has recorded
+    // every station's name.
+    const StationRecord* EarlierOfName(const StationTable& stations, const WrittenNames& names) {
+        const StationRecord& last = stations.back();
+        if (WrittenNames::IsFullLength(last.name)) {
+            // Names that long are looked up among the written names, which
+            // keep the line of the first: the station of that line.
+            const LineNumber line = names.FirstLineOf(last.name);
+            if (line == 0 || line == last.line) return nullptr;
+            return &*std::partition_point(stations.begin(), stations.end(),
+                                          [line](const StationRecord& station) { return station.line < line; });
+        }
+        const std::size_t index = stations.size() - 1;
         const std::size_t first = firstOfName_.FirstIndex(
-            stations.back().name, last,
-            [&stations](std::size_t index) -> const char(&)[16] { return stations[index].name; });
-        return first == last || first == NameSlots::kNotIndexed ? nullptr : &stations[first];
+            last.name, index, [&stations](std::size_t at) -> const char(&)[16] { return stations[at].name; });
+        return first == index || first == NameSlots::kNone ? nullptr : &stations[first];
     }
 
 private:
-    NameSlots firstOfName_;  // of every name, its first station's index
+    NameSlots firstOfName_;  // of every shorter name, its first station's index
 };
 
 }  // namespace iob

@@ -140,9 +140,10 @@ StationRecord ParseStationRecord(const RecordView& record, const ConversionSetti
     return station;
 }
 
-void CollectStations(const ConversionSettings& settings, TextReader& input, long long stationRecords,
+void CollectStations(const ConversionSettings& settings, TextReader& input, const StationRecordCounts& counts,
                      StationTable& stations, WrittenNames& names, ConversionOutcome& outcome) {
-    RepeatedStations repeated(static_cast<std::size_t>(stationRecords));
+    RepeatedStations repeated(static_cast<std::size_t>(counts.records - counts.longLayout),
+                              static_cast<std::size_t>(counts.records));
     RunPass(
         input, outcome, IsStationRecord, [](const RecordView&) {},
         [&](const RecordView& record) {
@@ -151,7 +152,7 @@ void CollectStations(const ConversionSettings& settings, TextReader& input, long
             const Field name = (record.IsLongLayout() ? kLongLayout : kShortLayout).name;
             if (names.RefuseNameWrittenAlike(record, name, station.name, outcome)) return;
             stations.push_back(station);
-            if (const StationRecord* earlier = repeated.EarlierOfName(stations)) {
+            if (const StationRecord* earlier = repeated.EarlierOfName(stations, names)) {
                 NoteRepeatedStation(*earlier, station, outcome.report);
             }
         });

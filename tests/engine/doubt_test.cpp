@@ -24,6 +24,11 @@ std::string PlhWith(int column, const std::string& text) {
     return line;
 }
 
+// A PLO line of the long layout, 92 columns: name in 11-41, written as its
+// first 15 bytes, "RIVERSIDE CONTR"; height in 79-90, unit in 92-93.
+const std::string kPloLong =
+    " PLO     *RIVERSIDE CONTROL MONUMENT 7    S 33 51  4.123400 E151 12 36.000000       58.200 m";
+
 const std::string kBeyondRange =
     ", beyond its angle's range (minutes and seconds below 60, degrees to 90, 180 or 360), "
     "taken as it stands";
@@ -76,6 +81,14 @@ TEST(ReadWithDoubt, EachMistakeIsNamedWithItsLineColumnsAndText) {
         {"a station given twice",
          IobLines({kPlh, kPlh}),
          {"station 'BM-2041' on line 1 and again on line 2, at the same position"}},
+        {"a long name given twice, and again elsewhere",
+         IobLines({kPloLong, kPloLong, kPloLong.substr(0, 84) + "59.200 m"}),
+         {"station 'RIVERSIDE CONTR' on line 1 and again on line 2, at the same position",
+          "station 'RIVERSIDE CONTR' on line 1 and again on line 3, at another position"}},
+        {"a short name of the long layout given twice",
+         IobLines({kPloLong.substr(0, 10) + "SHORT ONE" + std::string(22, ' ') + kPloLong.substr(41),
+                   kPloLong.substr(0, 10) + "SHORT ONE" + std::string(22, ' ') + kPloLong.substr(41)}),
+         {"station 'SHORT ONE' on line 1 and again on line 2, at the same position"}},
         {"a DXYZ value with its unit one column early",
          IobLines({" DXYZ     A            B               1234.5678   -2345.6789      345.1234 m"}),
          {"'345.1234 m' in columns 65-77 on line 1, read as 345.1234"}},

@@ -34,7 +34,9 @@ constexpr UnreadColumns kHeaderUnread =
 }  // namespace
 
 const CovarianceKind* FindCovarianceKind(const char* recordType) {
-    for (const CovarianceKind* kind : {&kCovariances, &kWeights, &kGenerated, &kCorrelations}) {
+    // An array of its own, not one built at each call: the vector pass asks about every record but ELEM and DXYZ.
+    static constexpr const CovarianceKind* kKinds[] = {&kCovariances, &kWeights, &kGenerated, &kCorrelations};
+    for (const CovarianceKind* kind : kKinds) {
         if (std::memcmp(recordType, kind->recordType, kRecordTypeWidth + 1) == 0) return kind;
     }
     return nullptr;

@@ -180,11 +180,13 @@ public:
     void CheckUnreadColumns() const {
         constexpr int kCount = kUnread.count;
         if constexpr (kCount > 0) {
-            // Most lines reach past the last such column and hold blanks in all.
+            // Most lines reach past the last such column and hold blanks in
+            // all: when the bytes together have no bit above a blank's, each
+            // is blank (the loop below tells the rest byte by byte).
             if (length_ >= kUnread.column[kCount - 1]) {
-                bool blank = true;
-                for (int i = 0; i < kCount; ++i) blank &= IsBlankByte(line_[kUnread.column[i] - 1]);
-                if (blank) return;
+                unsigned char bits = 0;
+                for (int i = 0; i < kCount; ++i) bits |= static_cast<unsigned char>(line_[kUnread.column[i] - 1]);
+                if (IsBlankByte(static_cast<char>(bits))) return;
             }
             for (int i = 0; i < kCount && kUnread.column[i] <= length_; ++i) {
                 if (!IsBlankByte(line_[kUnread.column[i] - 1])) NoteUnreadColumn(kUnread.column[i]);

@@ -19,9 +19,9 @@ bool HoldsByte(const char (&name)[16], char byte) {
     std::memcpy(words, name, sizeof words);
     std::uint64_t found = 0;
     for (const std::uint64_t word : words) {
-        // `byte` becomes a zero byte; taking 1 from each byte sets the top bit
-        // of a zero byte that had it clear, so the sum is nonzero exactly when
-        // a byte is zero.
+        // `byte` becomes a zero byte. The zero-byte test: taking 1 from a zero
+        // byte sets its top bit, which ~matched keeps, and the result is
+        // nonzero exactly when some byte is zero.
         const std::uint64_t matched = word ^ (static_cast<unsigned char>(byte) * kOnes);
         found |= (matched - kOnes) & ~matched & 128 * kOnes;
     }

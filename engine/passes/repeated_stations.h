@@ -2,7 +2,6 @@
 // take both for one station, so the report names them.
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 
 #include "passes/name_checks.h"
@@ -27,9 +26,7 @@ public:
             // Names that long are looked up among the written names, which
             // keep the line of the first: the station of that line.
             const LineNumber line = names.FirstLineOf(last.name);
-            if (line == 0 || line == last.line) return nullptr;
-            return &*std::partition_point(stations.begin(), stations.end(),
-                                          [line](const StationRecord& station) { return station.line < line; });
+            return line == 0 || line == last.line ? nullptr : StationOfLine(stations, line);
         }
         const std::size_t index = stations.size() - 1;
         const std::size_t first = firstOfName_.FirstIndex(
@@ -38,6 +35,9 @@ public:
     }
 
 private:
+    // The station of the record on `line`, or null.
+    static const StationRecord* StationOfLine(const StationTable& stations, LineNumber line);
+
     NameSlots firstOfName_;  // of every shorter name, its first station's index
 };
 

@@ -173,6 +173,16 @@ private:
     }
 
     void OnElements(const RecordView& record) {
+        // The kind told once a record: the loop over its values has no branch for it.
+        if (group_.cov.kind->correlations) {
+            OnElementsOf<true>(record);
+        } else {
+            OnElementsOf<false>(record);
+        }
+    }
+
+    template <bool kCorrelations>
+    void OnElementsOf(const RecordView& record) {
         record.CheckUnreadColumns<kElemUnread>();
         const double factor = record.UnitFactor(kElemUnit, settings_);
         const long long target = group_.Target();
@@ -182,14 +192,14 @@ private:
                 outcome_.Fail(kResultTooManyElements, {"ELEM", record.LineNumber()});
                 return;
             }
-            if (group_.cov.kind->correlations) {
+            if constexpr (kCorrelations) {
                 OnCorrelationValue(record, field, factor);
-                continue;
+            } else {
+                const ElementPlace place = group_.PlaceNextElement();
+                if (!group_.IsElementKept(place)) continue;
+                const double value = record.Number(field);
+                group_.StoreElement(place, group_.cov.kind->ElementValue(value, factor));
             }
-            const ElementPlace place = group_.PlaceNextElement();
-            if (!group_.IsElementKept(place)) continue;
-            const double value = record.Number(field);
-            group_.StoreElement(place, group_.cov.kind->ElementValue(value, factor));
         }
         if (group_.ElementCount() == target) CompleteGroup(record);
     }

@@ -131,6 +131,30 @@ TEST(ExtractNumber, FieldBeyondTheLineIsZero) {
 
 TEST(ExtractNumber, ReadsOnlyItsColumns) { EXPECT_EQ(ExtractNumber(3, 3, "  12345", 7), 123.0); }
 
+// Where a field's number stops, as the doubt checks see it: at the field's
+// end (whole), before text beside it, at the field's start when it holds
+// none, at the line's end for a field beyond it.
+TEST(ReadFieldNumber, WhereTheNumberStops) {
+    const struct {
+        const char* line;
+        int column, width;
+        double value;
+        int stop;  // 0-based, in the line
+        bool whole;
+    } cases[] = {
+        {"   12.5", 1, 7, 12.5, 7, true}, {"  12,5 ", 1, 7, 12.0, 4, false}, {"  1.5D2x", 1, 7, 150.0, 7, true},
+        {"  abc  ", 1, 7, 0.0, 0, false}, {"    7", 1, 5, 7.0, 5, true},     {"    7", 6, 3, 0.0, 5, true},
+        {"  3 m", 1, 3, 3.0, 3, true},
+    };
+    for (const auto& c : cases) {
+        const int length = static_cast<int>(std::string(c.line).size());
+        const FieldNumber number = ReadFieldNumber(c.column, c.width, c.line, length);
+        EXPECT_EQ(number.value, c.value) << c.line;
+        EXPECT_EQ(number.stop - c.line, c.stop) << c.line;
+        EXPECT_EQ(number.whole, c.whole) << c.line;
+    }
+}
+
 TEST(ExtractNumber, FieldWiderThan99BytesIsCut) {
     std::string line = std::string(99, '1') + "9";
     EXPECT_EQ(ExtractNumber(1, 200, line.c_str(), 100), std::stod(std::string(99, '1')));

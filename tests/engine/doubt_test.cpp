@@ -29,6 +29,20 @@ std::string PlhWith(int column, const std::string& text) {
 const std::string kPloLong =
     " PLO     *RIVERSIDE CONTROL MONUMENT 7    S 33 51  4.123400 E151 12 36.000000       58.200 m";
 
+// Observation records of the short layout, which the single-line syntax
+// reads: names in 11-22 and 24-35, the distance in 50-64 and its unit in
+// 77-78; an angle's degrees in 51-53, minutes 55-56, seconds 58-64; an HT
+// height in 24-33, its unit in 35-36.
+const std::string kDist = " DIST     A-1          B-2                             1852.1234     0.0030 m";
+const std::string kAzim = " AZIM     A-1          B-2                         45 10    30.0        2.0";
+const std::string kZang = " ZANG     A-1          B-2                         89 59    58.0        3.0       0.13";
+const std::string kHt = " HT       B-2               1.650 m";
+
+std::string With(std::string line, int column, const std::string& text) {
+    line.replace(static_cast<std::size_t>(column - 1), text.size(), text);
+    return line;
+}
+
 const std::string kBeyondRange =
     ", beyond its angle's range (minutes and seconds below 60, degrees to 90, 180 or 360), "
     "taken as it stands";
@@ -40,6 +54,7 @@ TEST(ReadWithDoubt, EachMistakeIsNamedWithItsLineColumnsAndText) {
         const char* what;
         std::string iob;
         std::vector<std::string> doubts;
+        OutputSyntax syntax = OutputSyntax::kCompact;  // the compact syntax reads no observation
     } cases[] = {
         {"a decimal comma",
          IobLines({PlhWith(32, "12,345600")}),
@@ -92,10 +107,31 @@ TEST(ReadWithDoubt, EachMistakeIsNamedWithItsLineColumnsAndText) {
         {"a DXYZ value with its unit one column early",
          IobLines({" DXYZ     A            B               1234.5678   -2345.6789      345.1234 m"}),
          {"'345.1234 m' in columns 65-77 on line 1, read as 345.1234"}},
+        {"a decimal comma in a distance",
+         IobLines({With(kDist, 56, "1852,1234")}),
+         {"'1852,1234' in columns 50-64 on line 1, read as 1852"},
+         OutputSyntax::kSingleLine},
+        {"a byte between the names and the distance",
+         IobLines({With(kDist, 40, "x")}),
+         {"'x' in column 40 on line 1, between two fields, was not read: is a field shifted by a column?"},
+         OutputSyntax::kSingleLine},
+        {"azimuth minutes of 75, a zenith angle of 200 degrees",
+         IobLines({With(kAzim, 55, "75"), With(kZang, 51, "200")}),
+         {"'75' in columns 55-56 on line 1" + kBeyondRange, "'200' in columns 51-53 on line 2" + kBeyondRange},
+         OutputSyntax::kSingleLine},
+        {"an azimuth of 359 degrees is no doubt", IobLines({With(kAzim, 51, "359")}), {}, OutputSyntax::kSingleLine},
+        {"a mistyped unit of a target height",
+         IobLines({With(kHt, 35, "fr")}),
+         {"unit code 'fr' in columns 35-36 on line 1 is neither in the unit table nor the LUNT record's: its values "
+          "took the custom factor 1"},
+         OutputSyntax::kSingleLine},
     };
     for (const auto& c : cases) {
-        const Conversion run = Convert(c.iob);
+        const Conversion run = Convert(c.iob, c.syntax);
         EXPECT_EQ(run.result, 0) << c.what;
         EXPECT_EQ(iob::DoubtItems(run.report), c.doubts) << c.what;
+        if (c.syntax != OutputSyntax::kCompact) {
+            EXPECT_TRUE(DoubtItems(Convert(c.iob).report).empty()) << c.what;
+        }
     }
 }

@@ -1,6 +1,6 @@
-// The single-line syntax beyond its examples: how each observation field is
-// read with doubt, the refraction coefficient's rule, the names of
-// observations, and what the compact syntax still leaves unconverted.
+// The single-line syntax beyond its examples: the refraction coefficient's
+// rule, the names of observations, and its report (the doubts in its fields
+// are rows of doubt_test.cpp).
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -18,11 +18,10 @@ namespace {
 // Observation records of the short layout, as laid out: names in 11-22 and
 // 24-35; the distance in 50-64 and its unit in 77-78; an angle's sign or
 // reference in 50, degrees 51-53, minutes 55-56, seconds 58-64, its SD in
-// 66-75; a ZANG coefficient in 77-86; an HT height in 24-33, its unit in 35-36.
+// 66-75; a ZANG coefficient in 77-86.
 const std::string kDist = " DIST     A-1          B-2                             1852.1234     0.0030 m";
 const std::string kAzim = " AZIM     A-1          B-2                         45 10    30.0        2.0";
 const std::string kZang = " ZANG     A-1          B-2                         89 59    58.0        3.0       0.13";
-const std::string kHt = " HT       B-2               1.650 m";
 
 std::string With(std::string line, int column, const std::string& text) {
     line.replace(static_cast<std::size_t>(column - 1), text.size(), text);
@@ -42,42 +41,6 @@ std::vector<std::string> LinesOf(const std::string& output, const std::string& k
 }
 
 }  // namespace
-
-TEST(SingleLineDoubts, ObservationFieldsAreReadWithDoubtAsStationFieldsAre) {
-    const struct {
-        const char* what;
-        std::string line;
-        std::vector<std::string> doubts;
-    } cases[] = {
-        {"a decimal comma in a distance",
-         With(kDist, 56, "1852,1234"),
-         {"'1852,1234' in columns 50-64 on line 1, read as 1852"}},
-        {"a byte between the names and the distance",
-         With(kDist, 40, "x"),
-         {"'x' in column 40 on line 1, between two fields, was not read: is a field shifted by a column?"}},
-        {"azimuth minutes of 75",
-         With(kAzim, 55, "75"),
-         {"'75' in columns 55-56 on line 1, beyond its angle's range (minutes and seconds below 60, degrees to 90, 180 "
-          "or 360), taken as it stands"}},
-        {"a zenith angle of 200 degrees",
-         With(kZang, 51, "200"),
-         {"'200' in columns 51-53 on line 1, beyond its angle's range (minutes and seconds below 60, degrees to 90, "
-          "180 "
-          "or 360), taken as it stands"}},
-        {"an azimuth of 359 degrees is no doubt", With(kAzim, 51, "359"), {}},
-        {"a mistyped unit of a target height",
-         With(kHt, 35, "fr"),
-         {"unit code 'fr' in columns 35-36 on line 1 is neither in the unit table nor the LUNT record's: its values "
-          "took the custom factor 1"}},
-    };
-    for (const auto& c : cases) {
-        const Conversion run = Convert(IobLines({c.line}), OutputSyntax::kSingleLine);
-        EXPECT_EQ(run.result, 0) << c.what;
-        EXPECT_EQ(DoubtItems(run.report), c.doubts) << c.what;
-        // The compact syntax does not read them.
-        EXPECT_TRUE(DoubtItems(Convert(IobLines({c.line})).report).empty()) << c.what;
-    }
-}
 
 TEST(SingleLineRefraction, CoefficientsBelowTheRangeAreNoneAndAboveItTheMost) {
     const struct {
@@ -121,7 +84,7 @@ TEST(SingleLineNames, ObservationNamesAreCheckedAsStationNamesAre) {
     }
 }
 
-TEST(SingleLineReport, AnglesBesideGeoiRecordsGetANoteAndTheCompactSyntaxCountsObservationsUnconverted) {
+TEST(SingleLineReport, AnglesBesideGeoiRecordsGetANote) {
     const std::string geoi = " GEOI     A-1                 1.5       -2.0";
     const Conversion singleLine = Convert(IobLines({geoi, kAzim, kDist}), OutputSyntax::kSingleLine);
     EXPECT_EQ(ReportNotes(singleLine.report),
@@ -132,12 +95,6 @@ TEST(SingleLineReport, AnglesBesideGeoiRecordsGetANoteAndTheCompactSyntaxCountsO
     EXPECT_EQ(UnconvertedItems(singleLine.report), std::vector<std::string>{"1 GEOI record (line 1)"});
     // No angle written, no note.
     EXPECT_EQ(ReportNotes(Convert(IobLines({geoi, kDist}), OutputSyntax::kSingleLine).report).size(), 1U);
-
-    const Conversion compact = Convert(IobLines({geoi, kAzim, kDist, kHt}));
-    EXPECT_EQ(UnconvertedItems(compact.report),
-              (std::vector<std::string>{"1 GEOI record (line 1)", "1 AZIM record (line 2)", "1 DIST record (line 3)",
-                                        "1 HT record (line 4)"}));
-    EXPECT_TRUE(compact.report.nothingConverted);
 }
 
 TEST(SingleLineReport, EachKindThatStaysUnconvertedIsNamed) {

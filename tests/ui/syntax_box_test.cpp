@@ -21,7 +21,6 @@ TEST_F(ConvertDialogTest, SyntaxBoxIsClearAtFirstAndEachClickSurvivesARestart) {
     EXPECT_FALSE(CheckedInANewDialog());
 }
 
-// Passes once the engine writes the single-line syntax: until then it writes compact for both.
 TEST_F(ConvertDialogTest, CheckedSyntaxBoxConvertsOneFileOrSeveralIntoTheSingleLineSyntax) {
     QTest::mouseClick(controls_.syntaxBox, Qt::LeftButton);
     Convert(ExamplePath("stations.iob"), Path("one.txt"));

@@ -35,7 +35,6 @@ bool AltSStores(HWND main, DWORD value) {
 
 }  // namespace
 
-// Passes once the engine writes the single-line syntax: until then it writes compact for both.
 TEST(SyntaxBox, ClearAtFirstThenAltSIsStoredAtOnceAndConvertsIntoTheSingleLineSyntax) {
     const OwnCurrentUserKey user;
     const TestFolder folder;

@@ -119,7 +119,10 @@ TEST(ReadWithDoubt, EachMistakeIsNamedWithItsLineColumnsAndText) {
          IobLines({With(kAzim, 55, "75"), With(kZang, 51, "200")}),
          {"'75' in columns 55-56 on line 1" + kBeyondRange, "'200' in columns 51-53 on line 2" + kBeyondRange},
          OutputSyntax::kSingleLine},
-        {"an azimuth of 359 degrees is no doubt", IobLines({With(kAzim, 51, "359")}), {}, OutputSyntax::kSingleLine},
+        {"an azimuth of 360 degrees, its bound, is no doubt",
+         IobLines({With(kAzim, 51, "360")}),
+         {},
+         OutputSyntax::kSingleLine},
         {"a mistyped unit of a target height",
          IobLines({With(kHt, 35, "fr")}),
          {"unit code 'fr' in columns 35-36 on line 1 is neither in the unit table nor the LUNT record's: its values "

@@ -129,12 +129,6 @@ void CheckUnreadColumns(const RecordView& record, Kind kind, bool longLayout) {
     }
 }
 
-// Whether the one-byte field holds `letter`, in upper or lower case.
-bool HoldsLetter(const RecordView& record, Field field, char upper) {
-    const std::string_view text = record.Trimmed(field);
-    return text.size() == 1 && (text[0] == upper || text[0] == upper - 'A' + 'a');
-}
-
 // The angle of an observation, packed; a "-" in its sign field negates it.
 // An azimuth referred to the south turns by 180 degrees in its degrees
 // alone, so that its minutes and seconds keep their digits.
@@ -143,7 +137,7 @@ double ReadPackedAngle(const RecordView& record, const ObservationLayout& layout
     const double minutes = record.Number(layout.minutes);
     const double seconds = record.Number(layout.seconds);
     if (kind == Kind::kAzimuth) {
-        if (HoldsLetter(record, layout.sign, 'S')) degrees = std::fmod(degrees + 180.0, 360.0);
+        if (record.HoldsLetter(layout.sign, 'S')) degrees = std::fmod(degrees + 180.0, 360.0);
         return PackedAngle(degrees, minutes, seconds);
     }
     const double packed = PackedAngle(degrees, minutes, seconds);
@@ -239,14 +233,8 @@ bool ObservationConverter::Refuse(const RecordView& record, Kind kind) {
     ConversionReport& report = outcome_.report;
     // Its standard deviation would lack the sigma record's part.
     if (!record.IsBlank(kSigmaRecord)) {
-        const std::string type(record.Trimmed({kRecordTypeColumn, kRecordTypeWidth}));
-        for (RecordTally& tally : report.sigmaObservations) {
-            if (tally.type == type) {
-                ++tally.count;
-                return true;
-            }
-        }
-        report.sigmaObservations.push_back({type, 1, record.LineNumber()});
+        CountByType(report.sigmaObservations, std::string(record.Trimmed({kRecordTypeColumn, kRecordTypeWidth})),
+                    record.LineNumber());
         return true;
     }
     if (kind == Kind::kDistance) return false;

@@ -70,11 +70,6 @@ bool IsStationRecord(const char* recordType) {
     return IsRecordType(recordType, "PLH ") || IsRecordType(recordType, "PLO ");
 }
 
-// True when `text` is the one letter `upper`, in upper or lower case.
-bool IsLetterInEitherCase(const char* text, char upper) {
-    return text[0] != '\0' && text[1] == '\0' && (text[0] == upper || text[0] == upper - 'A' + 'a');
-}
-
 struct Angle {
     double packed;   // DD.MMSSsssss
     double degrees;  // decimal degrees
@@ -86,8 +81,7 @@ struct Angle {
 // taken apart gives 29' 99.99").
 Angle ReadAngle(const RecordView& record, Field hemisphere, Field degrees, Field minutes, Field seconds,
                 char negativeLetter) {
-    char letter[2];
-    double sign = IsLetterInEitherCase(record.Text(hemisphere, letter), negativeLetter) ? -1.0 : 1.0;
+    double sign = record.HoldsLetter(hemisphere, negativeLetter) ? -1.0 : 1.0;
     double d = record.Number(degrees);
     double m = record.Number(minutes);
     double s = record.Number(seconds);

@@ -69,6 +69,16 @@ void Tally(std::vector<RecordTally>& first, long long& count, std::string text, 
 
 }  // namespace
 
+void CountByType(std::vector<RecordTally>& tallies, const std::string& type, LineNumber line) {
+    for (RecordTally& tally : tallies) {
+        if (tally.type == type) {
+            ++tally.count;
+            return;
+        }
+    }
+    tallies.push_back({type, 1, line});
+}
+
 void TallySkippedRecord(const RecordView& record, ConversionReport& report) {
     // The bytes of the field that the line holds (fewer than four when it
     // ends before column 5), padded with blanks.
@@ -82,13 +92,7 @@ void TallySkippedRecord(const RecordView& record, ConversionReport& report) {
     while (typeLength > 0 && key[typeLength - 1] == ' ') --typeLength;
     const std::string type(key, typeLength);
     if (kind == RecordKind::kNotConverted) {
-        for (RecordTally& tally : report.unconvertedRecords) {
-            if (tally.type == type) {
-                ++tally.count;
-                return;
-            }
-        }
-        report.unconvertedRecords.push_back({type, 1, record.LineNumber()});
+        CountByType(report.unconvertedRecords, type, record.LineNumber());
     } else if (std::strncmp(record.Line(), kIncludeWord, sizeof kIncludeWord - 1) == 0) {
         Tally(report.firstIncludeLines, report.includeLines, IncludedFileName(record), record.LineNumber());
     } else {

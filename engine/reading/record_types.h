@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include <iob/conversion_report.h>
 
@@ -45,5 +47,8 @@ inline bool IsFrequentType(const char* recordType) {
 // it is counted as not converted under its type's name. Converted records
 // and group marks are not counted.
 void TallySkippedRecord(const RecordView& record, ConversionReport& report);
+
+// Counts one more record of `type` among `tallies`, by type, each with its first line.
+void CountByType(std::vector<RecordTally>& tallies, const std::string& type, LineNumber line);
 
 }  // namespace iob

@@ -194,6 +194,14 @@ public:
         }
     }
 
+    // Whether the one-byte `field` holds the letter `upper`, in either case:
+    // a hemisphere or a reference.
+    bool HoldsLetter(Field field, char upper) const {
+        if (field.column > length_) return false;
+        const char byte = line_[field.column - 1];
+        return byte == upper || byte == upper - 'A' + 'a';
+    }
+
     // Whether the flag in `column` is set: a byte other than blank or "0".
     bool IsFlagSet(int column) const {
         return column <= length_ && !IsBlankByte(line_[column - 1]) && line_[column - 1] != '0';

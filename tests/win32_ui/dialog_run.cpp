@@ -46,10 +46,10 @@ std::wstring ClassOf(HWND window) {
 
 }  // namespace
 
-DialogRun::DialogRun(const std::string& iobFileName) {
-    thread_ = std::thread([this, iobFileName] {
+DialogRun::DialogRun(const std::vector<std::string>& arguments) {
+    thread_ = std::thread([this, arguments] {
         threadId_ = GetCurrentThreadId();
-        CConverterApp application(iobFileName);
+        CConverterApp application(arguments);
         result_ = application.Run();
         ended_ = true;
     });

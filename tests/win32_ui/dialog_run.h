@@ -9,12 +9,13 @@
 #include <atomic>
 #include <string>
 #include <thread>
+#include <vector>
 
 class DialogRun {
 public:
-    // Starts the dialog, with `iobFileName` as the program's argument, and
-    // waits until it is shown; `main` is then its window.
-    explicit DialogRun(const std::string& iobFileName = std::string());
+    // Starts the dialog, with `arguments` as the program's, and waits until
+    // it is shown; `main` is then its window.
+    explicit DialogRun(const std::vector<std::string>& arguments = {});
     // Closes whatever is still open, the dialog last.
     ~DialogRun();
     DialogRun(const DialogRun&) = delete;

@@ -2,6 +2,7 @@
 
 #include <new>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "about_dialog.h"
@@ -9,6 +10,7 @@
 #include "dialog_fit.h"
 #include "dialog_template.h"
 #include "message_box.h"
+#include "step_aside.h"
 #include "wait_cursor.h"
 #include "wide_text.h"
 
@@ -57,6 +59,15 @@ INT_PTR CALLBACK CConvertDialog::DialogProc(HWND window, UINT message, WPARAM wP
         }
         dialog->OnCommand(LOWORD(wParam));
         return TRUE;
+    case kConvertGivenFiles: {
+        const std::vector<std::string> names = std::move(dialog->givenFiles_);
+        // A modal dialog is shown once its queue is empty, which this
+        // message kept it from being: its boxes would stand over nothing.
+        ShowWindow(window, SW_SHOW);
+        WaitCursor wait;
+        dialog->flow_.OnFilesGiven(names);
+        return TRUE;
+    }
     case WM_DROPFILES:
         dialog->OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return TRUE;
@@ -75,6 +86,7 @@ INT_PTR CALLBACK CConvertDialog::DialogProc(HWND window, UINT message, WPARAM wP
 
 void CConvertDialog::OnInitDialog() {
     FitDialogToTexts(window_, ConvertDialogTemplate());
+    StepAsideFromTwins(window_);
     previousPresenter_ = iob::SetMessagePresenter(MessageBoxPresenter(window_));
     const std::wstring aboutText = Widen(iob::LoadString(iob::kMsgAboutMenuEntry));
     HMENU systemMenu = GetSystemMenu(window_, FALSE);
@@ -86,6 +98,7 @@ void CConvertDialog::OnInitDialog() {
     SendMessageW(window_, WM_SETICON, ICON_SMALL, AppIcon(SM_CXSMICON));
     flow_.FillControls();
     DragAcceptFiles(window_, TRUE);
+    if (!givenFiles_.empty()) PostMessageW(window_, kConvertGivenFiles, 0, 0);
 }
 
 void CConvertDialog::OnDropFiles(HDROP drop) {

@@ -8,6 +8,9 @@
 
 #include "windows_api.h"
 
+#include <string>
+#include <vector>
+
 #include <iob/show_message.h>
 
 #include "convert_dialog_view.h"
@@ -30,7 +33,15 @@ public:
     // memory, else std::system_error with the system's error code.
     INT_PTR Run();
 
+    // Files given as the program's arguments, converted as soon as the
+    // dialog is shown, as if dropped on it.
+    void ConvertOnceShown(const std::vector<std::string>& iobFileNames) { givenFiles_ = iobFileNames; }
+
 private:
+    // Posted by WM_INITDIALOG when files were given: they are converted
+    // once the dialog is shown, with its boxes over it.
+    static constexpr UINT kConvertGivenFiles = WM_APP + 1;
+
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void OnInitDialog();
     void OnCommand(int id);
@@ -49,6 +60,7 @@ private:
     void CloseProgress() override;
 
     HWND window_ = nullptr;
+    std::vector<std::string> givenFiles_;
     iob::MessagePresenter previousPresenter_;
     CProgressWindow progress_;
     ConvertFlow flow_;

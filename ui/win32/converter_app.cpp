@@ -6,7 +6,7 @@
 
 #include "convert_dialog.h"
 
-CConverterApp::CConverterApp(std::string iobFileName) : iobFileName_(std::move(iobFileName)) {
+CConverterApp::CConverterApp(std::vector<std::string> iobFileNames) : iobFileNames_(std::move(iobFileNames)) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
     // Every success, S_FALSE (already so on this thread) too, needs its
@@ -21,6 +21,7 @@ CConverterApp::~CConverterApp() {
 }
 
 INT_PTR CConverterApp::Run() {
-    CConvertDialog dialog(iobFileName_);
+    CConvertDialog dialog(iobFileNames_.size() == 1 ? iobFileNames_.front() : std::string());
+    if (iobFileNames_.size() > 1) dialog.ConvertOnceShown(iobFileNames_);
     return dialog.Run();
 }

@@ -5,14 +5,16 @@
 #include "windows_api.h"
 
 #include <string>
+#include <vector>
 
 class CConverterApp {
 public:
     // Loads the common controls of version 6, which the manifest asks for,
     // so that buttons and fields take the system's visual style; the open
     // dialog hosts shell parts, which want a single-threaded apartment.
-    // `iobFileName`, the program's argument or empty, fills the IOB field.
-    explicit CConverterApp(std::string iobFileName = std::string());
+    // `iobFileNames` are the program's arguments: one goes into the IOB
+    // field, several are converted at once, as files dropped on the dialog.
+    explicit CConverterApp(std::vector<std::string> iobFileNames = {});
     ~CConverterApp();
     CConverterApp(const CConverterApp&) = delete;
     CConverterApp& operator=(const CConverterApp&) = delete;
@@ -23,6 +25,6 @@ public:
     INT_PTR Run();
 
 private:
-    std::string iobFileName_;
+    std::vector<std::string> iobFileNames_;
     bool comInitialised_ = false;
 };

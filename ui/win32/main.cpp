@@ -1,5 +1,5 @@
-// IobToQuorvane.exe: the program ends when its main dialog ends. Its one
-// optional argument is an IOB file name.
+// IobToQuorvane.exe: the program ends when its main dialog ends. Its
+// arguments, if any, are IOB file names.
 #include "converter_app.h"
 
 #include <exception>
@@ -8,7 +8,7 @@
 
 #include <iob/show_message.h>
 
-#include "iob_file_argument.h"
+#include "iob_file_arguments.h"
 #include "message_box.h"
 
 namespace {
@@ -26,7 +26,7 @@ void ShowFailure(unsigned messageNumber, const std::string& text) {
 // abort; want of memory is told as a conversion tells it.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
-        CConverterApp application(IobFileArgument(GetCommandLineW()));
+        CConverterApp application(IobFileArguments(GetCommandLineW()));
         application.Run();
         return 0;
     } catch (const std::bad_alloc&) {

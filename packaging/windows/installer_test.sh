@@ -3,11 +3,12 @@
 # Wine prefix of the run and checks what a user gets: the files under
 # Program Files, the Start-menu folder, the entry among the installed
 # programs and, with the desktop program, the program's icon on the
-# installer and uninstaller, its shortcut, started in the user's Documents,
-# and "Open with" for IOB files. Runs the installer again, naming another
-# folder, and checks that it installed over the first installation, in its
-# folder. Then uninstalls it and checks that all of it is gone. It writes
-# to the prefix: tools/windows-test gives it one of its own.
+# installer and uninstaller, its shortcuts in the Start menu and in "Send
+# to", started in the user's Documents, and "Open with" for IOB files.
+# Runs the installer again, naming another folder, and checks that it
+# installed over the first installation, in its folder. Then uninstalls it
+# and checks that all of it is gone. It writes to the prefix:
+# tools/windows-test gives it one of its own.
 # Usage: installer_test.sh BUILD_DIR SOURCE_DIR WINE
 set -eu
 build=$1 source=$2 wine=$3
@@ -48,11 +49,15 @@ check_installation() {
     grep -vxF -f "$work/registry" "$work/expected" >"$work/missing" || true
     [ ! -s "$work/missing" ] || fail "the registry lacks: $(cat "$work/missing") in: $(cat "$work/registry")"
     [ -n "$desktop" ] || return 0
-    grep -qaF 'C:\Program Files\IobToQuorvane\IobToQuorvane.exe' "$menu/IobToQuorvane.lnk" ||
-        fail "the shortcut does not lead to the program"
-    # The shortcut holds its start folder in UTF-16.
-    tr -d '\0' <"$menu/IobToQuorvane.lnk" | grep -qaF '%USERPROFILE%\Documents' ||
-        fail "the shortcut does not start in the user's Documents"
+    send_to=$(find "$WINEPREFIX/drive_c/users" -ipath '*/SendTo/IobToQuorvane.lnk')
+    for shortcut in "$menu/IobToQuorvane.lnk" "$send_to"; do
+        [ -f "$shortcut" ] || fail "no shortcut in \"Send to\""
+        grep -qaF 'C:\Program Files\IobToQuorvane\IobToQuorvane.exe' "$shortcut" ||
+            fail "the shortcut $shortcut does not lead to the program"
+        # A shortcut holds its start folder in UTF-16.
+        tr -d '\0' <"$shortcut" | grep -qaF '%USERPROFILE%\Documents' ||
+            fail "the shortcut $shortcut does not start in the user's Documents"
+    done
     [ "$(icon "$folder/Uninstall.exe")" = "$(icon "$build/bin/IobToQuorvane.exe")" ] ||
         fail "the uninstaller does not show the program's icon"
 }

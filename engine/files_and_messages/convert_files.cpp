@@ -124,12 +124,17 @@ ConversionOutcome ConvertAndClose(OpenFiles& files, const std::string& iobName, 
 }
 
 // The outcome's message, with the system's reason, whether an earlier file
-// of the output's name stayed as it was, and the report beneath it.
+// of the output's name stayed as it was, and the report beneath it. A
+// conversion that the system cut short (a full disk, want of memory) has no
+// report: its counts would tell only how far it got, and a first write that
+// failed would read as "0 stations", an empty IOB file.
 void ShowOutcome(const ConversionOutcome& outcome, const std::string& iobName, const std::string& outputName,
                  const std::string& reason, bool earlierFileKept) {
-    std::string details = reason.empty() ? std::string() : reason + "\n";
-    if (earlierFileKept) details += FormatMessage(kMsgOutputUnchanged, outputName) + "\n";
-    details += ReportText(outcome.report);
+    std::string details = reason;
+    const auto addLine = [&details](const std::string& line) { details += (details.empty() ? "" : "\n") + line; };
+    if (earlierFileKept) addLine(FormatMessage(kMsgOutputUnchanged, outputName));
+    const bool cutShort = outcome.result == kResultWriteError || outcome.result == kResultOutOfMemory;
+    if (!cutShort) addLine(ReportText(outcome.report));
     switch (outcome.result) {
     case kResultOk:
         ShowSuccess(outputName, details);

@@ -228,6 +228,8 @@ TEST_F(ConvertFilesTest, FullDiskGives5013) {
     std::fclose(probe);
     EXPECT_EQ(Run(Path("net.iob"), "/dev/full"), 5013);
     EXPECT_EQ(messages_, Messages{"5013 0 File write error /dev/full"});
+    // Its reason, and no count of what was written before it failed.
+    EXPECT_EQ(details_, std::vector<std::string>{"the disk is full"});
 }
 
 TEST_F(ConvertFilesTest, UnsupportedSettingShowsOnlyItsOwnMessage) {

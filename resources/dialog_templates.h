@@ -54,12 +54,9 @@ struct DialogTemplate {
 
 // The accessible name of a control whose text does not tell a screen reader
 // what it is for (the two "Browse..." buttons, the progress bar), or null.
-// Only the Qt shell sets them: a Win32 button's accessible name is its text,
-// and giving it another takes Dynamic Annotation (IAccPropServices::
-// SetHwndPropStr with PROPID_ACC_NAME), which Wine 8, where the Win32 shell
-// is tested, answers with E_NOTIMPL (nor does its AccessibleObjectFromWindow
-// give a button's object): the Win32 shell leaves them unset rather than
-// carry code that no test can run.
+// The Qt shell gives them to its widgets. A Win32 control's accessible name
+// is its text, so there each of these controls answers WM_GETOBJECT with an
+// object of its own that gives this name (ui/win32/accessible_name.h).
 const char* ControlAccessibleName(int id);
 
 // Template 100, the About box.

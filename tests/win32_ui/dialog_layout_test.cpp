@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dialog_run.h"
+#include "dialog_templates.h"
 
 TEST(ConvertDialogLayout, EveryTextFitsItsControl) {
     DialogRun run;
@@ -29,4 +30,24 @@ TEST(ConvertDialogLayout, IsAsTallAsItsTemplateWhenNoTextNeedsMoreHeight) {
     MapDialogRect(run.main, &units);
     GetClientRect(run.main, &client);
     EXPECT_NEAR(client.bottom, units.bottom, 1);
+}
+
+// Both Browse buttons say "Browse...": a screen reader tells them apart by
+// their names. All else it hears from the system's own object for a button
+// (whose role is a push button's on Windows, a client area's under Wine).
+TEST(ConvertDialogLayout, BrowseButtonsHaveNamesOfTheirOwn) {
+    DialogRun run;
+    const struct {
+        int id;
+        std::wstring name;
+    } buttons[] = {{kIdBrowseIob, L"Browse for the IOB file"},
+                   {kIdBrowseOutput, L"Browse for the QUORVANE file"},
+                   {kIdConvert, L"Convert Data"}};
+    for (const auto& button : buttons) {
+        const HeardControl heard = HearControl(GetDlgItem(run.main, button.id));
+        EXPECT_EQ(heard.name, button.name);
+        EXPECT_NE(heard.role, 0);
+        EXPECT_EQ(heard.role, heard.standardRole);
+        EXPECT_EQ(heard.window, GetDlgItem(run.main, button.id));
+    }
 }

@@ -1,5 +1,8 @@
 #include "dialog_run.h"
 
+#include <ole2.h>
+#include <oleacc.h>
+
 #include <vector>
 
 #include "converter_app.h"
@@ -42,6 +45,13 @@ std::wstring ClassOf(HWND window) {
     wchar_t name[64] = L"";
     GetClassNameW(window, name, 64);
     return name;
+}
+
+long RoleOf(IAccessible* object, VARIANT self) {
+    VARIANT role{};
+    const long value = SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4 ? role.lVal : 0;
+    VariantClear(&role);
+    return value;
 }
 
 }  // namespace
@@ -101,6 +111,36 @@ void Press(HWND dialog, int id) {
 void PressKey(HWND control, WPARAM key) {
     PostMessageW(control, WM_KEYDOWN, key, 1);
     PostMessageW(control, WM_KEYUP, key, 1);
+}
+
+HeardControl HearControl(HWND control) {
+    // COM for the test's thread while it asks, as a screen reader has it.
+    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    HeardControl heard;
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    IAccessible* object = nullptr;
+    if (SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&object)))) {
+        BSTR name = nullptr;
+        if (object->get_accName(self, &name) == S_OK) heard.name.assign(name, SysStringLen(name));
+        SysFreeString(name);
+        heard.role = RoleOf(object, self);
+        IOleWindow* window = nullptr;
+        if (SUCCEEDED(object->QueryInterface(__uuidof(IOleWindow), reinterpret_cast<void**>(&window)))) {
+            window->GetWindow(&heard.window);
+            window->Release();
+        }
+        object->Release();
+    }
+    if (SUCCEEDED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                            reinterpret_cast<void**>(&object)))) {
+        heard.standardRole = RoleOf(object, self);
+        object->Release();
+    }
+    if (com) CoUninitialize();
+    return heard;
 }
 
 SeenBox ReadMessageBox(const DialogRun& run, int answer) {

@@ -37,6 +37,8 @@ TEST(ProgressTest, OnlyALongConversionShowsItsProgressWindow) {
         if (c.slow) {
             EXPECT_EQ(TextOf(GetDlgItem(first, kIdProgressText)), L"Converting " + c.iobName);
             EXPECT_FALSE(IsWindowEnabled(run.main));
+            // A screen reader names the bar, which has no text.
+            EXPECT_EQ(HearControl(GetDlgItem(first, kIdProgressBar)).name, L"Conversion progress");
             // Commands queued meanwhile neither convert again nor end the dialog.
             PostMessageW(run.main, WM_COMMAND, kIdConvert, 0);
             PostMessageW(run.main, WM_COMMAND, IDCANCEL, 0);

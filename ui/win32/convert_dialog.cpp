@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "about_dialog.h"
+#include "accessible_name.h"
 #include "browse_file_dialog.h"
 #include "dialog_fit.h"
 #include "dialog_template.h"
@@ -87,6 +88,7 @@ INT_PTR CALLBACK CConvertDialog::DialogProc(HWND window, UINT message, WPARAM wP
 void CConvertDialog::OnInitDialog() {
     FitDialogToTexts(window_, ConvertDialogTemplate());
     StepAsideFromTwins(window_);
+    NameControlsForScreenReaders(window_, ConvertDialogTemplate());
     previousPresenter_ = iob::SetMessagePresenter(MessageBoxPresenter(window_));
     const std::wstring aboutText = Widen(iob::LoadString(iob::kMsgAboutMenuEntry));
     HMENU systemMenu = GetSystemMenu(window_, FALSE);

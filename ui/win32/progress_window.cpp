@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "accessible_name.h"
 #include "centre_on_owner.h"
 #include "dialog_fit.h"
 #include "dialog_template.h"
@@ -50,6 +51,7 @@ INT_PTR CALLBACK CProgressWindow::DialogProc(HWND window, UINT message, WPARAM, 
     switch (message) {
     case WM_INITDIALOG:
         FitDialogToTexts(window, ProgressDialogTemplate());
+        NameControlsForScreenReaders(window, ProgressDialogTemplate());
         CentreOnOwner(window);
         return TRUE;
     case WM_COMMAND:  // Escape, Enter and Alt+F4 end nothing

@@ -94,8 +94,7 @@ bool SaveReportPicture(CConvertDialog& dialog, const QTemporaryDir& jobs, const 
 bool SaveLongReportPicture(const QString& picture) {
     std::string report = "12 stations, 30 GPS vectors in 10 groups";
     for (int line = 1; line < 30; ++line) {
-        report += "\nRead with doubt: a number with text after it on line " + std::to_string(line * 7) +
-                  ", columns 25-44: \"12,345600\" read as 12";
+        report += "\nRead with doubt: '12,3456' in columns 60-71 on line " + std::to_string(line * 7) + ", read as 12";
     }
     bool saved = false;
     QTimer::singleShot(200, [&] {

@@ -1,15 +1,8 @@
 #!/bin/sh
-# The Qt program as a user works it: on an X server of its own (Xvfb) with
-# a window manager (openbox), driven by keys and clicks (xdotool), each box
-# read by selecting its text with the mouse and copying it (xclip reads the
-# clipboard). Each flow starts the program anew, with the focus in the IOB
-# field, and checks the message it shows and the files it leaves:
-# - a typed IOB name proposes its output name, and converts into it;
-# - a quoted path converts;
-# - No to the replace question writes nothing, and says so;
-# - a full disk: the write error with its reason;
-# - three files picked at once in "Browse...", one summary;
-# - a file name that is not UTF-8, as the program's argument.
+# The Qt program as a user works it: on an X server of its own (Xvfb) with a
+# window manager (openbox), driven by keys and clicks (xdotool), each box read
+# by selecting its text and copying it (xclip). Each flow starts the program
+# anew, the focus in the IOB field, and checks its messages and files.
 # Usage: desktop_session_test.sh PROGRAM EXAMPLES_DIR
 set -eu
 program=$1 examples=$2
@@ -18,37 +11,36 @@ server=""
 trap 'kill $server 2>/dev/null || true; rm -rf "$work"' EXIT
 step="starting"
 fail() { echo "FAIL ($step): $*"; exit 1; }
+expect() { [ "$1" = "$2" ] || fail "'$1', expected '$2'"; }
+same_bytes() { cmp -s "$1" "$2" || fail "$1 differs from $2"; }
 
 # A display of its own, whichever number is free; the program's settings too.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 server=$!
-tries=0
-while [ ! -s "$work/display" ] && [ "$tries" -lt 100 ]; do sleep 0.1 && tries=$((tries + 1)); done
+for _ in $(seq 100); do [ -s "$work/display" ] && break || sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(cat "$work/display")" XDG_CONFIG_HOME="$work/settings" QT_QPA_PLATFORM=xcb
 openbox >"$work/openbox.log" 2>&1 &
 sleep 1
 
-# Starts the program with ARGUMENTS; `pid` is then its process and `main`
-# its shown dialog, focused.
+# The shown window of the program titled TITLE; empty after 20 s.
+window_titled() { timeout 20 xdotool search --all --sync --onlyvisible --pid "$pid" --name "^$1\$" | head -n 1; }
+# Starts the program with ARGUMENTS, its dialog `main` focused; stop ends it with Escape.
 start() {
     "$program" "$@" >>"$work/program.log" 2>&1 &
     pid=$!
-    main=$(timeout 20 xdotool search --all --sync --onlyvisible --pid "$pid" --name '^Convert GeoLab') ||
-        fail "no main dialog"
+    main=$(window_titled 'Convert GeoLab IOB File To a Quorvane Input File')
+    [ -n "$main" ] || fail "no main dialog"
     xdotool windowfocus --sync "$main"
 }
-# Ends the program with Escape, and waits for it.
 stop() {
     xdotool windowfocus --sync "$main" key Escape
     wait "$pid" || fail "the program ended with status $?"
 }
-# The shown window of the program titled TITLE; null after 20 s.
-window_titled() { timeout 20 xdotool search --all --sync --onlyvisible --pid "$pid" --name "^$1\$" | head -n 1; }
-# What a click at X,Y in WINDOW and Ctrl+A, Ctrl+C put on the clipboard,
-# tried until the window has drawn its text and taken the click.
+# What a click at X,Y in WINDOW, Ctrl+A and Ctrl+C copy, tried until the
+# window has drawn its text and taken the click.
 copied_at() {
-    for _ in 1 2 3 4 5 6 7 8 9 10; do
+    for _ in $(seq 10); do
         printf 'nothing copied' | xclip -selection clipboard
         xdotool mousemove --window "$1" "$2" "$3" click 1 key ctrl+a ctrl+c
         sleep 0.3
@@ -57,8 +49,7 @@ copied_at() {
     done
     printf '%s' "$text"
 }
-# The next box: its message and the first line of its report, after which
-# ANSWER (a key) closes it.
+# The next box: its `message` and its `report`'s first line; then the key ANSWER.
 read_box() {
     box=$(window_titled IobToQuorvane)
     [ -n "$box" ] || fail "no message box"
@@ -66,62 +57,57 @@ read_box() {
     report=$(copied_at "$box" 120 48 | head -n 1)
     xdotool windowfocus --sync "$box" key "$1"
 }
-expect() { [ "$2" = "$3" ] || fail "$1: '$2', expected '$3'"; }
-step_to() { step=$1; }
-same_bytes() { cmp -s "$1" "$2" || fail "$1 differs from $2"; }
 
-step_to "a typed name"
+step="a typed name proposes its output"
 cp "$examples/stations.iob" "$work/typed.iob"
 start
 xdotool type "$work/typed.iob"
 xdotool key Tab Tab ctrl+a ctrl+c
 sleep 0.3
-expect "the proposal of a typed name" "$(xclip -o -selection clipboard)" "$work/typed.txt"
+expect "$(xclip -o -selection clipboard)" "$work/typed.txt"
 xdotool key alt+c
 read_box Return
-expect "the typed name's message" "$message" "Success - the results are in $work/typed.txt"
+expect "$message" "Success - the results are in $work/typed.txt"
 same_bytes "$work/typed.txt" "$examples/stations.txt"
 stop
 
-step_to "a quoted path"
+step="a quoted path"
 cp "$examples/network.iob" "$work/quoted.iob"
 start
 xdotool type "\"$work/quoted.iob\""
 xdotool key alt+c
 read_box Return
-expect "the quoted path's message" "$message" "Success - the results are in $work/quoted.txt"
+expect "$message" "Success - the results are in $work/quoted.txt"
 same_bytes "$work/quoted.txt" "$examples/network.txt"
 
-step_to "No"
-# Enter answers No, the default.
+step="Enter, No, to the replace question"
 printf 'earlier\n' >"$work/quoted.txt"
 xdotool windowfocus --sync "$main" key alt+c
 read_box Return
-expect "the question" "$message" "$work/quoted.txt already exists. Do you want to replace it?"
+expect "$message" "$work/quoted.txt already exists. Do you want to replace it?"
 read_box Return
-expect "No's message" "$message" "Nothing was written: $work/quoted.txt is as it was"
-expect "the file kept" "$(cat "$work/quoted.txt")" "earlier"
+expect "$message" "Nothing was written: $work/quoted.txt is as it was"
+expect "$(cat "$work/quoted.txt")" "earlier"
 
-step_to "a full disk"
+step="a full disk"
 xdotool windowfocus --sync "$main" key Tab Tab ctrl+a
 xdotool type /dev/full
 xdotool key alt+c
 read_box Return
-expect "the full disk's message" "$message" "File write error /dev/full"
-expect "the full disk's reason" "$report" "the disk is full"
+expect "$message" "File write error /dev/full"
+expect "$report" "the disk is full"
 stop
 
-step_to "three files"
+step="three files picked at once"
 for stem in north middle south; do cp "$examples/vector.iob" "$work/$stem.iob"; done
 start
 xdotool type "$work/north.iob"
 xdotool key Tab space
 picker=$(window_titled "Select IOB File")
 [ -n "$picker" ] || fail "no file dialog"
-# The dialog writes the name of the file it starts on into its name field
-# once it has read the folder, over what was typed before: typed anew
-# until the dialog takes the three names.
-for _ in 1 2 3 4 5; do
+# Once it has read the folder, the dialog writes its start file's name over
+# what was typed: typed anew until the dialog takes the three names.
+for _ in $(seq 5); do
     sleep 1
     xdotool windowfocus --sync "$picker" key ctrl+a
     xdotool type '"north.iob" "middle.iob" "south.iob"'
@@ -130,11 +116,11 @@ for _ in 1 2 3 4 5; do
     xdotool search --all --onlyvisible --pid "$pid" --name '^Select IOB File$' >/dev/null || break
 done
 read_box Return
-expect "the summary" "$message" "3 of 3 files converted"
+expect "$message" "3 of 3 files converted"
 for stem in north middle south; do same_bytes "$work/$stem.txt" "$examples/vector.txt"; done
 stop
 
-step_to "a name that is not UTF-8"
+step="a name that is not UTF-8, as the argument"
 latin1=$(printf 'r\351seau')
 cp "$examples/stations.iob" "$work/$latin1.iob"
 start "$work/$latin1.iob"

@@ -47,13 +47,6 @@ std::wstring ClassOf(HWND window) {
     return name;
 }
 
-long RoleOf(IAccessible* object, VARIANT self) {
-    VARIANT role{};
-    const long value = SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4 ? role.lVal : 0;
-    VariantClear(&role);
-    return value;
-}
-
 }  // namespace
 
 DialogRun::DialogRun(const std::vector<std::string>& arguments) {
@@ -126,17 +119,8 @@ HeardControl HearControl(HWND control) {
         BSTR name = nullptr;
         if (object->get_accName(self, &name) == S_OK) heard.name.assign(name, SysStringLen(name));
         SysFreeString(name);
-        heard.role = RoleOf(object, self);
-        IOleWindow* window = nullptr;
-        if (SUCCEEDED(object->QueryInterface(__uuidof(IOleWindow), reinterpret_cast<void**>(&window)))) {
-            window->GetWindow(&heard.window);
-            window->Release();
-        }
-        object->Release();
-    }
-    if (SUCCEEDED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                            reinterpret_cast<void**>(&object)))) {
-        heard.standardRole = RoleOf(object, self);
+        VARIANT role{};
+        if (SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4) heard.role = role.lVal;
         object->Release();
     }
     if (com) CoUninitialize();

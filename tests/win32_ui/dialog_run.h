@@ -60,14 +60,11 @@ void SetItemText(HWND dialog, int id, const std::wstring& text);
 void Press(HWND dialog, int id);
 // A key pressed and released on `control`, through the dialog's own key handling.
 void PressKey(HWND control, WPARAM key);
-// What a screen reader learns of `control` through AccessibleObjectFromWindow
-// (its name, its role, the window its object says it is), and the role of the
-// system's standard object for it; empty, 0 and null where nothing is learnt.
+// What a screen reader learns of `control` through AccessibleObjectFromWindow:
+// its name and role, empty and 0 where nothing is learnt.
 struct HeardControl {
     std::wstring name;
     long role = 0;
-    HWND window = nullptr;
-    long standardRole = 0;
 };
 HeardControl HearControl(HWND control);
 // Reads message box `box`, closes it with `answer` and waits until it has gone.

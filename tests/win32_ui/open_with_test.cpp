@@ -11,13 +11,10 @@
 #include "test_folder.h"
 #include "wide_text.h"
 
-TEST(OpenWith, EachArgumentIsAnIobFileName) {
+TEST(OpenWith, OneArgumentFillsTheIobFieldAndProposesTheOutputName) {
     EXPECT_EQ(IobFileArguments(L"IobToQuorvane.exe"), std::vector<std::string>());
     EXPECT_EQ(IobFileArguments(L"\"C:\\Program Files\\IobToQuorvane.exe\" \"c:\\測量 1.iob\" x.iob"),
               (std::vector<std::string>{"c:\\測量 1.iob", "x.iob"}));
-}
-
-TEST(OpenWith, OneArgumentFillsTheIobFieldAndProposesTheOutputName) {
     DialogRun run({"c:/jobs.v2\\測量"});
     EXPECT_EQ(TextOf(GetDlgItem(run.main, kIdIobName)), L"c:/jobs.v2\\測量");
     EXPECT_EQ(TextOf(GetDlgItem(run.main, kIdOutputName)), L"c:/jobs.v2\\測量.txt");
@@ -42,13 +39,8 @@ TEST(OpenWith, SeveralArgumentsAreEachConvertedWithOneSummary) {
 }
 
 TEST(OpenWith, EachNewWindowOpensClearOfTheOthers) {
-    DialogRun first, second, third;
+    const DialogRun runs[3];
     RECT places[3];
-    GetWindowRect(first.main, &places[0]);
-    GetWindowRect(second.main, &places[1]);
-    GetWindowRect(third.main, &places[2]);
-    EXPECT_GT(places[1].left, places[0].left);
-    EXPECT_GT(places[1].top, places[0].top);
-    EXPECT_GT(places[2].left, places[1].left);
-    EXPECT_GT(places[2].top, places[1].top);
+    for (int i = 0; i < 3; ++i) GetWindowRect(runs[i].main, &places[i]);
+    for (int i = 1; i < 3; ++i) EXPECT_TRUE(places[i].left > places[i - 1].left && places[i].top > places[i - 1].top);
 }
